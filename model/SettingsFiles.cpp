@@ -1,0 +1,190 @@
+#include "model/SettingsFiles.h"
+
+#include "model/EncodingParams.h"
+#include "platform/ModuleDirectory.h"
+
+#include <tinyxml2.h>
+
+#include <array>
+#include <cctype>
+#include <climits>
+
+namespace velmont {
+
+int PosX = -1;
+int PosY = -1;
+
+namespace {
+
+using tinyxml2::XMLDocument;
+using tinyxml2::XMLElement;
+
+constexpr std::array<const char*, kFormatCount> kFormatElementNames = {
+    "aac", "aiff", "amr", "au",  "flac", "m4a", "mp2", "mp3", nullptr, "wav", "wma",
+    "3gpc", "3gp", "avi", nullptr, "mp4", "mpg", "mov", "flv", "swf",   "nut"};
+
+void ReadInt(const XMLElement& element, const char* name, int& field) {
+    if (const char* value = element.Attribute(name))
+        field = ParseIntLikeAtoi(value);
+}
+
+void ReadBool(const XMLElement& element, const char* name, bool& field) {
+    if (const char* value = element.Attribute(name))
+        field = ParseBoolFirstT(value);
+}
+
+bool LoadFormatElement(const XMLElement& param, FormatId id, EncodingParams& record) {
+    const char* name = FormatElementName(id);
+    if (!name)
+        return false;
+    const XMLElement* element = param.FirstChildElement(name);
+    if (!element)
+        return false;
+
+    if (const char* directory = element->Attribute("OutputDir"))
+        record.OutputDir = directory;
+    ReadInt(*element, "AudioCodec", record.AudioCodec);
+    ReadInt(*element, "AudioChannel", record.AudioChannel);
+    ReadInt(*element, "AudioSampleRate", record.AudioSampleRate);
+    ReadInt(*element, "AudioBitrate", record.AudioBitrate);
+    ReadInt(*element, "AudioVolume", record.AudioVolume);
+    ReadBool(*element, "EnableAudio", record.EnableAudio);
+
+    if (!IsVideoGroupElement(id))
+        return true;
+    ReadInt(*element, "VideoCodec", record.VideoCodec);
+    ReadInt(*element, "Width", record.Width);
+    ReadInt(*element, "Height", record.Height);
+    ReadInt(*element, "Quantizer_Scale", record.Quantizer_Scale);
+    ReadInt(*element, "FrameRate", record.FrameRate);
+    ReadInt(*element, "VideoBitrate", record.VideoBitrate);
+    ReadInt(*element, "Pass", record.Pass);
+    ReadInt(*element, "VideoMinBitrate", record.VideoMinBitrate);
+    ReadInt(*element, "VideoMaxBitrate", record.VideoMaxBitrate);
+    ReadBool(*element, "EnableVBR", record.EnableVBR);
+    ReadBool(*element, "EnableVideo", record.EnableVideo);
+    ReadInt(*element, "CropLeft", record.CropLeft);
+    ReadInt(*element, "CropTop", record.CropTop);
+    ReadInt(*element, "CropRight", record.CropRight);
+    ReadInt(*element, "CropBottom", record.CropBottom);
+    ReadInt(*element, "PaddingLeft", record.PaddingLeft);
+    ReadInt(*element, "PaddingTop", record.PaddingTop);
+    ReadInt(*element, "PaddingRight", record.PaddingRight);
+    ReadInt(*element, "PaddingBottom", record.PaddingBottom);
+    ReadInt(*element, "AspectRatio", record.AspectRatio);
+    return true;
+}
+
+void WriteSkeleton(XMLDocument& document) {
+    document.Clear();
+    document.InsertEndChild(document.NewDeclaration()); // version="1.0" encoding="UTF-8"
+    XMLElement* root = document.NewElement("root");
+    document.InsertEndChild(root);
+    root->InsertEndChild(document.NewElement("OutDir"));
+}
+
+} // namespace
+
+std::string ParamFilePath() {
+    static const std::string path = GetModuleDirectory() + "param.ini";
+    return path;
+}
+
+std::string RecordFilePath() {
+    static const std::string path = GetModuleDirectory() + "record.ini";
+    return path;
+}
+
+const char* FormatElementName(FormatId id) {
+    return IsValidFormat(id) ? kFormatElementNames[static_cast<std::size_t>(id)] : nullptr;
+}
+
+bool IsVideoGroupElement(FormatId id) { return id == 5 || IsVideoFormat(id); }
+
+int ParseIntLikeAtoi(const char* text) {
+    if (!text)
+        return 0;
+    while (std::isspace(static_cast<unsigned char>(*text)))
+        ++text;
+    bool negative = false;
+    if (*text == '+' || *text == '-')
+        negative = *text++ == '-';
+    long long value = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) // saturate instead of overflowing
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+bool ParseBoolFirstT(const char* text) { return text && text[0] == 't'; }
+
+void LoadParamFile() { LoadParamFileFrom(ParamFilePath()); }
+
+void LoadParamFileFrom(const std::string& path) {
+    XMLDocument document;
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
+        return;
+    const XMLElement* root = document.FirstChildElement();
+    if (!root)
+        return;
+    if (const XMLElement* pos = root->FirstChildElement("pos")) {
+        ReadInt(*pos, "X", PosX);
+        ReadInt(*pos, "Y", PosY);
+    }
+    const XMLElement* param = root->FirstChildElement("param");
+    if (!param)
+        return;
+    for (FormatId id = 0; id < kFormatCount; ++id)
+        LoadFormatElement(*param, id, *GetEncodingParams(id));
+}
+
+std::string LoadOutputDirectory() { return LoadOutputDirectoryFrom(RecordFilePath()); }
+
+std::string LoadOutputDirectoryFrom(const std::string& path) {
+    XMLDocument document;
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
+        return {};
+    const XMLElement* root = document.FirstChildElement();
+    if (!root)
+        return {};
+    const XMLElement* outDir = root->FirstChildElement("OutDir");
+    if (!outDir)
+        return {};
+    const char* directory = outDir->Attribute("directory");
+    return directory ? directory : std::string();
+}
+
+bool SaveOutputDirectory(const std::string& directory) {
+    return SaveOutputDirectoryTo(RecordFilePath(), directory);
+}
+
+bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory) {
+    XMLDocument document;
+    // A file that is missing, malformed or holds no element at all is
+    // replaced by the skeleton.
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS || !document.FirstChildElement()) {
+        WriteSkeleton(document);
+        document.SaveFile(path.c_str());
+    }
+    XMLElement* root = document.FirstChildElement();
+    if (!root)
+        return false;
+    XMLElement* outDir = root->FirstChildElement("OutDir");
+    if (!outDir) {
+        root->InsertEndChild(document.NewElement("OutDir"));
+        outDir = root->FirstChildElement("OutDir");
+        if (!outDir)
+            return false;
+    }
+    outDir->SetAttribute("directory", directory.c_str());
+    document.SaveFile(path.c_str());
+    return true;
+}
+
+} // namespace velmont
