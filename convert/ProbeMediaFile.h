@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/JobItem.h"
+
+#include <string>
+
+namespace velmont {
+
+// Opens the file with libavformat and fills the job's duration (whole
+// seconds, kUnknownDuration when unknown), tags, stream flags and output
+// name. Returns false when the file cannot be opened or read as media.
+bool ProbeMediaFile(const std::string& path, JobItem& job);
+
+} // namespace velmont
