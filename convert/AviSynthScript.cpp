@@ -1,0 +1,38 @@
+#include "convert/AviSynthScript.h"
+
+#include "convert/FormatText.h"
+
+#include <fstream>
+
+namespace velmont {
+
+namespace {
+
+constexpr const char* kKeepRateTemplate = "# Generic File Input\r\n"
+                                          "DirectShowSource(\"%s\", 25, convertfps=true)\r\n"
+                                          "ChangeFPS(23.98)\r\n"
+                                          "return last\r\n";
+constexpr const char* kSetRateTemplate = "# Generic File Input\r\n"
+                                         "DirectShowSource(\"%s\", %.3f, convertfps = true)\r\n"
+                                         "ChangeFPS(%.3f)\r\n"
+                                         "return last\r\n";
+
+} // namespace
+
+std::string FormatAviSynthScript(const std::string& inputPath, FormatId formatId,
+                                 double frameRate) {
+    if (formatId >= kFirstVideoFormat && frameRate > 0)
+        return FormatText(kSetRateTemplate, inputPath.c_str(), frameRate, frameRate);
+    return FormatText(kKeepRateTemplate, inputPath.c_str());
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file)
+        return false;
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.close();
+    return !file.fail();
+}
+
+} // namespace velmont

@@ -1,0 +1,260 @@
+#include "convert/CommandLineBuilder.h"
+#include "convert/ResolveEncoderValues.h"
+#include "model/EncodingParams.h"
+#include "platform/CommandLineSplit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmont {
+namespace {
+
+const std::string kEncoder = "/prog/Rendix";
+
+// A job for /in/clip.avi resolved from the format's built-in defaults.
+JobItem DefaultJob(FormatId formatId, bool hasVideo, bool hasAudio = true) {
+    JobItem job;
+    job.inputPath = "/in/clip.avi";
+    job.outputName = "clip";
+    job.formatId = formatId;
+    job.hasAudio = hasAudio;
+    job.hasVideo = hasVideo;
+    job.state = kJobWaiting;
+    EncodingParams params = BuiltInDefaults(formatId);
+    params.OutputDir = "/out";
+    ResolveEncoderValues(job, params);
+    return job;
+}
+
+std::string CommandLineOf(JobItem job) {
+    return BuildCommandLine(kEncoder, BuildArguments(job));
+}
+
+TEST(CommandLineBuilderTest, Mp3JobFromAVideoFile) {
+    JobItem job = DefaultJob(kFormatMp3, true);
+    EXPECT_EQ(BuildCommandLine(kEncoder, BuildArguments(job)),
+              "\"/prog/Rendix\" -i \"/in/clip.avi\" -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 "
+              "-acodec \"libmp3lame\" -vn \"/out/clip.mp3\"");
+    // The output folder keeps the separator it was given for the run.
+    EXPECT_EQ(job.outputDirectory, "/out/");
+    EXPECT_EQ(OutputPath(job), "/out/clip.mp3");
+}
+
+struct FormatLines {
+    FormatId formatId;
+    const char* withVideo;
+    const char* withoutVideo;
+};
+
+constexpr const char* kStart = "\"/prog/Rendix\" -i \"/in/clip.avi\" -y";
+
+const FormatLines kDefaultLines[] = {
+    {0, " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -vn \"/out/clip.aac\"",
+     " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.aac\""},
+    {1, " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" -vn \"/out/clip.aiff\"",
+     " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" \"/out/clip.aiff\""},
+    {2, " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -vn \"/out/clip.amr\"",
+     " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.amr\""},
+    {3, " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" -vn \"/out/clip.au\"",
+     " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" \"/out/clip.au\""},
+    {4, " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\" -vn \"/out/clip.flac\"",
+     " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\" \"/out/clip.flac\""},
+    {5, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -vn \"/out/clip.m4a\"",
+     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.m4a\""},
+    {6, " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -vn \"/out/clip.mp2\"",
+     " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.mp2\""},
+    {7, " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -vn \"/out/clip.mp3\"",
+     " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.mp3\""},
+    {8, " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" -vn \"/out/clip.ogg\"",
+     " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" \"/out/clip.ogg\""},
+    {9, " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\" -vn \"/out/clip.wav\"",
+     " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\" \"/out/clip.wav\""},
+    {10, " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\" -vn \"/out/clip.wma\"",
+     " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\" \"/out/clip.wma\""},
+    {11,
+     " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -s 176*144 -b 768000 "
+     "-qscale 4.00 -pass 1 -vcodec \"h263\" \"/out/clip.3g2\"",
+     " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.3g2\""},
+    {12,
+     " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -s 176*144 -b 768000 "
+     "-qscale 4.00 -pass 1 -vcodec \"h263\" \"/out/clip.3gp\"",
+     " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.3gp\""},
+    {13,
+     " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.avi\"",
+     " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.avi\""},
+    {14,
+     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -s 320*240 -b 768000 "
+     "-qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.m4v\"",
+     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.m4v\""},
+    {15,
+     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -s 320*240 -b 768000 "
+     "-qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mp4\"",
+     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.mp4\""},
+    {16,
+     " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"mpeg1video\" \"/out/clip.mpg\"",
+     " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\" \"/out/clip.mpg\""},
+    {17,
+     " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mov\"",
+     " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.mov\""},
+    {18,
+     " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"flv\" \"/out/clip.flv\"",
+     " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.flv\""},
+    {19,
+     " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"flv\" \"/out/clip.swf\"",
+     " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.swf\""},
+    {20,
+     " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" -b 768000 -qscale 4.00 "
+     "-pass 1 -vcodec \"mpeg4\" \"/out/clip.nut\"",
+     " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" \"/out/clip.nut\""},
+};
+
+TEST(CommandLineBuilderTest, EveryFormatsDefaultRecordWithAndWithoutVideo) {
+    for (const FormatLines& lines : kDefaultLines) {
+        SCOPED_TRACE(lines.formatId);
+        EXPECT_EQ(CommandLineOf(DefaultJob(lines.formatId, true)),
+                  std::string(kStart) + lines.withVideo);
+        EXPECT_EQ(CommandLineOf(DefaultJob(lines.formatId, false)),
+                  std::string(kStart) + lines.withoutVideo);
+    }
+}
+
+TEST(CommandLineBuilderTest, AudioOptions) {
+    // No audio stream: no audio option at all, not even -an.
+    EXPECT_EQ(BuildAudioOptions(DefaultJob(kFormatMp3, true, false)), "");
+    EXPECT_EQ(CommandLineOf(DefaultJob(kFormatMp4, true, false)),
+              "\"/prog/Rendix\" -i \"/in/clip.avi\" -y -f mp4 -s 320*240 -b 768000 -qscale 4.00 "
+              "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mp4\"");
+
+    JobItem silent = DefaultJob(kFormatMp3, false);
+    silent.audio.enabled = false;
+    EXPECT_EQ(BuildAudioOptions(silent), " -an");
+
+    JobItem noCodec = DefaultJob(kFormatMp3, false);
+    noCodec.audio.codec.clear();
+    EXPECT_EQ(BuildAudioOptions(noCodec), " -ab 128000 -ar 44100 -ac 2 -vol 256");
+}
+
+TEST(CommandLineBuilderTest, VideoOptionsAndTheirConditions) {
+    EXPECT_EQ(BuildVideoOptions(DefaultJob(5, true)), " -vn"); // m4a from a video
+    EXPECT_EQ(BuildVideoOptions(DefaultJob(5, false)), "");
+
+    JobItem job = DefaultJob(kFormatMp4, true);
+    job.video.width = 0;
+    job.video.frameRate = 0;
+    EXPECT_EQ(BuildVideoOptions(job),
+              " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21");
+    job.video.width = 320;
+    job.video.height = 0;
+    EXPECT_EQ(BuildVideoOptions(job).find(" -s "), std::string::npos);
+
+    JobItem full = DefaultJob(kFormatMp4, true);
+    full.video.frameRate = 29.97;
+    full.video.aspect = 1;
+    full.video.quantiserScale = 2.5f;
+    full.video.vbrEnabled = true;
+    full.video.minRate = 256000;
+    full.video.maxRate = 1024000;
+    full.video.bufferSize = 4096;
+    full.video.pass = 2;
+    full.video.cropTop = 1;
+    full.video.cropBottom = 2;
+    full.video.cropLeft = 3;
+    full.video.cropRight = 4;
+    full.video.padTop = 5;
+    full.video.padBottom = 6;
+    full.video.padLeft = 7;
+    full.video.padRight = 8;
+    full.video.codec = "mpeg4";
+    EXPECT_EQ(BuildVideoOptions(full),
+              " -s 320*240 -r 29.97 -aspect 16:9 -b 768000 -qscale 2.50 -minrate 256000 "
+              "-maxrate 1024000 -bufsize 4096 -pass 2 -croptop 1 -cropbottom 2 -cropleft 3 "
+              "-cropright 4 -padtop 5 -padbottom 6 -padleft 7 -padright 8 -vcodec \"mpeg4\"");
+
+    full.video.aspect = 0;
+    full.video.frameRate = 23.976;
+    full.video.pass = 3;
+    full.video.codec = "libx264 ";
+    const std::string options = BuildVideoOptions(full);
+    EXPECT_NE(options.find(" -r 23.98 -aspect 4:3 "), std::string::npos) << options;
+    EXPECT_EQ(options.find(" -pass "), std::string::npos) << options;
+    EXPECT_EQ(options.find("-level"), std::string::npos) << options;
+
+    full.video.codec = "LIBX264";
+    EXPECT_EQ(BuildVideoOptions(full).find("-level"), std::string::npos);
+
+    full.video.enabled = false;
+    EXPECT_EQ(BuildVideoOptions(full), " -vn");
+}
+
+TEST(CommandLineBuilderTest, TagAndTimeOptions) {
+    JobItem job = DefaultJob(kFormatMp3, false);
+    // Empty texts and zero numbers give no tag options.
+    EXPECT_EQ(BuildArguments(job).find("-title"), std::string::npos);
+
+    job.title = "Title";
+    job.author = "Author";
+    job.comment = "Comment";
+    job.album = "Album";
+    job.track = 3;
+    job.year = 2007;
+    job.startOffset = 5;
+    job.duration = 60;
+    job.clip = true;
+    EXPECT_EQ(BuildArguments(job),
+              "-i \"/in/clip.avi\" -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
+              "\"libmp3lame\" -ss 5 -t 60 -title \"Title\" -author \"Author\" -comment "
+              "\"Comment\" -album \"Album\" -track 3 -year 2007 \"/out/clip.mp3\"");
+
+    job.clip = false;
+    EXPECT_EQ(BuildArguments(job).find(" -t "), std::string::npos);
+}
+
+TEST(CommandLineBuilderTest, QuotesInTagsCannotAddOptions) {
+    JobItem job = DefaultJob(kFormatMp3, false);
+    job.title = "Hit\" -f rawvideo \"/tmp/elsewhere";
+    job.album = "Best of \\\"Q\\\"";
+    job.outputName = "odd \"name\"";
+    const std::vector<std::string> arguments = SplitCommandLine(CommandLineOf(job));
+    const std::vector<std::string> expected = {"/prog/Rendix", "-i",      "/in/clip.avi",
+                                               "-y",           "-f",      "mp3",
+                                               "-ab",          "128000",  "-ar",
+                                               "44100",        "-ac",     "2",
+                                               "-vol",         "256",     "-acodec",
+                                               "libmp3lame",   "-title",  job.title,
+                                               "-album",       job.album, "/out/odd \"name\".mp3"};
+    EXPECT_EQ(arguments, expected);
+}
+
+TEST(CommandLineBuilderTest, OutputFolderAndPath) {
+    JobItem job = DefaultJob(kFormatMp3, false);
+    job.outputDirectory = "/out/";
+    BuildArguments(job);
+    EXPECT_EQ(job.outputDirectory, "/out/"); // no second separator
+
+    job.outputDirectory.clear();
+    EXPECT_EQ(BuildArguments(job).substr(BuildArguments(job).rfind(' ')), " \"clip.mp3\"");
+    EXPECT_EQ(job.outputDirectory, "");
+
+    // An unknown format has no extension, so no output path.
+    job.formatId = 21;
+    job.outputDirectory = "/out";
+    EXPECT_EQ(OutputPath(job), "");
+    EXPECT_EQ(BuildArguments(job), "-i \"/in/clip.avi\" -y -ab 128000 -ar 44100 -ac 2 -vol 256 "
+                                   "-acodec \"libmp3lame\" \"\"");
+
+    // Nothing to convert: no arguments, and the job stays as it is.
+    JobItem empty = DefaultJob(kFormatMp3, false);
+    empty.inputPath.clear();
+    EXPECT_EQ(BuildArguments(empty), "");
+    EXPECT_EQ(empty.outputDirectory, "/out");
+}
+
+} // namespace
+} // namespace velmont
