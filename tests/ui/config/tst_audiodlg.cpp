@@ -1,0 +1,209 @@
+#include "model/Catalogue.h"
+#include "model/EncodingParams.h"
+#include "ui/config/CAudioDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QtTest>
+
+using namespace velmont;
+
+namespace {
+
+constexpr FormatId kAmr = 2;
+constexpr FormatId kOgg = 8;
+constexpr FormatId k3gp = 12;
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+QList<int> CodecIds(const QComboBox* list) {
+    QList<int> ids;
+    for (int i = 0; i < list->count(); ++i)
+        ids << list->itemData(i).toInt();
+    return ids;
+}
+
+} // namespace
+
+class AudioPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { ResetAllEncodingParams(); }
+
+    void listsEachDisplayNameOnceWithItsCodec() {
+        CAudioDlg page(k3gp);
+        QCOMPARE(Items(page.AudioTypeList()),
+                 QStringList({"ADTS AAC", "arm_nb,audio/amr", "arm_wb,audio/amr"}));
+        QCOMPARE(CodecIds(page.AudioTypeList()), QList<int>({11, 9, 10}));
+
+        page.FormatId = kOgg;
+        page.Refresh();
+        QCOMPARE(Items(page.AudioTypeList()), QStringList({"Ogg Vorbis", "flac"}));
+        QCOMPARE(CodecIds(page.AudioTypeList()), QList<int>({13, 8}));
+    }
+
+    void selectsTheStoredCodecOrTheFirst() {
+        GetEncodingParams(k3gp)->AudioCodec = 10;
+        CAudioDlg page(k3gp);
+        QCOMPARE(page.AudioTypeList()->currentText(), QString("arm_wb,audio/amr"));
+
+        GetEncodingParams(k3gp)->AudioCodec = -1;
+        page.Refresh();
+        QCOMPARE(page.AudioTypeList()->currentIndex(), 0);
+        // The lists follow the first codec, AAC: the general ones.
+        QCOMPARE(page.SampleRateList()->count(), 6);
+        QCOMPARE(page.ChannelModeList()->count(), 2);
+    }
+
+    void generalListsAndTheirTexts() {
+        GetEncodingParams(kOgg)->AudioChannel = 2;
+        CAudioDlg page(kOgg);
+        QCOMPARE(Items(page.ChannelModeList()), QStringList({"Mono", "Stereo"}));
+        QCOMPARE(page.ChannelModeList()->currentText(), QString("Stereo"));
+        QCOMPARE(Items(page.SampleRateList()),
+                 QStringList({"16000 Hz", "22050 Hz", "24000 Hz - PSP", "32000 Hz", "44100 Hz",
+                              "48000 Hz"}));
+        QCOMPARE(page.SampleRateList()->currentText(), QString("44100 Hz"));
+        QCOMPARE(page.BitrateList()->count(), 10);
+        QCOMPARE(page.BitrateList()->itemText(0), QString("32 kbps"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("128 kbps"));
+    }
+
+    void amrNarrowBandForcesMonoAndItsRatesAtOnce() {
+        EncodingParams& record = *GetEncodingParams(k3gp);
+        record.AudioCodec = 11;
+        record.AudioChannel = 2;
+        record.AudioSampleRate = 5;
+        record.AudioBitrate = 9;
+        CAudioDlg page(k3gp);
+
+        page.AudioTypeList()->setCurrentIndex(1); // the user picks AMR narrow band
+        QCOMPARE(Items(page.ChannelModeList()), QStringList({"Mono"}));
+        QCOMPARE(page.ChannelModeList()->currentIndex(), 0);
+        QCOMPARE(Items(page.SampleRateList()), QStringList({"8000 Hz"}));
+        QCOMPARE(page.SampleRateList()->currentIndex(), 0);
+        QCOMPARE(page.BitrateList()->count(), 8);
+        QCOMPARE(page.BitrateList()->itemText(2), QString("5.90 kbps"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("12.20 kbps"));
+        // Written before any OK, so a Cancel keeps them; the codec waits for OK.
+        QCOMPARE(record.AudioChannel, 1);
+        QCOMPARE(record.AudioSampleRate, -1);
+        QCOMPARE(record.AudioBitrate, -1);
+        QCOMPARE(record.AudioCodec, 11);
+
+        page.AudioTypeList()->setCurrentIndex(2); // wide band
+        QCOMPARE(Items(page.SampleRateList()), QStringList({"16000 Hz"}));
+        QCOMPARE(page.BitrateList()->currentText(), QString("23.85 kbps"));
+
+        page.AudioTypeList()->setCurrentIndex(0); // back to AAC
+        QCOMPARE(page.SampleRateList()->currentText(), QString("44100 Hz"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("128 kbps"));
+        QCOMPARE(page.ChannelModeList()->count(), 2);
+        QCOMPARE(page.ChannelModeList()->currentText(), QString("Mono"));
+
+        page.OnOK();
+        QCOMPARE(record.AudioCodec, 11);
+        QCOMPARE(record.AudioChannel, 1);
+        QCOMPARE(record.AudioSampleRate, 4);
+        QCOMPARE(record.AudioBitrate, 6);
+    }
+
+    void volumeLabel_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unchanged") << 256 << "100.0%";
+        QTest::newRow("silent") << 0 << "0.0%";
+        QTest::newRow("double") << 512 << "200.0%";
+        QTest::newRow("one page") << 25 << "9.8%";
+    }
+
+    void volumeLabel() {
+        QFETCH(int, position);
+        QFETCH(QString, text);
+        GetEncodingParams(kOgg)->AudioVolume = position;
+        CAudioDlg page(kOgg);
+        QCOMPARE(page.VolumeTrackBar()->value(), position);
+        QCOMPARE(page.VolumeLabel()->text(), text);
+    }
+
+    void volumeTrackBarFollowsTheUser() {
+        CAudioDlg page(kOgg);
+        QSlider* bar = page.VolumeTrackBar();
+        QCOMPARE(bar->maximum(), 512);
+        QCOMPARE(bar->pageStep(), 25);
+        QCOMPARE(bar->singleStep(), 2);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(page.VolumeLabel()->text(), QString("109.8%"));
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kOgg)->AudioVolume, 281);
+    }
+
+    void storedPositionBeyondTheListSelectsNothingAndStoresMinusOne() {
+        GetEncodingParams(kAmr)->AudioSampleRate = 5;
+        CAudioDlg page(kAmr);
+        QCOMPARE(page.SampleRateList()->count(), 1);
+        QCOMPARE(page.SampleRateList()->currentIndex(), -1);
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kAmr)->AudioSampleRate, -1);
+    }
+
+    void unknownChannelCountIsNotStoredAsZero() {
+        GetEncodingParams(kOgg)->AudioChannel = 6;
+        CAudioDlg page(kOgg);
+        QCOMPARE(page.ChannelModeList()->currentIndex(), -1);
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kOgg)->AudioChannel, 6);
+    }
+
+    void enableAudioSwitchesTheControls() {
+        GetEncodingParams(kOgg)->EnableAudio = false;
+        CAudioDlg page(kOgg);
+        QVERIFY(!page.EnableAudioBox()->isChecked());
+        QVERIFY(!page.AudioTypeList()->isEnabled());
+        QVERIFY(!page.ChannelModeList()->isEnabled());
+        QVERIFY(!page.SampleRateList()->isEnabled());
+        QVERIFY(!page.BitrateList()->isEnabled());
+        QVERIFY(!page.VolumeTrackBar()->isEnabled());
+
+        page.EnableAudioBox()->click();
+        QVERIFY(page.AudioTypeList()->isEnabled());
+        QVERIFY(page.VolumeTrackBar()->isEnabled());
+        page.OnOK();
+        QVERIFY(GetEncodingParams(kOgg)->EnableAudio);
+    }
+
+    void builtInDefaultsReachTheRecordOnlyThroughOk() {
+        EncodingParams& record = *GetEncodingParams(k3gp);
+        record.AudioCodec = 11;
+        record.AudioChannel = 2;
+        record.AudioBitrate = 2;
+        record.AudioVolume = 100;
+        CAudioDlg page(k3gp);
+
+        page.ShowBuiltInDefaults();
+        QCOMPARE(page.AudioTypeList()->currentText(), QString("arm_nb,audio/amr"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("12.20 kbps"));
+        QCOMPARE(page.VolumeLabel()->text(), QString("100.0%"));
+        QCOMPARE(record.AudioCodec, 11);
+        QCOMPARE(record.AudioChannel, 2);
+        QCOMPARE(record.AudioVolume, 100);
+
+        page.OnOK();
+        QCOMPARE(record.AudioCodec, 9);
+        QCOMPARE(record.AudioChannel, 1);
+        QCOMPARE(record.AudioSampleRate, 0);
+        QCOMPARE(record.AudioBitrate, 7);
+        QCOMPARE(record.AudioVolume, 256);
+    }
+};
+
+QTEST_MAIN(AudioPageTest)
+#include "tst_audiodlg.moc"

@@ -1,0 +1,83 @@
+#include "model/EncodingParams.h"
+#include "ui/config/COthersDlg.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace velmont;
+using Box = COthersDlg::Box;
+
+namespace {
+
+constexpr FormatId kMp4 = 15;
+
+} // namespace
+
+class OthersPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { ResetAllEncodingParams(); }
+
+    void freshRecordShowsZeros() {
+        COthersDlg page(kMp4);
+        for (int box = 0; box < 8; ++box)
+            QCOMPARE(page.Edit(static_cast<Box>(box))->text(), QString("0"));
+    }
+
+    void eachBoxBelongsToItsField() {
+        EncodingParams& record = *GetEncodingParams(kMp4);
+        record.CropTop = 1;
+        record.CropRight = 2;
+        record.CropLeft = 3;
+        record.CropBottom = 4;
+        record.PaddingTop = 5;
+        record.PaddingRight = 6;
+        record.PaddingLeft = 7;
+        record.PaddingBottom = 8;
+        COthersDlg page(kMp4);
+        for (int box = 0; box < 8; ++box)
+            QCOMPARE(page.Edit(static_cast<Box>(box))->text(), QString::number(box + 1));
+
+        for (int box = 0; box < 8; ++box)
+            page.Edit(static_cast<Box>(box))->setText(QString::number(10 * (box + 1)));
+        page.OnOK();
+        QCOMPARE(record.CropTop, 10);
+        QCOMPARE(record.CropRight, 20);
+        QCOMPARE(record.CropLeft, 30);
+        QCOMPARE(record.CropBottom, 40);
+        QCOMPARE(record.PaddingTop, 50);
+        QCOMPARE(record.PaddingRight, 60);
+        QCOMPARE(record.PaddingLeft, 70);
+        QCOMPARE(record.PaddingBottom, 80);
+    }
+
+    void entriesAreStoredAsSignedNumbersOrZero() {
+        COthersDlg page(kMp4);
+        page.Edit(Box::CropLeft)->setText("-8");
+        page.Edit(Box::CropTop)->setText("  16 ");
+        page.Edit(Box::CropRight)->setText("");
+        page.Edit(Box::CropBottom)->setText("abc");
+        page.Edit(Box::PadTop)->setText("99999999999");
+        page.OnOK();
+        const EncodingParams& record = *GetEncodingParams(kMp4);
+        QCOMPARE(record.CropLeft, -8);
+        QCOMPARE(record.CropTop, 16);
+        QCOMPARE(record.CropRight, 0);
+        QCOMPARE(record.CropBottom, 0);
+        QCOMPARE(record.PaddingTop, 0);
+    }
+
+    void builtInDefaultsReachTheRecordOnlyThroughOk() {
+        GetEncodingParams(kMp4)->PaddingBottom = 12;
+        COthersDlg page(kMp4);
+        page.ShowBuiltInDefaults();
+        QCOMPARE(page.Edit(Box::PadBottom)->text(), QString("0"));
+        QCOMPARE(GetEncodingParams(kMp4)->PaddingBottom, 12);
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kMp4)->PaddingBottom, 0);
+    }
+};
+
+QTEST_MAIN(OthersPageTest)
+#include "tst_othersdlg.moc"

@@ -1,0 +1,250 @@
+#include "model/EncodingParams.h"
+#include "ui/config/CVideoDlg.h"
+#include "ui/config/VideoChoices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace velmont;
+
+namespace {
+
+constexpr FormatId k3g2 = 11;
+constexpr FormatId k3gp = 12;
+constexpr FormatId kAvi = 13;
+constexpr FormatId kMp4 = 15;
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+void SetSize(FormatId id, int width, int height) {
+    GetEncodingParams(id)->Width = width;
+    GetEncodingParams(id)->Height = height;
+}
+
+} // namespace
+
+class VideoPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { ResetAllEncodingParams(); }
+
+    void listsTheFormatsCodecsOnce() {
+        CVideoDlg page(k3gp);
+        QCOMPARE(Items(page.VideoTypeList()),
+                 QStringList({"AVC MPEG-4", "MPEG-4 (DivX 4/5)", "H.263", "H.263+"}));
+        QCOMPARE(page.VideoTypeList()->currentText(), QString("H.263"));
+    }
+
+    void fixedListsAndTheirTexts() {
+        CVideoDlg page(kMp4);
+        QCOMPARE(Items(page.FrameRateList()),
+                 QStringList({"Original", "14.985 fps", "23.976 fps", "24.000 fps", "25.000 fps",
+                              "29.970 fps"}));
+        QCOMPARE(Items(page.AspectRatioList()), QStringList({"Auto", " 4:3", "16:9"}));
+        QCOMPARE(page.QuantizerList()->count(), 11);
+        QCOMPARE(page.QuantizerList()->itemText(10), QString("QB10"));
+        QCOMPARE(page.QuantizerList()->currentText(), QString("QB4"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("768 kbps"));
+        QCOMPARE(page.BitrateList()->itemText(11), QString("4096 kbps"));
+        QCOMPARE(Items(page.PassList()), QStringList({"Pass 1", "Pass 2"}));
+        QCOMPARE(page.SizeBox()->itemText(17), QString("1024x768  - XGA"));
+        QCOMPARE(page.SizeBox()->itemText(9), QString("128x96  - SQCIF"));
+        QCOMPARE(page.SizeBox()->currentText(), QString("320x240 - QVGA"));
+    }
+
+    void zeroSizeShowsPositionTwoForTheMobileFormats() {
+        SetSize(k3g2, 0, 0);
+        CVideoDlg h263(k3g2);
+        QCOMPARE(h263.SizeBox()->currentText(), QString("352x288 - QPAL"));
+        h263.OnOK();
+        QCOMPARE(GetEncodingParams(k3g2)->Width, 352);
+        QCOMPARE(GetEncodingParams(k3g2)->Height, 288);
+
+        SetSize(k3gp, 0, 0);
+        GetEncodingParams(k3gp)->VideoCodec = 0;
+        CVideoDlg general(k3gp);
+        QCOMPARE(general.SizeBox()->currentText(), QString("720x576 - PAL"));
+    }
+
+    void zeroSizeShowsOriginalElsewhere() {
+        SetSize(kAvi, 0, 0);
+        CVideoDlg page(kAvi);
+        QCOMPARE(page.SizeBox()->currentText(), QString("Original"));
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kAvi)->Width, 0);
+        QCOMPARE(GetEncodingParams(kAvi)->Height, 0);
+    }
+
+    void storedSizeSelectsTheFirstItemBeginningWithIt() {
+        SetSize(kMp4, 640, 480);
+        CVideoDlg page(kMp4);
+        QCOMPARE(page.SizeBox()->currentIndex(), 6);
+        QCOMPARE(page.SizeBox()->currentText(), QString("640x480 - SNTSC"));
+    }
+
+    void unknownStoredSizeIsAppended() {
+        SetSize(kMp4, 500, 300);
+        CVideoDlg page(kMp4);
+        QCOMPARE(page.SizeBox()->count(), 38);
+        QCOMPARE(page.SizeBox()->currentIndex(), 37);
+        QCOMPARE(page.SizeBox()->currentText(), QString("500x300"));
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kMp4)->Width, 500);
+        QCOMPARE(GetEncodingParams(kMp4)->Height, 300);
+    }
+
+    void h263OffersItsFiveSizes() {
+        GetEncodingParams(k3gp)->VideoCodec = 0;
+        SetSize(k3gp, 176, 144);
+        CVideoDlg page(k3gp);
+        QCOMPARE(page.SizeBox()->count(), 37);
+
+        page.VideoTypeList()->setCurrentIndex(2); // the user picks H.263
+        QCOMPARE(Items(page.SizeBox()),
+                 QStringList({"128x96  - SQCIF", "176x144 - QCIF", "352x288 - QPAL",
+                              "704x576 - 4CIF", "1408x1152"}));
+        QCOMPARE(page.SizeBox()->currentText(), QString("176x144 - QCIF"));
+        QCOMPARE(GetEncodingParams(k3gp)->VideoCodec, 0); // stored by OK only
+
+        SetSize(k3gp, 640, 480);
+        page.Refresh();
+        QCOMPARE(page.VideoTypeList()->currentText(), QString("AVC MPEG-4"));
+        page.VideoTypeList()->setCurrentIndex(2);
+        QCOMPARE(page.SizeBox()->count(), 6);
+        QCOMPARE(page.SizeBox()->currentText(), QString("640x480"));
+    }
+
+    void newVideoTypeDropsATypedSize() {
+        CVideoDlg page(kMp4);
+        page.SizeBox()->setEditText("1000x1000");
+        page.VideoTypeList()->setCurrentIndex(1);
+        QCOMPARE(page.SizeBox()->currentText(), QString("320x240 - QVGA"));
+    }
+
+    void chosenOrTypedSizeIsStored() {
+        CVideoDlg page(kMp4);
+        page.SizeBox()->setCurrentIndex(36);
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kMp4)->Width, 1920);
+        QCOMPARE(GetEncodingParams(kMp4)->Height, 1080);
+
+        page.SizeBox()->setEditText("640*480");
+        page.OnOK();
+        QCOMPARE(GetEncodingParams(kMp4)->Width, 640);
+        QCOMPARE(GetEncodingParams(kMp4)->Height, 480);
+    }
+
+    void sizeTextThatIsNoSizeLeavesTheRecord() {
+        SetSize(kMp4, 320, 240);
+        CVideoDlg page(kMp4);
+        for (const char* text : {"large", "", "640 x 480", "0x480", "99999999999x5"}) {
+            page.SizeBox()->setEditText(QString::fromLatin1(text));
+            page.OnOK();
+            QCOMPARE(GetEncodingParams(kMp4)->Width, 320);
+            QCOMPARE(GetEncodingParams(kMp4)->Height, 240);
+        }
+    }
+
+    void parseSizeText() {
+        QCOMPARE(ParseSizeText("720x576 - PAL")->width, 720);
+        QCOMPARE(ParseSizeText("720x576 - PAL")->height, 576);
+        QCOMPARE(ParseSizeText("  +64x48")->height, 48);
+        QCOMPARE(ParseSizeText(QString::fromUtf8("800\u00d7600"))->height, 600);
+        QVERIFY(!ParseSizeText("640 x 480"));
+        QVERIFY(!ParseSizeText("-640x480"));
+        QVERIFY(!ParseSizeText("640"));
+        QVERIFY(!ParseSizeText("2147483648x2"));
+    }
+
+    void aspectRatio() {
+        EncodingParams& record = *GetEncodingParams(kMp4);
+        record.AspectRatio = 0;
+        CVideoDlg page(kMp4);
+        QCOMPARE(page.AspectRatioList()->currentText(), QString(" 4:3"));
+        record.AspectRatio = 1;
+        page.Refresh();
+        QCOMPARE(page.AspectRatioList()->currentText(), QString("16:9"));
+        record.AspectRatio = 7;
+        page.Refresh();
+        QCOMPARE(page.AspectRatioList()->currentText(), QString("Auto"));
+        page.OnOK();
+        QCOMPARE(record.AspectRatio, -1);
+        page.AspectRatioList()->setCurrentIndex(1);
+        page.OnOK();
+        QCOMPARE(record.AspectRatio, 0);
+        page.AspectRatioList()->setCurrentIndex(2);
+        page.OnOK();
+        QCOMPARE(record.AspectRatio, 1);
+    }
+
+    void positionsAndPasses() {
+        EncodingParams& record = *GetEncodingParams(kMp4);
+        record.Pass = 2;
+        record.FrameRate = 5;
+        CVideoDlg page(kMp4);
+        QCOMPARE(page.PassList()->currentText(), QString("Pass 2"));
+        QCOMPARE(page.FrameRateList()->currentText(), QString("29.970 fps"));
+        page.QuantizerList()->setCurrentIndex(10);
+        page.BitrateList()->setCurrentIndex(0);
+        page.OnOK();
+        QCOMPARE(record.Pass, 2);
+        QCOMPARE(record.FrameRate, 5);
+        QCOMPARE(record.Quantizer_Scale, 10);
+        QCOMPARE(record.VideoBitrate, 0);
+
+        record.Quantizer_Scale = 11;
+        page.Refresh();
+        QCOMPARE(page.QuantizerList()->currentIndex(), -1);
+        page.OnOK();
+        QCOMPARE(record.Quantizer_Scale, -1);
+    }
+
+    void vbrLimits() {
+        CVideoDlg page(kMp4);
+        QVERIFY(!page.VbrBox()->isChecked());
+        QVERIFY(!page.MinBitrateList()->isEnabled());
+        QVERIFY(!page.MaxBitrateList()->isEnabled());
+        page.VbrBox()->click();
+        QVERIFY(page.MinBitrateList()->isEnabled());
+        QVERIFY(page.MaxBitrateList()->isEnabled());
+
+        page.MinBitrateList()->setCurrentIndex(11); // above the maximum: stored as chosen
+        page.MaxBitrateList()->setCurrentIndex(1);
+        page.OnOK();
+        const EncodingParams& record = *GetEncodingParams(kMp4);
+        QVERIFY(record.EnableVBR);
+        QCOMPARE(record.VideoMinBitrate, 11);
+        QCOMPARE(record.VideoMaxBitrate, 1);
+    }
+
+    void builtInDefaultsReachTheRecordOnlyThroughOk() {
+        EncodingParams& record = *GetEncodingParams(kMp4);
+        record.VideoCodec = 1;
+        SetSize(kMp4, 500, 300);
+        record.VideoBitrate = 2;
+        CVideoDlg page(kMp4);
+        page.ShowBuiltInDefaults();
+        QCOMPARE(page.VideoTypeList()->currentText(), QString("AVC MPEG-4"));
+        QCOMPARE(page.SizeBox()->currentText(), QString("320x240 - QVGA"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("768 kbps"));
+        QCOMPARE(record.VideoCodec, 1);
+        QCOMPARE(record.Width, 500);
+
+        page.OnOK();
+        QCOMPARE(record.VideoCodec, 0);
+        QCOMPARE(record.Width, 320);
+        QCOMPARE(record.Height, 240);
+        QCOMPARE(record.VideoBitrate, 7);
+    }
+};
+
+QTEST_MAIN(VideoPageTest)
+#include "tst_videodlg.moc"

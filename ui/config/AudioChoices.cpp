@@ -1,0 +1,52 @@
+#include "ui/config/AudioChoices.h"
+
+#include "model/Catalogue.h"
+#include "model/EncodingParams.h"
+
+namespace velmont {
+
+namespace {
+
+QString SampleRateText(int hz) {
+    QString text = QString::asprintf("%d Hz", hz);
+    if (hz == 24000)
+        text += QStringLiteral(" - PSP");
+    return text;
+}
+
+template <typename Rates> QStringList AmrBitrateTexts(const Rates& rates) {
+    QStringList texts;
+    for (double kbps : rates)
+        texts << QString::asprintf("%.2f kbps", kbps);
+    return texts;
+}
+
+} // namespace
+
+AudioChoices AudioChoicesForCodec(int codecId) {
+    AudioChoices choices;
+    if (codecId == kAudioCodecAmrNb || codecId == kAudioCodecAmrWb) {
+        const bool narrow = codecId == kAudioCodecAmrNb;
+        choices.channelModes << QStringLiteral("Mono");
+        choices.sampleRates << SampleRateText(narrow ? kAmrNbSampleRateHz : kAmrWbSampleRateHz);
+        choices.defaultSampleRate = 0;
+        choices.bitrates =
+            narrow ? AmrBitrateTexts(kAmrNbBitratesKbps) : AmrBitrateTexts(kAmrWbBitratesKbps);
+        choices.defaultBitrate = static_cast<int>(choices.bitrates.size()) - 1;
+        return choices;
+    }
+    choices.channelModes << QStringLiteral("Mono") << QStringLiteral("Stereo");
+    for (int hz : kSampleRatesHz)
+        choices.sampleRates << SampleRateText(hz);
+    choices.defaultSampleRate = 4; // 44100 Hz
+    for (int kbps : kAudioBitratesKbps)
+        choices.bitrates << QString::asprintf("%d kbps", kbps);
+    choices.defaultBitrate = 6; // 128 kbps
+    return choices;
+}
+
+QString VolumeText(int position) {
+    return QString::asprintf("%.1f%%", position * 0.390625);
+}
+
+} // namespace velmont

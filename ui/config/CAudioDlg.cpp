@@ -1,0 +1,178 @@
+#include "ui/config/CAudioDlg.h"
+
+#include "model/Catalogue.h"
+#include "ui/config/AudioChoices.h"
+#include "ui/config/PageControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace velmont {
+
+CAudioDlg::CAudioDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+    FormatId = formatId;
+
+    enableAudio_ = new QCheckBox(QStringLiteral("Enable Audio"), this);
+    enableAudio_->setGeometry(10, 0, 100, 26);
+
+    const Qt::Alignment right = Qt::AlignRight;
+    MakeLabel(this, QStringLiteral("Audio Type:"), 0, 40, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Channel Mode:"), 0, 75, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Sample Rate:"), 0, 110, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Bitrate:"), 0, 145, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Volume:"), 0, 180, 100, 26, right);
+
+    audioType_ = MakeDropDownList(this, 110, 37, 260, 104);
+    channelMode_ = MakeDropDownList(this, 110, 72, 260, 104);
+    sampleRate_ = MakeDropDownList(this, 110, 107, 260, 104);
+    bitrate_ = MakeDropDownList(this, 110, 142, 260, 104);
+
+    volume_ = new QSlider(Qt::Horizontal, this);
+    volume_->setGeometry(110, 177, 210, 26);
+    volumeText_ = MakeLabel(this, QString(), 320, 177, 50, 26, right);
+    volumeText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    connect(audioType_, &QComboBox::currentIndexChanged, this, &CAudioDlg::OnSelchangeAudioType);
+    connect(enableAudio_, &QCheckBox::toggled, this, &CAudioDlg::EnableControls);
+    connect(volume_, &QSlider::valueChanged, this, &CAudioDlg::ShowVolume);
+
+    Refresh();
+}
+
+void CAudioDlg::Refresh() {
+    LoadFrom(GetEncodingParams(FormatId));
+}
+
+void CAudioDlg::ShowBuiltInDefaults() {
+    defaults_ = BuiltInDefaults(FormatId);
+    LoadFrom(IsValidFormat(FormatId) ? &defaults_ : nullptr);
+}
+
+void CAudioDlg::LoadFrom(EncodingParams* source) {
+    source_ = source;
+    FillAudioTypes();
+    FillChannelModes();
+    FillSampleRates();
+    FillBitrates();
+    SetUpVolume();
+    SetEnableBox();
+}
+
+void CAudioDlg::FillAudioTypes() {
+    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(FormatId);
+    if (!entries)
+        return;
+    const QSignalBlocker quiet(audioType_);
+    audioType_->clear();
+    if (!source_)
+        return;
+    int selection = 0;
+    for (const CatalogueEntry& entry : *entries) {
+        if (entry.audioCodecId == -1)
+            continue;
+        const QString name = QString::fromStdString(AudioDisplayName(entry.audioDisplayId));
+        if (audioType_->findText(name, Qt::MatchFixedString) >= 0) // case-insensitive
+            continue;
+        audioType_->addItem(name, entry.audioCodecId);
+        if (source_->AudioCodec != -1 && source_->AudioCodec == entry.audioCodecId)
+            selection = audioType_->count() - 1;
+    }
+    SelectPosition(audioType_, selection);
+}
+
+int CAudioDlg::CurrentCodec() const {
+    const int position = audioType_->currentIndex();
+    return position < 0 ? -1 : audioType_->itemData(position).toInt();
+}
+
+void CAudioDlg::FillChannelModes() {
+    if (!source_)
+        return;
+    const int codec = CurrentCodec();
+    SetItems(channelMode_, AudioChoicesForCodec(codec).channelModes);
+    if (codec == kAudioCodecAmrNb || codec == kAudioCodecAmrWb) {
+        source_->AudioChannel = 1; // the AMR encoders take mono only
+        SelectPosition(channelMode_, 0);
+    } else {
+        SelectPosition(channelMode_, source_->AudioChannel - 1);
+    }
+}
+
+void CAudioDlg::FillSampleRates() {
+    if (!source_)
+        return;
+    const AudioChoices choices = AudioChoicesForCodec(CurrentCodec());
+    SetItems(sampleRate_, choices.sampleRates);
+    const int stored = source_->AudioSampleRate;
+    SelectPosition(sampleRate_, stored == -1 ? choices.defaultSampleRate : stored);
+}
+
+void CAudioDlg::FillBitrates() {
+    if (!source_)
+        return;
+    const AudioChoices choices = AudioChoicesForCodec(CurrentCodec());
+    SetItems(bitrate_, choices.bitrates);
+    const int stored = source_->AudioBitrate;
+    SelectPosition(bitrate_, stored == -1 ? choices.defaultBitrate : stored);
+}
+
+void CAudioDlg::SetUpVolume() {
+    if (!source_)
+        return;
+    volume_->setRange(0, kVolumeMax);
+    volume_->setPageStep(kVolumePageSize);
+    volume_->setSingleStep(kVolumeLineSize);
+    volume_->setValue(source_->AudioVolume);
+    ShowVolume(volume_->value());
+}
+
+void CAudioDlg::SetEnableBox() {
+    if (!source_)
+        return;
+    const QSignalBlocker quiet(enableAudio_);
+    enableAudio_->setChecked(source_->EnableAudio);
+    EnableControls(source_->EnableAudio);
+}
+
+void CAudioDlg::EnableControls(bool enable) {
+    for (QWidget* control : {static_cast<QWidget*>(audioType_), static_cast<QWidget*>(channelMode_),
+                             static_cast<QWidget*>(sampleRate_), static_cast<QWidget*>(bitrate_),
+                             static_cast<QWidget*>(volume_)})
+        control->setEnabled(enable);
+}
+
+void CAudioDlg::OnSelchangeAudioType() {
+    if (!source_)
+        return;
+    // The new codec's lists open on their default positions; these record
+    // changes happen now, the codec itself is stored by OnOK.
+    source_->AudioSampleRate = -1;
+    source_->AudioBitrate = -1;
+    FillSampleRates();
+    FillBitrates();
+    FillChannelModes();
+}
+
+void CAudioDlg::ShowVolume(int position) {
+    volumeText_->setText(VolumeText(position));
+}
+
+void CAudioDlg::OnOK() {
+    EncodingParams* record = GetEncodingParams(FormatId);
+    if (!record)
+        return;
+    record->AudioCodec = CurrentCodec();
+    // A channel count that the list could not show stays as it was: storing
+    // 0 would hand the encoder "-ac 0".
+    if (channelMode_->currentIndex() >= 0)
+        record->AudioChannel = channelMode_->currentIndex() + 1;
+    record->AudioSampleRate = sampleRate_->currentIndex();
+    record->AudioBitrate = bitrate_->currentIndex();
+    record->AudioVolume = volume_->value();
+    record->EnableAudio = enableAudio_->isChecked();
+}
+
+} // namespace velmont

@@ -1,0 +1,83 @@
+#include "ui/config/COthersDlg.h"
+
+#include "ui/config/PageControls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace velmont {
+
+namespace {
+
+// The four labelled boxes of one group, top to bottom: Top, Right, Left, Bottom.
+void MakeColumn(QWidget* page, int labelX, int editX, std::array<QLineEdit*, 8>& edits,
+                std::size_t first) {
+    static const char* const kTexts[] = {"Top:", "Right:", "Left:", "Bottom:"};
+    for (int row = 0; row < 4; ++row) {
+        const int y = 37 + 42 * row;
+        MakeLabel(page, QString::fromLatin1(kTexts[row]), labelX, y + 3, 55, 26);
+        auto* edit = new QLineEdit(page);
+        edit->setGeometry(editX, y, 70, 26);
+        edits[first + static_cast<std::size_t>(row)] = edit;
+    }
+}
+
+} // namespace
+
+int ReadSignedNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+COthersDlg::COthersDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+    FormatId = formatId;
+
+    // Groups first, so the labels and boxes lie above them.
+    (new QGroupBox(QStringLiteral("Crop"), this))->setGeometry(20, 5, 166, 210);
+    (new QGroupBox(QStringLiteral("Padding"), this))->setGeometry(216, 5, 166, 210);
+    MakeColumn(this, 40, 96, edits_, static_cast<std::size_t>(Box::CropTop));
+    MakeColumn(this, 236, 292, edits_, static_cast<std::size_t>(Box::PadTop));
+
+    Refresh();
+}
+
+void COthersDlg::Refresh() {
+    if (const EncodingParams* record = GetEncodingParams(FormatId))
+        LoadFrom(*record);
+}
+
+void COthersDlg::ShowBuiltInDefaults() {
+    if (IsValidFormat(FormatId))
+        LoadFrom(BuiltInDefaults(FormatId));
+}
+
+void COthersDlg::LoadFrom(const EncodingParams& source) {
+    const auto show = [this](Box box, int value) { Edit(box)->setText(QString::number(value)); };
+    show(Box::CropTop, source.CropTop);
+    show(Box::CropLeft, source.CropLeft);
+    show(Box::CropBottom, source.CropBottom);
+    show(Box::CropRight, source.CropRight);
+    show(Box::PadLeft, source.PaddingLeft);
+    show(Box::PadTop, source.PaddingTop);
+    show(Box::PadRight, source.PaddingRight);
+    show(Box::PadBottom, source.PaddingBottom);
+}
+
+void COthersDlg::OnOK() {
+    EncodingParams* record = GetEncodingParams(FormatId);
+    if (!record)
+        return;
+    const auto read = [this](Box box) { return ReadSignedNumber(Edit(box)->text()); };
+    record->CropTop = read(Box::CropTop);
+    record->CropLeft = read(Box::CropLeft);
+    record->CropBottom = read(Box::CropBottom);
+    record->CropRight = read(Box::CropRight);
+    record->PaddingLeft = read(Box::PadLeft);
+    record->PaddingTop = read(Box::PadTop);
+    record->PaddingRight = read(Box::PadRight);
+    record->PaddingBottom = read(Box::PadBottom);
+}
+
+} // namespace velmont

@@ -1,0 +1,205 @@
+#include "ui/config/CVideoDlg.h"
+
+#include "model/Catalogue.h"
+#include "ui/config/PageControls.h"
+#include "ui/config/VideoChoices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace velmont {
+
+namespace {
+
+// Longest size text that OnOK reads from the size box.
+constexpr qsizetype kMaxSizeText = 199;
+
+} // namespace
+
+CVideoDlg::CVideoDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+    FormatId = formatId;
+
+    const Qt::Alignment right = Qt::AlignRight;
+    MakeLabel(this, QStringLiteral("Video Type:"), 0, 15, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Video Size:"), 0, 50, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Framerate:"), 0, 85, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Aspect Ratio:"), 0, 120, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Quantizer Scale:"), 0, 155, 100, 26, right);
+    MakeLabel(this, QStringLiteral("Bitrate:"), 190, 85, 80, 26, right);
+    MakeLabel(this, QStringLiteral("Passes:"), 190, 120, 80, 26, right);
+
+    videoType_ = MakeDropDownList(this, 110, 12, 270, 104);
+    size_ = MakeDropDownList(this, 110, 47, 270, 104);
+    size_->setEditable(true);
+    size_->setInsertPolicy(QComboBox::NoInsert); // a typed size is read by OnOK, not listed
+    frameRate_ = MakeDropDownList(this, 110, 82, 100, 104);
+    aspect_ = MakeDropDownList(this, 110, 117, 100, 104);
+    quantizer_ = MakeDropDownList(this, 110, 152, 100, 104);
+    bitrate_ = MakeDropDownList(this, 280, 82, 100, 174);
+    pass_ = MakeDropDownList(this, 280, 117, 100, 174);
+
+    vbr_ = new QCheckBox(QStringLiteral("VBR"), this);
+    vbr_->setGeometry(40, 197, 45, 26);
+    MakeLabel(this, QStringLiteral("Min:"), 105, 200, 30, 23);
+    minBitrate_ = MakeDropDownList(this, 140, 197, 95, 104);
+    MakeLabel(this, QStringLiteral("Max:"), 245, 200, 30, 101);
+    maxBitrate_ = MakeDropDownList(this, 280, 197, 95, 104);
+
+    connect(videoType_, &QComboBox::currentIndexChanged, this, &CVideoDlg::FillSizes);
+    connect(vbr_, &QCheckBox::toggled, this, &CVideoDlg::EnableVbrLimits);
+
+    Refresh();
+}
+
+void CVideoDlg::Refresh() {
+    LoadFrom(GetEncodingParams(FormatId));
+}
+
+void CVideoDlg::ShowBuiltInDefaults() {
+    defaults_ = BuiltInDefaults(FormatId);
+    LoadFrom(IsValidFormat(FormatId) ? &defaults_ : nullptr);
+}
+
+void CVideoDlg::LoadFrom(const EncodingParams* source) {
+    source_ = source;
+    FillVideoTypes();
+    FillSizes();
+    FillAspectRatios();
+    FillQuantizers();
+    FillFrameRates();
+    FillBitrates();
+    FillPasses();
+    SetUpVbr();
+}
+
+void CVideoDlg::FillVideoTypes() {
+    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(FormatId);
+    if (!entries || !source_)
+        return;
+    const QSignalBlocker quiet(videoType_);
+    videoType_->clear();
+    int selection = 0;
+    for (const CatalogueEntry& entry : *entries) {
+        if (entry.videoCodecId == -1)
+            continue;
+        const QString name = QString::fromStdString(VideoDisplayName(entry.videoDisplayId));
+        if (videoType_->findText(name, Qt::MatchFixedString) >= 0) // case-insensitive
+            continue;
+        videoType_->addItem(name, entry.videoCodecId);
+        if (source_->VideoCodec != -1 && source_->VideoCodec == entry.videoCodecId)
+            selection = videoType_->count() - 1;
+    }
+    SelectPosition(videoType_, selection);
+}
+
+int CVideoDlg::CurrentCodec() const {
+    const int position = videoType_->currentIndex();
+    return position < 0 ? -1 : videoType_->itemData(position).toInt();
+}
+
+// Also the answer to a new video type: the list follows the codec and
+// shows the stored size again, dropping a size typed but not stored.
+void CVideoDlg::FillSizes() {
+    QStringList items = FrameSizeTexts(CurrentCodec());
+    SetItems(size_, items);
+    if (!source_)
+        return;
+    if (source_->Width != 0 && source_->Height != 0) {
+        const QString wanted = QString::asprintf("%dx%d", source_->Width, source_->Height);
+        int position = FindItemWithPrefix(items, wanted);
+        if (position < 0) {
+            const QSignalBlocker quiet(size_);
+            size_->addItem(wanted);
+            position = size_->count() - 1;
+        }
+        SelectPosition(size_, position);
+        return;
+    }
+    const bool mobile = FormatId == 11 || FormatId == 12; // 3g2 and 3gp want a fixed size
+    SelectPosition(size_, mobile ? 2 : 0);
+}
+
+void CVideoDlg::FillAspectRatios() {
+    if (!source_)
+        return;
+    SetItems(aspect_, AspectRatioTexts());
+    const int stored = source_->AspectRatio;
+    SelectPosition(aspect_, stored == 1 ? 2 : stored == 0 ? 1 : 0);
+}
+
+void CVideoDlg::FillQuantizers() {
+    if (!source_)
+        return;
+    SetItems(quantizer_, QuantizerTexts());
+    SelectPosition(quantizer_, source_->Quantizer_Scale);
+}
+
+void CVideoDlg::FillFrameRates() {
+    if (!source_)
+        return;
+    SetItems(frameRate_, FrameRateTexts());
+    SelectPosition(frameRate_, source_->FrameRate);
+}
+
+void CVideoDlg::FillBitrates() {
+    if (!source_)
+        return;
+    SetItems(bitrate_, VideoBitrateTexts());
+    SelectPosition(bitrate_, source_->VideoBitrate);
+}
+
+void CVideoDlg::FillPasses() {
+    if (!source_)
+        return;
+    SetItems(pass_, PassTexts());
+    SelectPosition(pass_, source_->Pass - 1);
+}
+
+void CVideoDlg::SetUpVbr() {
+    if (!source_)
+        return;
+    {
+        const QSignalBlocker quiet(vbr_);
+        vbr_->setChecked(source_->EnableVBR);
+    }
+    SetItems(minBitrate_, VideoBitrateTexts());
+    SelectPosition(minBitrate_, source_->VideoMinBitrate);
+    SetItems(maxBitrate_, VideoBitrateTexts());
+    SelectPosition(maxBitrate_, source_->VideoMaxBitrate);
+    EnableVbrLimits(source_->EnableVBR);
+}
+
+void CVideoDlg::EnableVbrLimits(bool enable) {
+    minBitrate_->setEnabled(enable);
+    maxBitrate_->setEnabled(enable);
+}
+
+void CVideoDlg::OnOK() {
+    EncodingParams* record = GetEncodingParams(FormatId);
+    if (!record)
+        return;
+    record->VideoCodec = CurrentCodec();
+
+    const QString sizeText = size_->currentText().left(kMaxSizeText);
+    if (sizeText == kOriginalSize) {
+        record->Width = 0;
+        record->Height = 0;
+    } else if (const std::optional<FrameSize> size = ParseSizeText(sizeText)) {
+        record->Width = size->width;
+        record->Height = size->height;
+    }
+
+    const int aspect = aspect_->currentIndex();
+    record->AspectRatio = aspect == 0 ? -1 : aspect == 1 ? 0 : 1;
+    record->Quantizer_Scale = quantizer_->currentIndex();
+    record->FrameRate = frameRate_->currentIndex();
+    record->VideoBitrate = bitrate_->currentIndex();
+    record->Pass = pass_->currentIndex() + 1;
+    record->EnableVBR = vbr_->isChecked();
+    record->VideoMinBitrate = minBitrate_->currentIndex();
+    record->VideoMaxBitrate = maxBitrate_->currentIndex();
+}
+
+} // namespace velmont
