@@ -8,6 +8,8 @@
 #include <array>
 #include <cctype>
 #include <climits>
+#include <cstdio>
+#include <string_view>
 
 namespace velmont {
 
@@ -20,8 +22,82 @@ using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
 constexpr std::array<const char*, kFormatCount> kFormatElementNames = {
-    "aac", "aiff", "amr", "au",  "flac", "m4a", "mp2", "mp3", nullptr, "wav", "wma",
-    "3gpc", "3gp", "avi", nullptr, "mp4", "mpg", "mov", "flv", "swf",   "nut"};
+    "aac",  "aiff", "amr", "au",    "flac", "m4a", "mp2", "mp3", nullptr, "wav", "wma",
+    "3gpc", "3gp",  "avi", nullptr, "mp4",  "mpg", "mov", "flv", "swf",   "nut"};
+
+// Some format elements are named with a leading digit (3gp, 3gpc), which
+// XML does not allow in a name, so the XML library rejects the whole file.
+// Before parsing, such names get this prefix; lookups add it as well.
+constexpr std::string_view kDigitNamePrefix = "velmont-digit-";
+
+std::string ParsableName(const char* name) {
+    if (std::isdigit(static_cast<unsigned char>(name[0])))
+        return std::string(kDigitNamePrefix) + name;
+    return name;
+}
+
+// Prefixes element names that start with a digit, in start and end tags
+// only: comments, CDATA, declarations and attribute values stay as they are.
+std::string WithParsableElementNames(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 64);
+    std::size_t i = 0;
+    const auto copyThrough = [&](std::string_view end) {
+        const std::size_t stop = text.find(end, i);
+        const std::size_t next = stop == std::string_view::npos ? text.size() : stop + end.size();
+        out.append(text.substr(i, next - i));
+        i = next;
+    };
+    while (i < text.size()) {
+        if (text[i] != '<') {
+            out += text[i++];
+            continue;
+        }
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with("<!--")) {
+            copyThrough("-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            copyThrough("]]>");
+        } else if (rest.starts_with("<?")) {
+            copyThrough("?>");
+        } else if (rest.starts_with("<!")) {
+            copyThrough(">");
+        } else {
+            out += text[i++];
+            if (i < text.size() && text[i] == '/')
+                out += text[i++];
+            if (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+                out += kDigitNamePrefix;
+            char quote = 0;
+            while (i < text.size()) {
+                const char c = text[i++];
+                out += c;
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '>') {
+                    break;
+                }
+            }
+        }
+    }
+    return out;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char buffer[8192];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
+}
 
 void ReadInt(const XMLElement& element, const char* name, int& field) {
     if (const char* value = element.Attribute(name))
@@ -37,7 +113,7 @@ bool LoadFormatElement(const XMLElement& param, FormatId id, EncodingParams& rec
     const char* name = FormatElementName(id);
     if (!name)
         return false;
-    const XMLElement* element = param.FirstChildElement(name);
+    const XMLElement* element = param.FirstChildElement(ParsableName(name).c_str());
     if (!element)
         return false;
 
@@ -99,7 +175,9 @@ const char* FormatElementName(FormatId id) {
     return IsValidFormat(id) ? kFormatElementNames[static_cast<std::size_t>(id)] : nullptr;
 }
 
-bool IsVideoGroupElement(FormatId id) { return id == 5 || IsVideoFormat(id); }
+bool IsVideoGroupElement(FormatId id) {
+    return id == 5 || IsVideoFormat(id);
+}
 
 int ParseIntLikeAtoi(const char* text) {
     if (!text)
@@ -122,13 +200,21 @@ int ParseIntLikeAtoi(const char* text) {
     return static_cast<int>(value);
 }
 
-bool ParseBoolFirstT(const char* text) { return text && text[0] == 't'; }
+bool ParseBoolFirstT(const char* text) {
+    return text && text[0] == 't';
+}
 
-void LoadParamFile() { LoadParamFileFrom(ParamFilePath()); }
+void LoadParamFile() {
+    LoadParamFileFrom(ParamFilePath());
+}
 
 void LoadParamFileFrom(const std::string& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        return;
+    const std::string text = WithParsableElementNames(bytes);
     XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
+    if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
         return;
     const XMLElement* root = document.FirstChildElement();
     if (!root)
@@ -144,7 +230,9 @@ void LoadParamFileFrom(const std::string& path) {
         LoadFormatElement(*param, id, *GetEncodingParams(id));
 }
 
-std::string LoadOutputDirectory() { return LoadOutputDirectoryFrom(RecordFilePath()); }
+std::string LoadOutputDirectory() {
+    return LoadOutputDirectoryFrom(RecordFilePath());
+}
 
 std::string LoadOutputDirectoryFrom(const std::string& path) {
     XMLDocument document;
