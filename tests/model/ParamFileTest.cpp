@@ -1,0 +1,237 @@
+#include "SettingsFixture.h"
+
+#include "model/Catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+using namespace velmont;
+
+namespace {
+
+using ParamFile = SettingsFixture;
+
+std::string InParam(const std::string& children, const std::string& root = "root") {
+    return "<?xml version=\"1.0\"?>\n<" + root + ">\n<param>\n" + children + "\n</param>\n</" +
+           root + ">\n";
+}
+
+void ExpectAllDefaults() {
+    for (FormatId id = 0; id < kFormatCount; ++id)
+        EXPECT_EQ(*GetEncodingParams(id), BuiltInDefaults(id)) << id;
+}
+
+} // namespace
+
+TEST_F(ParamFile, MissingOrUnusableFilesLeaveEveryDefault) {
+    LoadParamFileFrom(PathOf("no-such-param.ini"));
+    ExpectAllDefaults();
+
+    LoadParam("");
+    ExpectAllDefaults();
+
+    LoadParam("<?xml version=\"1.0\"?>\n<!-- nothing -->\n");
+    ExpectAllDefaults();
+
+    // Malformed: nothing is taken, not even the well-formed beginning.
+    LoadParam("<root><pos X=\"5\"/><param><mp3 AudioCodec=\"3\"/></param>");
+    ExpectAllDefaults();
+    LoadParam("<root><param><mp3 AudioCodec=\"3\"></param></root>");
+    ExpectAllDefaults();
+    EXPECT_EQ(PosX, -1);
+
+    // A folder where the file should be.
+    std::filesystem::create_directory(PathOf("folder.ini"));
+    LoadParamFileFrom(PathOf("folder.ini"));
+    ExpectAllDefaults();
+
+    LoadParam("<root><pos X=\"1\"/></root>"); // no param element
+    ExpectAllDefaults();
+}
+
+TEST_F(ParamFile, RootNameIsNotChecked) {
+    LoadParam(InParam("<mp3 AudioBitrate=\"9\"/>", "anything"));
+    EXPECT_EQ(Record(7).AudioBitrate, 9);
+}
+
+TEST_F(ParamFile, AudioGroupIgnoresVideoAttributes) {
+    const std::string video = "VideoCodec=\"1\" Width=\"640\" Height=\"480\" "
+                              "VideoBitrate=\"2\" EnableVideo=\"false\" AspectRatio=\"1\"";
+    std::string children;
+    for (const char* name : {"aac", "aiff", "amr", "au", "flac", "mp2", "mp3", "wav", "wma"})
+        children += std::string("<") + name + " AudioVolume=\"300\" " + video + "/>";
+    LoadParam(InParam(children));
+
+    for (FormatId id : {0, 1, 2, 3, 4, 6, 7, 9, 10}) {
+        EncodingParams expected = BuiltInDefaults(id);
+        expected.AudioVolume = 300;
+        EXPECT_EQ(Record(id), expected) << id;
+    }
+}
+
+TEST_F(ParamFile, M4aIsReadAsVideo) {
+    LoadParam(InParam("<m4a VideoBitrate=\"2\" Width=\"640\" EnableVideo=\"false\"/>"));
+    EXPECT_EQ(Record(5).VideoBitrate, 2);
+    EXPECT_EQ(Record(5).Width, 640);
+    EXPECT_FALSE(Record(5).EnableVideo);
+}
+
+TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
+    LoadParam(InParam("<3gpc Width=\"100\"/><3gp Width=\"200\"></3gp><3g2 Width=\"300\"/>"
+                      "<mp3 AudioVolume=\"9\"/>"));
+    EXPECT_EQ(Record(11).Width, 100);
+    EXPECT_EQ(Record(12).Width, 200);
+    // Names with a leading digit do not cost the file its other settings.
+    EXPECT_EQ(Record(7).AudioVolume, 9);
+}
+
+TEST_F(ParamFile, DigitNamesInCommentsAndValuesAreNotElements) {
+    LoadParam(InParam("<!-- <3gp Width=\"1\"/> --><![CDATA[<3gp Width=\"2\"/>]]>"
+                      "<3gpc OutputDir=\"a>3 '<3gp'\" Width='7'/>"));
+    EXPECT_EQ(Record(12), BuiltInDefaults(12));
+    EXPECT_EQ(Record(11).OutputDir, "a>3 '<3gp'");
+    EXPECT_EQ(Record(11).Width, 7);
+}
+
+TEST_F(ParamFile, OggAndM4vAreNeverRead) {
+    std::string children;
+    for (const char* name :
+         {"ogg", "m4v",  "aac", "aiff", "amr", "au",  "flac", "m4a", "mp2", "mp3", "wav", "wma",
+          "3g2", "3gpc", "3gp", "avi",  "mp4", "mpg", "mov",  "flv", "swf", "nut", "8",   "14"})
+        children +=
+            std::string("<") + name + " AudioCodec=\"0\" VideoCodec=\"2\" OutputDir=\"/x\"/>";
+    LoadParam(InParam(children));
+    EXPECT_EQ(Record(8), BuiltInDefaults(8));
+    EXPECT_EQ(Record(14), BuiltInDefaults(14));
+    for (FormatId id = 0; id < kFormatCount; ++id) {
+        if (id != 8 && id != 14) {
+            EXPECT_EQ(Record(id).OutputDir, "/x") << id;
+        }
+    }
+    EXPECT_EQ(FormatElementName(8), nullptr);
+    EXPECT_EQ(FormatElementName(14), nullptr);
+}
+
+TEST_F(ParamFile, FirstOfTwoElementsWins) {
+    LoadParam(InParam("<mp3 AudioBitrate=\"1\"/><mp3 AudioBitrate=\"2\" AudioVolume=\"5\"/>"));
+    EXPECT_EQ(Record(7).AudioBitrate, 1);
+    EXPECT_EQ(Record(7).AudioVolume, 256);
+}
+
+TEST_F(ParamFile, OtherNodesAreIgnored) {
+    LoadParam("<root>text<!-- c --><other><mp3 AudioBitrate=\"1\"/></other>"
+              "<param>more<!-- c --><MP3 AudioBitrate=\"2\"/><junk/>"
+              "<mp3 audiobitrate=\"3\" AudioVolume=\"7\"/></param></root>");
+    EXPECT_EQ(Record(7).AudioBitrate, 6);
+    EXPECT_EQ(Record(7).AudioVolume, 7);
+}
+
+TEST_F(ParamFile, EveryAttributeReachesItsField) {
+    LoadParam(InParam(
+        "<avi OutputDir=\"/videos/avi\" AudioCodec=\"19\" AudioChannel=\"1\" "
+        "AudioSampleRate=\"2\" AudioBitrate=\"3\" AudioVolume=\"400\" EnableAudio=\"false\" "
+        "VideoCodec=\"1\" Width=\"640\" Height=\"480\" Quantizer_Scale=\"7\" FrameRate=\"5\" "
+        "VideoBitrate=\"9\" Pass=\"2\" VideoMinBitrate=\"4\" VideoMaxBitrate=\"10\" "
+        "EnableVBR=\"true\" EnableVideo=\"false\" CropLeft=\"11\" CropTop=\"12\" "
+        "CropRight=\"13\" CropBottom=\"14\" PaddingLeft=\"15\" PaddingTop=\"16\" "
+        "PaddingRight=\"17\" PaddingBottom=\"18\" AspectRatio=\"1\"/>"));
+    const EncodingParams& r = Record(13);
+    EXPECT_EQ(r.OutputDir, "/videos/avi");
+    EXPECT_EQ(r.AudioCodec, 19);
+    EXPECT_EQ(r.AudioChannel, 1);
+    EXPECT_EQ(r.AudioSampleRate, 2);
+    EXPECT_EQ(r.AudioBitrate, 3);
+    EXPECT_EQ(r.AudioVolume, 400);
+    EXPECT_FALSE(r.EnableAudio);
+    EXPECT_EQ(r.VideoCodec, 1);
+    EXPECT_EQ(r.Width, 640);
+    EXPECT_EQ(r.Height, 480);
+    EXPECT_EQ(r.Quantizer_Scale, 7);
+    EXPECT_EQ(r.FrameRate, 5);
+    EXPECT_EQ(r.VideoBitrate, 9);
+    EXPECT_EQ(r.Pass, 2);
+    EXPECT_EQ(r.VideoMinBitrate, 4);
+    EXPECT_EQ(r.VideoMaxBitrate, 10);
+    EXPECT_TRUE(r.EnableVBR);
+    EXPECT_FALSE(r.EnableVideo);
+    EXPECT_EQ(r.CropLeft, 11);
+    EXPECT_EQ(r.CropTop, 12);
+    EXPECT_EQ(r.CropRight, 13);
+    EXPECT_EQ(r.CropBottom, 14);
+    EXPECT_EQ(r.PaddingLeft, 15);
+    EXPECT_EQ(r.PaddingTop, 16);
+    EXPECT_EQ(r.PaddingRight, 17);
+    EXPECT_EQ(r.PaddingBottom, 18);
+    EXPECT_EQ(r.AspectRatio, 1);
+
+    // The others keep their defaults.
+    for (FormatId id = 0; id < kFormatCount; ++id) {
+        if (id != 13) {
+            EXPECT_EQ(Record(id), BuiltInDefaults(id)) << id;
+        }
+    }
+}
+
+TEST_F(ParamFile, AbsentAttributesLeaveFieldsAsTheyWere) {
+    GetEncodingParams(15)->Width = 1234;
+    GetEncodingParams(15)->OutputDir = "/kept";
+    LoadParam(InParam("<mp4 Height=\"99\"/>"));
+    EXPECT_EQ(Record(15).Width, 1234);
+    EXPECT_EQ(Record(15).OutputDir, "/kept");
+    EXPECT_EQ(Record(15).Height, 99);
+}
+
+TEST_F(ParamFile, IntegersAreReadLikeAtoi) {
+    LoadParam(InParam("<mp3 AudioBitrate=\"128k\" AudioVolume=\"abc\" AudioCodec=\"-1\" "
+                      "AudioChannel=\"+1\" AudioSampleRate=\"\"/>"
+                      "<mp4 Width=\" 64\" Height=\"\t\n 48x\" AudioCodec=\"99999999999999\" "
+                      "VideoCodec=\"-99999999999999999999\" AudioVolume=\"1 2\"/>"));
+    EXPECT_EQ(Record(7).AudioBitrate, 128);
+    EXPECT_EQ(Record(7).AudioVolume, 0);
+    EXPECT_EQ(Record(7).AudioCodec, -1);
+    EXPECT_EQ(Record(7).AudioChannel, 1);
+    EXPECT_EQ(Record(7).AudioSampleRate, 0);
+    EXPECT_EQ(Record(15).Width, 64);
+    EXPECT_EQ(Record(15).Height, 48);
+    EXPECT_EQ(Record(15).AudioCodec, INT_MAX);
+    EXPECT_EQ(Record(15).VideoCodec, INT_MIN);
+    EXPECT_EQ(Record(15).AudioVolume, 1);
+    // Out-of-table ids still have no name instead of reading past a table.
+    EXPECT_EQ(AudioCodecName(Record(15).AudioCodec), "");
+    EXPECT_EQ(VideoCodecName(Record(15).VideoCodec), "");
+}
+
+TEST_F(ParamFile, BooleansAreTrueOnlyForALeadingLowerCaseT) {
+    LoadParam(InParam("<aac EnableAudio=\"True\"/><aiff EnableAudio=\"1\"/>"
+                      "<amr EnableAudio=\"\"/><au EnableAudio=\"yes\"/>"
+                      "<mp4 EnableVBR=\"true\"/><mov EnableVBR=\"t\"/>"
+                      "<flv EnableVBR=\"tomato\"/><swf EnableVBR=\" true\"/>"));
+    for (FormatId id : {0, 1, 2, 3})
+        EXPECT_FALSE(Record(id).EnableAudio) << id;
+    EXPECT_TRUE(Record(4).EnableAudio);
+    EXPECT_TRUE(Record(15).EnableVBR);
+    EXPECT_TRUE(Record(17).EnableVBR);
+    EXPECT_TRUE(Record(18).EnableVBR);
+    EXPECT_FALSE(Record(19).EnableVBR);
+}
+
+TEST_F(ParamFile, OutputDirIsCopiedAsItStands) {
+    LoadParam(InParam("<mp3 OutputDir=\"\"/><wav OutputDir=\" /a b/&amp;c/ \"/>"));
+    EXPECT_EQ(Record(7).OutputDir, "");
+    EXPECT_EQ(Record(9).OutputDir, " /a b/&c/ ");
+}
+
+TEST_F(ParamFile, PosIsReadWithOrWithoutParam) {
+    LoadParam("<root><pos X=\"120\" Y=\"-5\"/></root>");
+    EXPECT_EQ(PosX, 120);
+    EXPECT_EQ(PosY, -5);
+    ExpectAllDefaults();
+
+    PosX = PosY = -1;
+    LoadParam("<cfg><pos X=\"7\"/><param><mp3 AudioVolume=\"1\"/></param></cfg>");
+    EXPECT_EQ(PosX, 7);
+    EXPECT_EQ(PosY, -1);
+    EXPECT_EQ(Record(7).AudioVolume, 1);
+}

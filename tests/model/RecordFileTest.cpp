@@ -1,0 +1,133 @@
+#include "SettingsFixture.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace velmont;
+
+namespace {
+
+using RecordFile = SettingsFixture;
+
+// The saved file as the XML library reads it back.
+struct Saved {
+    explicit Saved(const std::string& path) { loaded = doc.LoadFile(path.c_str()) == 0; }
+    const tinyxml2::XMLElement* Root() const { return doc.FirstChildElement(); }
+    std::string RootName() const { return Root() ? Root()->Name() : ""; }
+    tinyxml2::XMLDocument doc;
+    bool loaded = false;
+};
+
+void ExpectSkeletonWith(const std::string& path, const std::string& directory) {
+    Saved saved(path);
+    ASSERT_TRUE(saved.loaded);
+    ASSERT_NE(saved.doc.FirstChild(), nullptr);
+    const tinyxml2::XMLDeclaration* declaration = saved.doc.FirstChild()->ToDeclaration();
+    ASSERT_NE(declaration, nullptr);
+    EXPECT_NE(std::string(declaration->Value()).find("version=\"1.0\""), std::string::npos);
+    EXPECT_EQ(saved.RootName(), "root");
+    const tinyxml2::XMLElement* outDir = saved.Root()->FirstChildElement();
+    ASSERT_NE(outDir, nullptr);
+    EXPECT_STREQ(outDir->Name(), "OutDir");
+    EXPECT_EQ(outDir->NextSiblingElement(), nullptr);
+    EXPECT_STREQ(outDir->Attribute("directory"), directory.c_str());
+}
+
+} // namespace
+
+TEST_F(RecordFile, MissingFileReadsEmptyAndSavingCreatesTheSkeleton) {
+    const std::string path = PathOf("record.ini");
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    EXPECT_TRUE(SaveOutputDirectoryTo(path, "/home/user/Videos"));
+    ExpectSkeletonWith(path, "/home/user/Videos");
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "/home/user/Videos");
+}
+
+TEST_F(RecordFile, SavingReplacesTheEarlierDirectory) {
+    const std::string path = PathOf("record.ini");
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/first"));
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/second"));
+    ExpectSkeletonWith(path, "/second");
+}
+
+TEST_F(RecordFile, DirectoryIsStoredAsItStandsAndEscaped) {
+    const std::string path = PathOf("record.ini");
+    const std::string odd = " /a b/<c>&\"d'/é/ ";
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, odd));
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), odd);
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, ""));
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
+}
+
+TEST_F(RecordFile, ReadingTakesAnyRootAndNeedsTheAttribute) {
+    EXPECT_EQ(LoadOutputDirectoryFrom(
+                  Write("a.ini", "<settings><OutDir directory=\"/out\"/></settings>")),
+              "/out");
+    EXPECT_EQ(LoadOutputDirectoryFrom(Write("b.ini", "<root><OutDir/></root>")), "");
+    EXPECT_EQ(LoadOutputDirectoryFrom(Write("c.ini", "<root><outdir directory=\"/x\"/></root>")),
+              "");
+    EXPECT_EQ(LoadOutputDirectoryFrom(
+                  Write("d.ini", "<root><x><OutDir directory=\"/deep\"/></x></root>")),
+              "");
+    EXPECT_EQ(LoadOutputDirectoryFrom(Write(
+                  "e.ini", "<root><OutDir directory=\"/1\"/><OutDir directory=\"/2\"/></root>")),
+              "/1");
+    EXPECT_EQ(LoadOutputDirectoryFrom(Write("f.ini", "<root><OutDir directory=\"/x\"/>")), "");
+    EXPECT_EQ(LoadOutputDirectoryFrom(Write("g.ini", "<?xml version=\"1.0\"?>")), "");
+}
+
+TEST_F(RecordFile, SavingKeepsOtherElementsAndTheRoot) {
+    const std::string path = Write("record.ini", "<?xml version=\"1.0\"?>\n"
+                                                 "<settings>\n"
+                                                 "  <Recent file=\"/a.avi\"/>\n"
+                                                 "  <OutDir directory=\"/old\" extra=\"kept\"/>\n"
+                                                 "  <!-- note -->\n"
+                                                 "  <Other>text</Other>\n"
+                                                 "</settings>\n");
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/new"));
+
+    Saved saved(path);
+    ASSERT_TRUE(saved.loaded);
+    EXPECT_EQ(saved.RootName(), "settings");
+    const auto* root = saved.Root();
+    ASSERT_NE(root->FirstChildElement("Recent"), nullptr);
+    EXPECT_STREQ(root->FirstChildElement("Recent")->Attribute("file"), "/a.avi");
+    EXPECT_STREQ(root->FirstChildElement("OutDir")->Attribute("directory"), "/new");
+    EXPECT_STREQ(root->FirstChildElement("OutDir")->Attribute("extra"), "kept");
+    ASSERT_NE(root->FirstChildElement("Other"), nullptr);
+    EXPECT_STREQ(root->FirstChildElement("Other")->GetText(), "text");
+    EXPECT_NE(Read(path).find("note"), std::string::npos);
+}
+
+TEST_F(RecordFile, MissingOutDirIsAppendedAsLastChild) {
+    const std::string path = Write("record.ini", "<root><Keep a=\"1\"/></root>");
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/dir"));
+    Saved saved(path);
+    ASSERT_TRUE(saved.loaded);
+    EXPECT_STREQ(saved.Root()->FirstChildElement()->Name(), "Keep");
+    EXPECT_STREQ(saved.Root()->LastChildElement()->Name(), "OutDir");
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "/dir");
+}
+
+TEST_F(RecordFile, FilesWithoutAnElementAreReplacedByTheSkeleton) {
+    for (const char* text : {"", "<?xml version=\"1.0\"?>\n", "<!-- only a comment -->\n",
+                             "<?xml version=\"1.0\"?><!-- c -->", "<root><OutDir directory=\"/x\">",
+                             "not xml at all", "<root></wrong>"}) {
+        const std::string path = Write("record.ini", text);
+        EXPECT_TRUE(SaveOutputDirectoryTo(path, "/fresh")) << text;
+        ExpectSkeletonWith(path, "/fresh");
+    }
+}
+
+TEST_F(RecordFile, UnwritableLocationIsNotReportedAsFailure) {
+    // The writer's result is not checked; the directory is simply not kept.
+    const std::string path = PathOf("missing-folder/record.ini");
+    EXPECT_TRUE(SaveOutputDirectoryTo(path, "/dir"));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
+}
