@@ -1,0 +1,98 @@
+#include "rendix/AvsScript.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+namespace rendix {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+AvsParseResult ParseAvsScript(const std::string& text) {
+    AvsParseResult result;
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        line = Trim(line);
+        if (line.empty() || line[0] == '#')
+            continue;
+        lines.push_back(line);
+    }
+
+    // The path is written unescaped, so it runs to the last quote that is
+    // followed by the rate argument.
+    static const std::regex source(
+        R"re(^DirectShowSource\("(.*)",\s*([0-9]+(\.[0-9]+)?)\s*,\s*convertfps\s*=\s*true\s*\)$)re",
+        std::regex::icase);
+    static const std::regex change(R"re(^ChangeFPS\(\s*([0-9]+(\.[0-9]+)?)\s*\)$)re",
+                                   std::regex::icase);
+
+    std::smatch m;
+    if (lines.size() != 3 || !std::regex_match(lines[0], m, source)) {
+        result.error = "Unsupported AviSynth script: only DirectShowSource/ChangeFPS wrappers "
+                       "are understood";
+        return result;
+    }
+    result.script.sourcePath = m[1].str();
+    std::smatch r;
+    if (!std::regex_match(lines[1], r, change) || Lower(lines[2]) != "return last") {
+        result.error = "Unsupported AviSynth script: only DirectShowSource/ChangeFPS wrappers "
+                       "are understood";
+        return result;
+    }
+    double rate = std::strtod(r[1].str().c_str(), nullptr);
+    if (!(rate > 0.5 && rate <= 1000) || result.script.sourcePath.empty()) {
+        result.error = "Unsupported AviSynth script: bad source or frame rate";
+        return result;
+    }
+    result.script.frameRate = rate;
+    result.ok = true;
+    return result;
+}
+
+AvsParseResult ReadAvsScript(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        AvsParseResult result;
+        result.error = path + ": No such file or directory";
+        return result;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (text.str().size() > 65536) {
+        AvsParseResult result;
+        result.error = "Unsupported AviSynth script: too long";
+        return result;
+    }
+    return ParseAvsScript(text.str());
+}
+
+bool HasAvsExtension(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return false;
+    return Lower(path.substr(dot)) == ".avs";
+}
+
+} // namespace rendix

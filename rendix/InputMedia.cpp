@@ -1,0 +1,81 @@
+#include "rendix/InputMedia.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace rendix {
+
+std::string ErrorText(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+InputMedia::~InputMedia() {
+    Close();
+}
+
+void InputMedia::Close() {
+    if (ctx_)
+        avformat_close_input(&ctx_);
+    audioStream_ = videoStream_ = -1;
+}
+
+bool InputMedia::Open(const std::string& path, std::string& error) {
+    Close();
+    path_ = path;
+    int r = avformat_open_input(&ctx_, path.c_str(), nullptr, nullptr);
+    if (r < 0) {
+        error = path + ": " + ErrorText(r);
+        ctx_ = nullptr;
+        return false;
+    }
+    r = avformat_find_stream_info(ctx_, nullptr);
+    if (r < 0) {
+        error = path + ": could not read stream information: " + ErrorText(r);
+        Close();
+        return false;
+    }
+    audioStream_ = av_find_best_stream(ctx_, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (audioStream_ < 0 || !avcodec_find_decoder(ctx_->streams[audioStream_]->codecpar->codec_id))
+        audioStream_ = -1;
+    // Cover art in audio files is a picture, not a video.
+    videoStream_ = -1;
+    int best = av_find_best_stream(ctx_, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (best >= 0 && !(ctx_->streams[best]->disposition & AV_DISPOSITION_ATTACHED_PIC) &&
+        avcodec_find_decoder(ctx_->streams[best]->codecpar->codec_id))
+        videoStream_ = best;
+    if (audioStream_ < 0 && videoStream_ < 0) {
+        error = path + ": no audio or video stream that can be decoded";
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool InputMedia::Reopen(std::string& error) {
+    std::string path = path_;
+    return Open(path, error);
+}
+
+double InputMedia::durationSeconds() const {
+    if (!ctx_ || ctx_->duration == AV_NOPTS_VALUE || ctx_->duration <= 0)
+        return -1;
+    return static_cast<double>(ctx_->duration) / AV_TIME_BASE;
+}
+
+long long InputMedia::startTime() const {
+    if (!ctx_ || ctx_->start_time == AV_NOPTS_VALUE)
+        return 0;
+    return ctx_->start_time;
+}
+
+void InputMedia::SeekTo(double seconds) {
+    if (!ctx_ || seconds <= 0)
+        return;
+    long long ts = startTime() + static_cast<long long>(seconds * AV_TIME_BASE);
+    avformat_seek_file(ctx_, -1, INT64_MIN, ts, ts, 0);
+}
+
+} // namespace rendix

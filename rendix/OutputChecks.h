@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace rendix {
+
+// True when both names lead to the same existing file (same path, a hard
+// link, a symbolic link, another spelling of the path).
+bool IsSameFile(const std::string& a, const std::string& b);
+
+bool FileExists(const std::string& path);
+
+} // namespace rendix

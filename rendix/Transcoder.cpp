@@ -1,0 +1,448 @@
+#include "rendix/Transcoder.h"
+
+#include "rendix/AudioPipeline.h"
+#include "rendix/AvsScript.h"
+#include "rendix/Banner.h"
+#include "rendix/CodecNames.h"
+#include "rendix/Console.h"
+#include "rendix/ContainerTags.h"
+#include "rendix/InputMedia.h"
+#include "rendix/OutputChecks.h"
+#include "rendix/PassLogDir.h"
+#include "rendix/Signals.h"
+#include "rendix/StatusLine.h"
+#include "rendix/VideoPipeline.h"
+
+#include <algorithm>
+#include <memory>
+#include <unistd.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+namespace rendix {
+
+namespace {
+
+enum class PassKind { Single, Analysis, Final };
+
+struct Plan {
+    std::string inputPath;  // the file actually opened
+    std::string inputLabel; // how the header names it
+    double scriptRate = 0;  // ChangeFPS rate of a wrapper script
+    std::string muxer;
+    bool audio = false;
+    bool video = false;
+    AudioEncoderChoice audioEncoder;
+    std::string videoEncoder;
+    bool twoPass = false;
+};
+
+// One run over the input: the output context with its pipelines.
+struct Session {
+    AVFormatContext* out = nullptr;
+    std::unique_ptr<AudioPipeline> audio;
+    std::unique_ptr<VideoPipeline> video;
+    int audioIndex = -1;
+    int videoIndex = -1;
+    double position = 0; // seconds of output produced so far
+    std::string warnings;
+
+    ~Session() {
+        if (out) {
+            out->pb = nullptr; // the file belongs to the Transcoder
+            avformat_free_context(out);
+        }
+    }
+};
+
+class Transcoder {
+  public:
+    explicit Transcoder(const Options& options) : o_(options) {}
+    ~Transcoder() {
+        if (pb_)
+            avio_closep(&pb_);
+        if (!keepOutput_ && createdOutput_)
+            ::unlink(o_.output.c_str());
+    }
+    int Run();
+
+  private:
+    bool Fail(const std::string& message) {
+        WriteOut("Error: " + message + "\n");
+        return false;
+    }
+    bool PlanJob();
+    bool OpenSession(Session& s, PassKind kind, const std::string& stats);
+    bool Encode(Session& s, PassKind kind);
+    Status CurrentStatus(const Session& s, PassKind kind) const;
+
+    const Options& o_;
+    Plan plan_;
+    InputMedia input_;
+    PassLogDir passDir_;
+    AVIOContext* pb_ = nullptr;
+    bool createdOutput_ = false;
+    bool keepOutput_ = false;
+    double expectedSeconds_ = -1;
+    StatusPrinter printer_;
+};
+
+bool Transcoder::PlanJob() {
+    Plan& p = plan_;
+    p.inputPath = o_.input;
+    p.inputLabel = o_.input;
+    if (HasAvsExtension(o_.input)) {
+        AvsParseResult script = ReadAvsScript(o_.input);
+        if (!script.ok)
+            return Fail(o_.input + ": " + script.error);
+        p.inputPath = script.script.sourcePath;
+        p.scriptRate = script.script.frameRate;
+        p.inputLabel = p.inputPath + "' (through '" + o_.input;
+    }
+    if (IsSameFile(o_.input, o_.output) || IsSameFile(p.inputPath, o_.output))
+        return Fail("Output file '" + o_.output +
+                    "' is the same file as the input; refusing to "
+                    "overwrite the source");
+    if (FileExists(o_.output) && !o_.overwrite)
+        return Fail("File '" + o_.output + "' already exists (use -y to overwrite)");
+
+    // Names first, so a typo is reported before any file is opened.
+    if (!o_.format.empty()) {
+        p.muxer = ResolveMuxerName(o_.format);
+        if (p.muxer.empty())
+            return Fail("Unknown container format '" + o_.format + "'");
+    } else {
+        const AVOutputFormat* guessed = av_guess_format(nullptr, o_.output.c_str(), nullptr);
+        if (!guessed)
+            return Fail("Cannot tell the container from the name '" + o_.output +
+                        "' (use -f NAME)");
+        p.muxer = guessed->name;
+    }
+    if (!o_.audioCodec.empty() && !ResolveAudioEncoder(o_.audioCodec, p.audioEncoder))
+        return Fail("Unknown audio codec '" + o_.audioCodec + "'");
+    if (!o_.videoCodec.empty()) {
+        p.videoEncoder = ResolveVideoEncoder(o_.videoCodec);
+        if (p.videoEncoder.empty())
+            return Fail("Unknown video codec '" + o_.videoCodec + "'");
+    }
+
+    std::string error;
+    if (!input_.Open(p.inputPath, error))
+        return Fail(error);
+
+    const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
+    p.audio = !o_.noAudio && input_.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
+    p.video = !o_.noVideo && input_.videoStream() >= 0 && format->video_codec != AV_CODEC_ID_NONE;
+    if (!p.audio && !p.video)
+        return Fail(
+            "Nothing to write: the input has no " +
+            std::string(o_.noVideo || format->video_codec == AV_CODEC_ID_NONE ? "audio" : "video") +
+            " stream for the '" + p.muxer + "' output");
+
+    if (p.audio) {
+        if (o_.audioCodec.empty()) {
+            AVCodecID id = format->audio_codec;
+            if (id == AV_CODEC_ID_AMR_NB)
+                p.audioEncoder = {AudioEncoderKind::AmrNarrowBand, {}};
+            else if (id == AV_CODEC_ID_AMR_WB)
+                p.audioEncoder = {AudioEncoderKind::AmrWideBand, {}};
+            else {
+                const AVCodec* c = avcodec_find_encoder(id);
+                if (!c)
+                    return Fail("No audio encoder for the '" + p.muxer + "' container");
+                p.audioEncoder = {AudioEncoderKind::Library, c->name};
+            }
+        }
+        AVCodecID id = p.audioEncoder.kind == AudioEncoderKind::AmrNarrowBand ? AV_CODEC_ID_AMR_NB
+                       : p.audioEncoder.kind == AudioEncoderKind::AmrWideBand
+                           ? AV_CODEC_ID_AMR_WB
+                           : avcodec_find_encoder_by_name(p.audioEncoder.libraryName.c_str())->id;
+        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
+            return Fail(std::string("The '") + p.muxer + "' container cannot hold " +
+                        avcodec_get_name(id) + " audio");
+    }
+    if (p.video) {
+        if (p.videoEncoder.empty()) {
+            const AVCodec* c = avcodec_find_encoder(format->video_codec);
+            if (!c)
+                return Fail("No video encoder for the '" + p.muxer + "' container");
+            p.videoEncoder = c->name;
+        }
+        AVCodecID id = avcodec_find_encoder_by_name(p.videoEncoder.c_str())->id;
+        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
+            return Fail(std::string("The '") + p.muxer + "' container cannot hold " +
+                        avcodec_get_name(id) + " video");
+    }
+    p.twoPass = p.video && o_.pass == 2;
+
+    double length = input_.durationSeconds();
+    if (length >= 0) {
+        expectedSeconds_ = std::max(0.0, length - o_.startSeconds);
+        if (o_.durationSeconds > 0)
+            expectedSeconds_ = std::min(expectedSeconds_, o_.durationSeconds);
+    } else if (o_.durationSeconds > 0) {
+        expectedSeconds_ = o_.durationSeconds;
+    }
+    return true;
+}
+
+bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats) {
+    std::string error;
+    int r = avformat_alloc_output_context2(&s.out, nullptr, plan_.muxer.c_str(), o_.output.c_str());
+    if (r < 0 || !s.out)
+        return Fail("cannot prepare the '" + plan_.muxer + "' output: " + ErrorText(r));
+    const bool globalHeader = s.out->oformat->flags & AVFMT_GLOBALHEADER;
+    AVFormatContext* in = input_.context();
+
+    if (plan_.video) {
+        VideoSettings v;
+        v.encoderName = plan_.videoEncoder;
+        v.width = o_.width;
+        v.height = o_.height;
+        v.cropTop = o_.cropTop;
+        v.cropBottom = o_.cropBottom;
+        v.cropLeft = o_.cropLeft;
+        v.cropRight = o_.cropRight;
+        v.padTop = o_.padTop;
+        v.padBottom = o_.padBottom;
+        v.padLeft = o_.padLeft;
+        v.padRight = o_.padRight;
+        v.frameRate = o_.frameRate > 0 ? o_.frameRate : plan_.scriptRate;
+        v.displayAspect = o_.displayAspect;
+        v.bitrate = o_.videoBitrate;
+        v.qscale = o_.qscale;
+        v.minRate = o_.minRate;
+        v.maxRate = o_.maxRate;
+        v.bufferSize = o_.bufferSize;
+        v.level = o_.level;
+        v.pass = kind == PassKind::Analysis ? 1 : kind == PassKind::Final ? 2 : 0;
+        v.statsIn = stats;
+        if (plan_.twoPass)
+            v.statsFile = passDir_.path() + "/x264.log";
+        v.startSeconds = o_.startSeconds;
+        v.durationSeconds = o_.durationSeconds;
+        v.inputStartTime = input_.startTime();
+        v.globalHeader = globalHeader;
+        s.video = std::make_unique<VideoPipeline>();
+        if (!s.video->Open(in->streams[input_.videoStream()], v, s.warnings, error))
+            return Fail(error);
+        AVStream* st = avformat_new_stream(s.out, nullptr);
+        if (!st || !s.video->FillStream(st, error))
+            return Fail(error.empty() ? "out of memory" : error);
+        s.videoIndex = st->index;
+    }
+    if (plan_.audio) {
+        AudioSettings a;
+        a.encoder = plan_.audioEncoder;
+        a.bitrate = o_.audioBitrate;
+        a.sampleRate = o_.sampleRate;
+        a.channels = o_.channels;
+        a.volume = o_.volume;
+        a.startSeconds = o_.startSeconds;
+        a.durationSeconds = o_.durationSeconds;
+        a.inputStartTime = input_.startTime();
+        a.muxerName = plan_.muxer;
+        a.globalHeader = globalHeader;
+        s.audio = std::make_unique<AudioPipeline>();
+        if (!s.audio->Open(in->streams[input_.audioStream()], a, error))
+            return Fail(error);
+        AVStream* st = avformat_new_stream(s.out, nullptr);
+        if (!st || !s.audio->FillStream(st, error))
+            return Fail(error.empty() ? "out of memory" : error);
+        s.audioIndex = st->index;
+    }
+
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, o_.tags)) {
+        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
+        // Ogg keeps its tags in the stream's comment header.
+        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
+            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
+                        value.c_str(), 0);
+    }
+
+    const bool write = kind != PassKind::Analysis;
+    Session* session = &s;
+    PacketSink sink = [session, write](AVPacket* packet, AVRational tb) {
+        AVStream* st = session->out->streams[packet->stream_index];
+        if (packet->pts != AV_NOPTS_VALUE) {
+            double end = (packet->pts + std::max<std::int64_t>(packet->duration, 0)) * av_q2d(tb);
+            session->position = std::max(session->position, end);
+        }
+        if (!write)
+            return true;
+        av_packet_rescale_ts(packet, tb, st->time_base);
+        int r = av_interleaved_write_frame(session->out, packet);
+        if (r < 0) {
+            WriteOut("Error: writing the output failed: " + ErrorText(r) + "\n");
+            return false;
+        }
+        return true;
+    };
+    if (s.video)
+        s.video->Start(sink, s.videoIndex);
+    if (s.audio)
+        s.audio->Start(sink, s.audioIndex);
+
+    if (write) {
+        if (!(s.out->oformat->flags & AVFMT_NOFILE)) {
+            if (!pb_) {
+                r = avio_open(&pb_, o_.output.c_str(), AVIO_FLAG_WRITE);
+                if (r < 0)
+                    return Fail("cannot open '" + o_.output + "' for writing: " + ErrorText(r));
+                createdOutput_ = true;
+            }
+            s.out->pb = pb_;
+        }
+        r = avformat_write_header(s.out, nullptr);
+        if (r < 0)
+            return Fail("cannot write the '" + plan_.muxer + "' header: " + ErrorText(r));
+    } else if (!(s.out->oformat->flags & AVFMT_NOFILE) && !pb_) {
+        // Claim the output now so that a path that cannot be written is
+        // reported before the long first pass.
+        r = avio_open(&pb_, o_.output.c_str(), AVIO_FLAG_WRITE);
+        if (r < 0)
+            return Fail("cannot open '" + o_.output + "' for writing: " + ErrorText(r));
+        createdOutput_ = true;
+    }
+    return true;
+}
+
+Status Transcoder::CurrentStatus(const Session& s, PassKind kind) const {
+    Status status;
+    status.hasVideo = plan_.video;
+    status.frames = s.video ? s.video->frames() : 0;
+    if (s.out && s.out->pb)
+        status.bytes = avio_tell(s.out->pb);
+    else
+        status.bytes = (s.video ? s.video->bytes() : 0) + (s.audio ? s.audio->bytes() : 0);
+    status.seconds = s.position;
+    // Both passes share one time line, so the progress runs once to the end.
+    if (plan_.twoPass && expectedSeconds_ > 0) {
+        double half = expectedSeconds_ / 2;
+        status.seconds = kind == PassKind::Analysis
+                             ? std::min(s.position / 2, half)
+                             : half + std::min(s.position, expectedSeconds_) / 2;
+    }
+    return status;
+}
+
+bool Transcoder::Encode(Session& s, PassKind kind) {
+    AVFormatContext* in = input_.context();
+    const bool useAudio = s.audio && kind != PassKind::Analysis;
+    for (unsigned i = 0; i < in->nb_streams; ++i) {
+        bool used = (s.video && static_cast<int>(i) == input_.videoStream()) ||
+                    (useAudio && static_cast<int>(i) == input_.audioStream());
+        in->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+    input_.SeekTo(o_.startSeconds);
+
+    AVPacket* packet = av_packet_alloc();
+    bool ok = true;
+    while (!StopRequested()) {
+        int r = av_read_frame(in, packet);
+        if (r == AVERROR(EAGAIN)) {
+            ::usleep(10000);
+            continue;
+        }
+        if (r < 0)
+            break; // end of input (a read error ends it the same way)
+        if (s.video && packet->stream_index == input_.videoStream())
+            ok = s.video->Feed(packet);
+        else if (useAudio && packet->stream_index == input_.audioStream())
+            ok = s.audio->Feed(packet);
+        av_packet_unref(packet);
+        if (!ok)
+            break;
+        bool videoDone = !s.video || s.video->ended();
+        bool audioDone = !useAudio || s.audio->ended();
+        if (videoDone && audioDone)
+            break;
+        printer_.Update(CurrentStatus(s, kind));
+    }
+    av_packet_free(&packet);
+    if (ok && !StopRequested()) {
+        if (s.video)
+            ok = s.video->Finish();
+        if (ok && useAudio)
+            ok = s.audio->Finish();
+    }
+    if (!ok) {
+        std::string error = s.video && !s.video->error().empty()    ? s.video->error()
+                            : useAudio && !s.audio->error().empty() ? s.audio->error()
+                                                                    : "encoding failed";
+        return Fail(error);
+    }
+    return true;
+}
+
+int Transcoder::Run() {
+    WriteOut(BannerLine());
+    if (!PlanJob())
+        return 1;
+    if (plan_.twoPass) {
+        std::string error;
+        if (!passDir_.Create(error))
+            return Fail(error), 1;
+    }
+
+    auto session = std::make_unique<Session>();
+    PassKind first = plan_.twoPass ? PassKind::Analysis : PassKind::Single;
+    if (!OpenSession(*session, first, {}))
+        return 1;
+
+    BeginLogCapture();
+    av_dump_format(input_.context(), 0, plan_.inputLabel.c_str(), 0);
+    av_dump_format(session->out, 0, o_.output.c_str(), 1);
+    std::string description = EndLogCapture();
+    WriteOut(HeaderBody(description, session->warnings));
+
+    if (!Encode(*session, first))
+        return 1;
+    if (plan_.twoPass && !StopRequested()) {
+        std::string stats = session->video->stats();
+        session.reset();
+        std::string error;
+        if (!input_.Reopen(error))
+            return Fail(error), 1;
+        session = std::make_unique<Session>();
+        if (!OpenSession(*session, PassKind::Final, stats))
+            return 1;
+        if (!Encode(*session, PassKind::Final))
+            return 1;
+    }
+
+    int r = av_write_trailer(session->out);
+    Status final = CurrentStatus(*session, plan_.twoPass ? PassKind::Final : first);
+    if (session->out->pb)
+        final.bytes = avio_tell(session->out->pb);
+    std::int64_t fileBytes = final.bytes;
+    std::int64_t videoBytes = session->video ? session->video->bytes() : 0;
+    std::int64_t audioBytes = session->audio ? session->audio->bytes() : 0;
+    session.reset();
+    if (pb_)
+        avio_closep(&pb_);
+    printer_.Final(final);
+    if (r < 0)
+        return Fail("cannot finish the output: " + ErrorText(r)), 1;
+    keepOutput_ = true;
+    if (StopRequested()) {
+        WriteOut("Stopped by a signal\n");
+        return 255;
+    }
+    WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
+    if (videoBytes + audioBytes == 0)
+        WriteOut("Warning: nothing was encoded; the output is empty\n");
+    return 0;
+}
+
+} // namespace
+
+int RunConversion(const Options& options) {
+    Transcoder transcoder(options);
+    return transcoder.Run();
+}
+
+} // namespace rendix

@@ -1,0 +1,329 @@
+#include "rendix/VideoPipeline.h"
+
+#include "rendix/Decoder.h"
+#include "rendix/FilterText.h"
+#include "rendix/FrameRate.h"
+#include "rendix/Geometry.h"
+#include "rendix/InputMedia.h"
+
+#include <algorithm>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace rendix {
+
+VideoPipeline::~VideoPipeline() {
+    avcodec_free_context(&decoder_);
+    avcodec_free_context(&encoder_);
+    av_frame_free(&frame_);
+    av_packet_free(&packet_);
+}
+
+bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::string& warnings,
+                         std::string& error) {
+    settings_ = s;
+    decoder_ = OpenDecoder(input, error);
+    if (!decoder_)
+        return false;
+    frame_ = av_frame_alloc();
+    packet_ = av_packet_alloc();
+    startOffset_ = av_rescale_q(s.inputStartTime, AV_TIME_BASE_Q, input->time_base);
+    AVRational sourceRate = av_guess_frame_rate(nullptr, const_cast<AVStream*>(input), nullptr);
+    if (sourceRate.num <= 0 || sourceRate.den <= 0)
+        sourceRate = AVRational{25, 1};
+    frameTicks_ =
+        std::max<std::int64_t>(1, av_rescale_q(1, av_inv_q(sourceRate), input->time_base));
+    if (decoder_->width <= 0 || decoder_->height <= 0 || decoder_->pix_fmt == AV_PIX_FMT_NONE) {
+        error = "cannot determine the picture size of the input";
+        return false;
+    }
+    const AVCodec* codec = avcodec_find_encoder_by_name(s.encoderName.c_str());
+    const bool x264 = s.encoderName == "libx264";
+
+    GeometryRequest g;
+    g.sourceWidth = decoder_->width;
+    g.sourceHeight = decoder_->height;
+    g.cropTop = s.cropTop;
+    g.cropBottom = s.cropBottom;
+    g.cropLeft = s.cropLeft;
+    g.cropRight = s.cropRight;
+    g.padTop = s.padTop;
+    g.padBottom = s.padBottom;
+    g.padLeft = s.padLeft;
+    g.padRight = s.padRight;
+    g.width = s.width;
+    g.height = s.height;
+    g.align = s.encoderName == "h263" || s.encoderName == "h263p" ? 4 : 2;
+    Geometry geometry = ComputeGeometry(g);
+    if (!geometry.ok) {
+        error = geometry.error;
+        return false;
+    }
+    if (s.encoderName == "h263") {
+        std::string bad = CheckH263Size(geometry.width, geometry.height);
+        if (!bad.empty()) {
+            error = bad;
+            return false;
+        }
+    }
+
+    // Output rate: the one asked for, else the source's; codecs with a fixed
+    // list get the nearest of it.
+    AVRational rate;
+    if (s.frameRate > 0) {
+        Rate r = RateFromDouble(s.frameRate);
+        rate = AVRational{r.num, r.den};
+    } else {
+        rate = av_guess_frame_rate(nullptr, const_cast<AVStream*>(input), nullptr);
+        if (rate.num <= 0 || rate.den <= 0 || av_q2d(rate) > 240)
+            rate = AVRational{25, 1};
+        Rate r = RateFromDouble(av_q2d(rate));
+        rate = AVRational{r.num, r.den};
+    }
+    if (codec->supported_framerates) {
+        int idx = av_find_nearest_q_idx(rate, codec->supported_framerates);
+        rate = codec->supported_framerates[idx];
+    }
+
+    // 4:2:0 whenever the codec has it: what players and phones decode.
+    std::string formats;
+    for (const AVPixelFormat* f = codec->pix_fmts; f && *f != AV_PIX_FMT_NONE; ++f) {
+        if (*f == AV_PIX_FMT_YUV420P) {
+            formats = "yuv420p";
+            break;
+        }
+        if (!formats.empty())
+            formats += '|';
+        formats += av_get_pix_fmt_name(*f);
+    }
+
+    VideoFilterRequest request;
+    request.startSeconds = s.startSeconds;
+    request.durationSeconds = s.durationSeconds;
+    request.geometry = geometry;
+    request.sourceWidth = decoder_->width;
+    request.sourceHeight = decoder_->height;
+    request.pixelFormats = formats;
+    request.rateNum = rate.num;
+    request.rateDen = rate.den;
+    if (s.displayAspect > 0) {
+        AVRational dar = av_d2q(s.displayAspect, 255);
+        request.aspectNum = dar.num;
+        request.aspectDen = dar.den;
+    }
+    AVRational sar =
+        input->sample_aspect_ratio.num ? input->sample_aspect_ratio : decoder_->sample_aspect_ratio;
+    if (sar.num <= 0 || sar.den <= 0)
+        sar = AVRational{0, 1};
+    char args[512];
+    snprintf(args, sizeof args,
+             "video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d:frame_rate=%d/%d",
+             decoder_->width, decoder_->height, decoder_->pix_fmt, input->time_base.num,
+             input->time_base.den, sar.num, sar.den, rate.num, rate.den);
+    if (!filters_.Build(false, args, VideoFilterText(request), error))
+        return false;
+    AVFilterContext* sink = filters_.sink();
+
+    encoder_ = avcodec_alloc_context3(codec);
+    encoder_->width = av_buffersink_get_w(sink);
+    encoder_->height = av_buffersink_get_h(sink);
+    encoder_->pix_fmt = static_cast<AVPixelFormat>(av_buffersink_get_format(sink));
+    encoder_->sample_aspect_ratio = av_buffersink_get_sample_aspect_ratio(sink);
+    encoder_->framerate = rate;
+    encoder_->time_base = av_inv_q(rate);
+    encoder_->thread_count = 0;
+    if (s.globalHeader)
+        encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+
+    std::int64_t bitrate = s.bitrate;
+    if (s.maxRate > 0 && bitrate > s.maxRate) {
+        warnings += "Warning: video bit rate " + std::to_string(bitrate) +
+                    " is above -maxrate; using " + std::to_string(s.maxRate) + "\n";
+        bitrate = s.maxRate;
+    }
+    if (s.minRate > 0 && bitrate > 0 && bitrate < s.minRate) {
+        warnings += "Warning: video bit rate " + std::to_string(bitrate) +
+                    " is below -minrate; using " + std::to_string(s.minRate) + "\n";
+        bitrate = s.minRate;
+    }
+    if (bitrate > 0)
+        encoder_->bit_rate = bitrate;
+    if (s.maxRate > 0) {
+        encoder_->rc_max_rate = s.maxRate;
+        encoder_->rc_buffer_size =
+            static_cast<int>(s.bufferSize > 0 ? s.bufferSize : std::max(s.maxRate, bitrate) * 2);
+    } else if (s.bufferSize > 0) {
+        encoder_->rc_buffer_size = static_cast<int>(s.bufferSize);
+    }
+    if (s.minRate > 0 && !x264)
+        encoder_->rc_min_rate = std::min(s.minRate, s.maxRate > 0 ? s.maxRate : s.minRate);
+    if (s.qscale > 0) {
+        if (x264) {
+            warnings += "Warning: -qscale is ignored by libx264; encoding at the -b bit rate\n";
+        } else {
+            encoder_->flags |= AV_CODEC_FLAG_QSCALE;
+            encoder_->global_quality = static_cast<int>(FF_QP2LAMBDA * s.qscale + 0.5);
+        }
+    }
+    if (x264 && s.level > 0)
+        encoder_->level = s.level;
+    if (s.pass == 1)
+        encoder_->flags |= AV_CODEC_FLAG_PASS1;
+    if (s.pass == 2) {
+        encoder_->flags |= AV_CODEC_FLAG_PASS2;
+        if (!x264) {
+            encoder_->stats_in = av_strdup(s.statsIn.c_str());
+        }
+    }
+    if (x264 && s.pass > 0)
+        av_opt_set(encoder_->priv_data, "stats", s.statsFile.c_str(), 0);
+
+    int r = avcodec_open2(encoder_, codec, nullptr);
+    if (r < 0) {
+        error = std::string("cannot open video encoder ") + codec->name + " (" +
+                std::to_string(encoder_->width) + "x" + std::to_string(encoder_->height) +
+                "): " + ErrorText(r);
+        return false;
+    }
+    return true;
+}
+
+bool VideoPipeline::FillStream(AVStream* output, std::string& error) const {
+    int r = avcodec_parameters_from_context(output->codecpar, encoder_);
+    if (r < 0) {
+        error = "cannot describe the video stream: " + ErrorText(r);
+        return false;
+    }
+    output->time_base = encoder_->time_base;
+    output->avg_frame_rate = encoder_->framerate;
+    output->sample_aspect_ratio = encoder_->sample_aspect_ratio;
+    return true;
+}
+
+void VideoPipeline::Start(PacketSink sink, int streamIndex) {
+    sink_ = std::move(sink);
+    streamIndex_ = streamIndex;
+}
+
+bool VideoPipeline::Feed(const AVPacket* packet) {
+    if (ended_)
+        return true;
+    int r = avcodec_send_packet(decoder_, packet);
+    if (r < 0 && r != AVERROR_EOF)
+        return true; // a damaged packet costs its picture only
+    while (true) {
+        r = avcodec_receive_frame(decoder_, frame_);
+        if (r < 0)
+            return true;
+        if (!Filter(frame_))
+            return false;
+        if (ended_)
+            return true;
+    }
+}
+
+bool VideoPipeline::Filter(AVFrame* decoded) {
+    if (decoded) {
+        std::int64_t ts = decoded->best_effort_timestamp;
+        decoded->pts = ts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : ts - startOffset_;
+        if (decoded->pts != AV_NOPTS_VALUE)
+            endPts_ =
+                std::max(endPts_, decoded->pts + (decoded->pkt_duration > 0 ? decoded->pkt_duration
+                                                                            : frameTicks_));
+    }
+    // The end of the last frame, so that rate conversion keeps its length.
+    int r = decoded ? av_buffersrc_add_frame_flags(filters_.source(), decoded, 0)
+                    : av_buffersrc_close(filters_.source(), endPts_, AV_BUFFERSRC_FLAG_PUSH);
+    if (r < 0 && r != AVERROR_EOF) {
+        error_ = "video filtering failed: " + ErrorText(r);
+        return false;
+    }
+    return Pull();
+}
+
+bool VideoPipeline::Pull() {
+    while (true) {
+        int r = av_buffersink_get_frame(filters_.sink(), frame_);
+        if (r == AVERROR(EAGAIN))
+            return true;
+        if (r == AVERROR_EOF) {
+            ended_ = true;
+            return true;
+        }
+        if (r < 0) {
+            error_ = "video filtering failed: " + ErrorText(r);
+            return false;
+        }
+        AVRational tb = av_buffersink_get_time_base(filters_.sink());
+        std::int64_t pts = frame_->pts == AV_NOPTS_VALUE
+                               ? lastPts_ + 1
+                               : av_rescale_q(frame_->pts, tb, encoder_->time_base);
+        if (pts <= lastPts_ || pts < 0) {
+            av_frame_unref(frame_);
+            continue;
+        }
+        lastPts_ = pts;
+        frame_->pts = pts;
+        frame_->pict_type = AV_PICTURE_TYPE_NONE;
+        if (encoder_->flags & AV_CODEC_FLAG_QSCALE)
+            frame_->quality = encoder_->global_quality;
+        bool ok = Encode(frame_);
+        av_frame_unref(frame_);
+        if (!ok)
+            return false;
+        ++frames_;
+    }
+}
+
+bool VideoPipeline::Encode(AVFrame* frame) {
+    int r = avcodec_send_frame(encoder_, frame);
+    if (r < 0 && r != AVERROR_EOF) {
+        error_ = "video encoding failed: " + ErrorText(r);
+        return false;
+    }
+    while (true) {
+        r = avcodec_receive_packet(encoder_, packet_);
+        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
+            return true;
+        if (r < 0) {
+            error_ = "video encoding failed: " + ErrorText(r);
+            return false;
+        }
+        if (settings_.pass == 1 && encoder_->stats_out)
+            stats_ += encoder_->stats_out;
+        if (packet_->duration <= 0)
+            packet_->duration = 1;
+        packet_->stream_index = streamIndex_;
+        bytes_ += packet_->size;
+        bool ok = sink_(packet_, encoder_->time_base);
+        av_packet_unref(packet_);
+        if (!ok) {
+            if (error_.empty())
+                error_ = "writing video failed";
+            return false;
+        }
+    }
+}
+
+bool VideoPipeline::Finish() {
+    if (!ended_) {
+        if (!Feed(nullptr))
+            return false;
+        if (!ended_ && !Filter(nullptr))
+            return false;
+    }
+    if (!flushedEncoder_) {
+        flushedEncoder_ = true;
+        return Encode(nullptr);
+    }
+    return true;
+}
+
+} // namespace rendix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "rendix/FilterChain.h"
+#include "rendix/PacketSink.h"
+
+#include <cstdint>
+#include <string>
+
+struct AVCodecContext;
+struct AVFrame;
+struct AVStream;
+struct AVPacket;
+
+namespace rendix {
+
+struct VideoSettings {
+    std::string encoderName; // libavcodec name
+    int width = 0, height = 0;
+    int cropTop = 0, cropBottom = 0, cropLeft = 0, cropRight = 0;
+    int padTop = 0, padBottom = 0, padLeft = 0, padRight = 0;
+    double frameRate = 0; // 0 = the source's
+    double displayAspect = 0;
+    std::int64_t bitrate = 0;
+    double qscale = 0;
+    std::int64_t minRate = 0, maxRate = 0, bufferSize = 0;
+    int level = 0;
+    // 0 = single pass, 1 = analysis pass, 2 = final pass of two
+    int pass = 0;
+    std::string statsIn;   // native codecs' first-pass log, for pass 2
+    std::string statsFile; // libx264's own log file for both passes
+    double startSeconds = 0;
+    double durationSeconds = 0;
+    long long inputStartTime = 0;
+    bool globalHeader = false;
+};
+
+// Decode -> filter (trim, crop, scale, pad, pixel format, rate, aspect) ->
+// encode for one video stream.
+class VideoPipeline {
+  public:
+    VideoPipeline() = default;
+    ~VideoPipeline();
+    VideoPipeline(const VideoPipeline&) = delete;
+    VideoPipeline& operator=(const VideoPipeline&) = delete;
+
+    // warnings receives lines (each ending in '\n') for the header.
+    bool Open(const AVStream* input, const VideoSettings& settings, std::string& warnings,
+              std::string& error);
+    bool FillStream(AVStream* output, std::string& error) const;
+    void Start(PacketSink sink, int streamIndex);
+
+    bool Feed(const AVPacket* packet);
+    bool Finish();
+    bool ended() const { return ended_; }
+    std::int64_t frames() const { return frames_; }
+    std::int64_t bytes() const { return bytes_; }
+    const std::string& error() const { return error_; }
+    // Statistics of an analysis pass, for the final pass.
+    const std::string& stats() const { return stats_; }
+
+  private:
+    bool Filter(AVFrame* decoded);
+    bool Pull();
+    bool Encode(AVFrame* frame);
+
+    AVCodecContext* decoder_ = nullptr;
+    AVCodecContext* encoder_ = nullptr;
+    FilterChain filters_;
+    VideoSettings settings_;
+    PacketSink sink_;
+    int streamIndex_ = 0;
+    std::int64_t endPts_ = 0; // input time base
+    std::int64_t frameTicks_ = 1;
+    long long startOffset_ = 0;
+    std::int64_t lastPts_ = INT64_MIN;
+    bool ended_ = false;
+    bool flushedEncoder_ = false;
+    std::int64_t frames_ = 0;
+    std::int64_t bytes_ = 0;
+    std::string stats_;
+    AVFrame* frame_ = nullptr;
+    AVPacket* packet_ = nullptr;
+    std::string error_;
+};
+
+} // namespace rendix
