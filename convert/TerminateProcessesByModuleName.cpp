@@ -1,0 +1,22 @@
+#include "convert/EncoderProcess.h"
+
+#include "platform/ProcessList.h"
+
+#include <csignal>
+
+namespace velmont {
+
+int TerminateProcessesByModuleName(const std::string& path) {
+    if (path.empty())
+        return 0;
+    int signalled = 0;
+    // Only processes running exactly this file: a name that merely occurs
+    // in the path must never get a process killed.
+    for (const int pid : FindProcessesByExecutable(path)) {
+        if (kill(pid, SIGKILL) == 0)
+            ++signalled;
+    }
+    return signalled;
+}
+
+} // namespace velmont

@@ -1,0 +1,234 @@
+#include "platform/Process.h"
+
+#include "platform/CommandLineSplit.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace velmont {
+
+namespace {
+
+std::error_code LastError() {
+    return {errno, std::system_category()};
+}
+
+// Keeps a descriptor away from 0..2 so the child's dup2 onto them always
+// clears close-on-exec.
+int AboveStandardStreams(int fd) {
+    if (fd > 2)
+        return fd;
+    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+    close(fd);
+    return moved;
+}
+
+ExitStatus DecodeStatus(int raw) {
+    ExitStatus status;
+    status.known = true;
+    status.exited = WIFEXITED(raw);
+    status.code = status.exited ? WEXITSTATUS(raw) : 0;
+    status.signalled = WIFSIGNALED(raw);
+    status.signal = status.signalled ? WTERMSIG(raw) : 0;
+    return status;
+}
+
+class SpawnSetup {
+  public:
+    SpawnSetup() {
+        posix_spawn_file_actions_init(&actions);
+        posix_spawnattr_init(&attributes);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+};
+
+} // namespace
+
+ChildProcess::~ChildProcess() {
+    if (Running()) {
+        SignalGroup(SIGKILL);
+        Reap();
+    }
+    ClosePipe();
+}
+
+ChildProcess::StartResult ChildProcess::Start(const std::string& commandLine,
+                                              std::error_code& error) {
+    error.clear();
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        error = LastError();
+        return StartResult::PipeFailed;
+    }
+    int readFd = AboveStandardStreams(fds[0]);
+    int writeFd = AboveStandardStreams(fds[1]);
+    if (readFd < 0 || writeFd < 0 || fcntl(readFd, F_SETFL, O_NONBLOCK) != 0) {
+        error = LastError();
+        if (readFd >= 0)
+            close(readFd);
+        if (writeFd >= 0)
+            close(writeFd);
+        return StartResult::PipeFailed;
+    }
+
+    std::vector<std::string> arguments = SplitCommandLine(commandLine);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    int spawnError = EINVAL;
+    pid_t pid = -1;
+    if (!arguments.empty()) {
+        SpawnSetup setup;
+        posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_adddup2(&setup.actions, writeFd, STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&setup.actions, writeFd, STDERR_FILENO);
+
+        sigset_t noSignals;
+        sigemptyset(&noSignals);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        for (int signal : {SIGPIPE, SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGCHLD, SIGTSTP, SIGTTIN,
+                           SIGTTOU, SIGUSR1, SIGUSR2})
+            sigaddset(&defaults, signal);
+        posix_spawnattr_setflags(&setup.attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
+                                                        POSIX_SPAWN_SETSIGDEF);
+        posix_spawnattr_setpgroup(&setup.attributes, 0);
+        posix_spawnattr_setsigmask(&setup.attributes, &noSignals);
+        posix_spawnattr_setsigdefault(&setup.attributes, &defaults);
+
+        spawnError =
+            posix_spawnp(&pid, argv[0], &setup.actions, &setup.attributes, argv.data(), environ);
+    }
+    // Only the child writes; our copy of the write end would hide its end.
+    close(writeFd);
+    if (spawnError != 0) {
+        close(readFd);
+        error = std::error_code(spawnError, std::system_category());
+        return StartResult::SpawnFailed;
+    }
+    pid_ = pid;
+    reaped_ = false;
+    readFd_ = readFd;
+    status_ = {};
+    return StartResult::Started;
+}
+
+std::error_code ChildProcess::Peek(std::size_t& available) const {
+    available = 0;
+    int count = 0;
+    if (ioctl(readFd_, FIONREAD, &count) != 0)
+        return LastError();
+    available = count > 0 ? static_cast<std::size_t>(count) : 0;
+    return {};
+}
+
+std::error_code ChildProcess::Read(std::string& chunk) {
+    chunk.resize(kMaxRead);
+    ssize_t count;
+    do {
+        count = read(readFd_, chunk.data(), kMaxRead);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        const std::error_code error = LastError();
+        chunk.clear();
+        if (error == std::errc::resource_unavailable_try_again ||
+            error == std::errc::operation_would_block)
+            return {};
+        return error;
+    }
+    chunk.resize(static_cast<std::size_t>(count));
+    return {};
+}
+
+ChildProcess::WaitResult ChildProcess::TryWait(std::error_code& error) {
+    error.clear();
+    if (pid_ <= 0) {
+        error = std::make_error_code(std::errc::no_child_process);
+        return WaitResult::Failed;
+    }
+    if (reaped_)
+        return WaitResult::Ended;
+    int raw = 0;
+    pid_t result;
+    do {
+        result = waitpid(pid_, &raw, WNOHANG);
+    } while (result < 0 && errno == EINTR);
+    if (result < 0) {
+        error = LastError();
+        // Someone else reaped it: its pid, and so its group id, may
+        // already belong to another process, which must never be signalled.
+        reaped_ = true;
+        return WaitResult::Failed;
+    }
+    if (result == 0)
+        return WaitResult::Running;
+    reaped_ = true;
+    status_ = DecodeStatus(raw);
+    return WaitResult::Ended;
+}
+
+std::error_code ChildProcess::SignalGroup(int signal) const {
+    if (pid_ <= 0 || reaped_)
+        return std::make_error_code(std::errc::no_such_process);
+    // The group id is the child's pid; it cannot be reused while the
+    // unreaped child still holds it.
+    if (kill(-pid_, signal) != 0)
+        return LastError();
+    return {};
+}
+
+std::error_code ChildProcess::Suspend() {
+    return SignalGroup(SIGSTOP);
+}
+
+std::error_code ChildProcess::Resume() {
+    return SignalGroup(SIGCONT);
+}
+
+std::error_code ChildProcess::Terminate() {
+    const std::error_code error = SignalGroup(SIGKILL);
+    if (!error)
+        Reap();
+    return error;
+}
+
+void ChildProcess::Reap() {
+    int raw = 0;
+    pid_t result;
+    do {
+        result = waitpid(pid_, &raw, 0);
+    } while (result < 0 && errno == EINTR);
+    reaped_ = true;
+    if (result == pid_)
+        status_ = DecodeStatus(raw);
+}
+
+std::error_code ChildProcess::ClosePipe() {
+    if (readFd_ < 0)
+        return {};
+    const int fd = readFd_;
+    readFd_ = -1;
+    if (close(fd) != 0 && errno != EINTR)
+        return LastError();
+    return {};
+}
+
+} // namespace velmont

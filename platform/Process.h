@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+namespace velmont {
+
+// How a child process ended.
+struct ExitStatus {
+    bool known = false;  // false when the child was never reaped by us
+    bool exited = false; // ended through exit; code holds its status
+    int code = 0;
+    bool signalled = false; // killed by a signal
+    int signal = 0;
+
+    bool Succeeded() const { return known && exited && code == 0; }
+};
+
+// One child process started from a command line, with its standard output
+// and standard error in one pipe that the parent reads without blocking.
+// The child leads a process group of its own, so suspending, resuming and
+// terminating reach everything it started. Used by one thread at a time.
+class ChildProcess {
+  public:
+    // The most bytes one read returns.
+    static constexpr std::size_t kMaxRead = 8191;
+
+    enum class StartResult { Started, PipeFailed, SpawnFailed };
+    enum class WaitResult { Running, Ended, Failed };
+
+    ChildProcess() = default;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    // A child that was never waited for is killed with its group and
+    // reaped, so no process outlives its owner unnoticed.
+    ~ChildProcess();
+
+    // Splits the command line by Windows rules and starts its first
+    // argument (searched on PATH when it holds no '/') without a shell;
+    // standard input reads /dev/null. On failure the error is stored.
+    StartResult Start(const std::string& commandLine, std::error_code& error);
+
+    int Pid() const { return pid_; }
+    // Started and not yet reaped.
+    bool Running() const { return pid_ > 0 && !reaped_; }
+
+    // Number of bytes waiting in the pipe; never blocks.
+    std::error_code Peek(std::size_t& available) const;
+    // Replaces chunk with up to kMaxRead bytes of what is waiting (none
+    // when nothing is); never blocks.
+    std::error_code Read(std::string& chunk);
+
+    // Reaps the child when it has ended; never blocks.
+    WaitResult TryWait(std::error_code& error);
+    // Valid once TryWait returned Ended or Terminate succeeded.
+    const ExitStatus& Status() const { return status_; }
+
+    // SIGSTOP, SIGCONT, SIGKILL to the child's process group; Terminate
+    // also reaps the child.
+    std::error_code Suspend();
+    std::error_code Resume();
+    std::error_code Terminate();
+
+    // Closes the parent's end of the pipe.
+    std::error_code ClosePipe();
+
+  private:
+    std::error_code SignalGroup(int signal) const;
+    void Reap();
+
+    int pid_ = -1;
+    bool reaped_ = false;
+    int readFd_ = -1;
+    ExitStatus status_;
+};
+
+} // namespace velmont
