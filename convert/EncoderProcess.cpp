@@ -68,8 +68,15 @@ int EncoderProcess::Run() {
         list_->SetBold(row_, FileColumn(), true);
         list_->SetItemText(row_, LogColumn(), "");
     }
-    controlState_.store(kRunning);
+    // A stop or pause posted before this point belongs to this run: the
+    // worker posts it between jobs or just before Run. Anything else
+    // (idle, or a resume) means: run.
+    int state = controlState_.load();
+    while (state != kStopRequested && state != kPauseRequested &&
+           !controlState_.compare_exchange_weak(state, kRunning)) {
+    }
     encodingStarted_ = false;
+    runSucceeded_ = false;
 
     int result = 1;
     {
@@ -128,7 +135,10 @@ EncoderProcess::LoopEnd EncoderProcess::RunLoop(ChildProcess& child, int runStar
             }
             if (!chunk.empty()) {
                 HandlePipeChunk(chunk);
-                continue;
+                // An encoder that never stops writing must still be
+                // stoppable; pause waits for a quiet moment.
+                if (controlState_.load() != kStopRequested)
+                    continue;
             }
         }
 
@@ -220,6 +230,7 @@ bool EncoderProcess::ActOnControlState(ChildProcess& child, int runStart) {
 }
 
 void EncoderProcess::MarkFinished(bool succeeded) {
+    runSucceeded_ = succeeded;
     if (!succeeded && encodingStarted_ && !encoderMessages_.empty()) {
         // Encoding-phase messages are not part of the header; put them
         // below the last status line so the failure can be read.

@@ -38,7 +38,10 @@ class EncoderProcess {
     // behind); 1 the encoder ended by itself (its row turns red when it
     // never reached encoding or did not exit with status 0).
     virtual int Run();
-    // Only store a request; Run carries it out at its next idle poll.
+    // Only store a request; Run carries it out at its next idle poll (a
+    // stop also right after a chunk of output). The last request stored
+    // wins. A stop or pause stored while no run is active is carried out
+    // by the next Run; a resume stored then cancels it.
     virtual void RequestStop();
     virtual void RequestPause();
     virtual void RequestResume();
@@ -59,6 +62,8 @@ class EncoderProcess {
     int LogRegionStart() const { return logRegionStart_; }
     int Duration() const { return duration_; }
     bool EncodingStarted() const { return encodingStarted_; }
+    // The last run ended by itself after reaching encoding, with status 0.
+    bool RunSucceeded() const { return runSucceeded_; }
 
     // Turns one chunk of output (or one of our own messages) into log text,
     // collected header text and progress. Called on the thread that runs.
@@ -98,6 +103,7 @@ class EncoderProcess {
     int duration_ = kUnknownDuration;
     bool clipMode_ = false;
     bool encodingStarted_ = false;
+    bool runSucceeded_ = false;
     // Encoding-phase lines that are not status lines (an encoder's final
     // error, say), kept so a failed run can show them.
     std::string encoderMessages_;

@@ -235,13 +235,45 @@ TEST_F(RunnerTest, StopWhileRunningLeavesNoChildOrGrandchildBehind) {
                             std::to_string(grandchild) + "\n" + kHeaderText + "\r\nStopped!\r\n");
 }
 
-TEST_F(RunnerTest, RequestMadeWhileNoRunIsActiveIsOverwrittenByTheNextRun) {
+TEST_F(RunnerTest, StopTakesEffectEvenWhileTheEncoderWritesWithoutPause) {
+    StartRun("pid " + kHeaderSteps + " stream:0:100000000");
+    const int pid = PrintedNumber("pid");
+    ASSERT_TRUE(Eventually([&] { return encoder.EncodingStarted(); }));
     encoder.RequestStop();
+    EXPECT_EQ(Finish(), 0);
+    EXPECT_TRUE(ProcessEnded(pid));
+    EXPECT_EQ(LogCell().text, "Stopped!");
+}
+
+TEST_F(RunnerTest, StopOrPausePostedBeforeARunBelongsToItAndResumeCancelsThem) {
+    // A worker posts the user's stop just before the run begins: not lost.
+    encoder.RequestStop();
+    EXPECT_EQ(RunToEnd(kHeaderSteps + " sleep:60000"), 0);
+    EXPECT_EQ(LogCell().text, "Stopped!");
+
+    encoder.RequestPause();
+    StartRun("sleep:200 pid " + kHeaderSteps + " sleep:60000");
+    // Suspended at the first poll, before it printed anything.
+    EXPECT_TRUE(Eventually([&] { return LogCell().text == "Suspended!"; }));
+    std::this_thread::sleep_for(400ms);
+    EXPECT_EQ(log.Text().find("pid="), std::string::npos);
+    encoder.RequestStop();
+    EXPECT_EQ(Finish(), 0);
+
+    encoder.RequestStop();
+    encoder.RequestResume();
     EXPECT_EQ(RunToEnd(kHeaderSteps + " sleep:250"), 1);
     EXPECT_EQ(ProgressCell().progress, 100);
+    EXPECT_TRUE(encoder.RunSucceeded());
+    EXPECT_EQ(encoder.ControlState(), EncoderProcess::kIdle);
+}
 
-    // Every run resets its own fields and appends after what is there.
+TEST_F(RunnerTest, EveryRunResetsItsOwnFieldsAndAppendsAfterEarlierText) {
+    EXPECT_EQ(RunToEnd(kHeaderSteps + " exit:4"), 1);
+    EXPECT_FALSE(encoder.RunSucceeded());
     EXPECT_EQ(RunToEnd(kHeaderSteps), 1);
+    EXPECT_TRUE(encoder.RunSucceeded());
     EXPECT_EQ(RunLog(), kHeaderText + kHeaderText);
     EXPECT_EQ(LogCell().text, kHeaderText);
+    EXPECT_FALSE(LogCell().coloured);
 }
