@@ -1,0 +1,27 @@
+#include "ConverterApp.h"
+
+#include "model/SettingsFiles.h"
+#include "ui/main/MainDialog.h"
+#include "ui/skin/SkinArt.h"
+#include "ui/widgets/QtDesktop.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace velmont {
+
+int ConverterApp::InitInstance() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmont Studio"));
+    QCoreApplication::setApplicationName(QStringLiteral("Velmont Media Converter"));
+    skin::InitSkinResources();
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(skin::kAppIcon)));
+
+    // The main window reads the parameter records (format 0's OutputDir).
+    LoadParamFile();
+
+    MainDialog dialog(SystemDesktop());
+    dialog.exec();
+    return 0;
+}
+
+} // namespace velmont

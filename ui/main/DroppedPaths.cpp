@@ -1,0 +1,97 @@
+#include "ui/main/DroppedPaths.h"
+
+#include "ui/main/MediaFileFilters.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace velmont {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// Compares the digit runs starting at a[i] and b[j]; advances both past them.
+int CompareNumbers(const std::string& a, std::size_t& i, const std::string& b, std::size_t& j) {
+    while (i < a.size() && a[i] == '0')
+        ++i;
+    while (j < b.size() && b[j] == '0')
+        ++j;
+    const std::size_t startA = i;
+    const std::size_t startB = j;
+    while (i < a.size() && IsDigit(a[i]))
+        ++i;
+    while (j < b.size() && IsDigit(b[j]))
+        ++j;
+    const std::size_t lengthA = i - startA;
+    const std::size_t lengthB = j - startB;
+    if (lengthA != lengthB)
+        return lengthA < lengthB ? -1 : 1;
+    return a.compare(startA, lengthA, b, startB, lengthB);
+}
+
+std::vector<std::string> MediaFilesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.' || !IsMediaFileName(name))
+            continue;
+        std::error_code typeError;
+        if (it->is_regular_file(typeError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), NaturalNameLess);
+    std::vector<std::string> files;
+    for (const std::string& name : names)
+        files.push_back((folder / name).string());
+    return files;
+}
+
+} // namespace
+
+bool NaturalNameLess(const std::string& a, const std::string& b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            if (const int order = CompareNumbers(a, i, b, j); order != 0)
+                return order < 0;
+            continue;
+        }
+        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
+        const int cb = std::tolower(static_cast<unsigned char>(b[j]));
+        if (ca != cb)
+            return ca < cb;
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return (a.size() - i) < (b.size() - j);
+    return a < b; // names equal but for case or leading zeros: keep a fixed order
+}
+
+std::vector<std::string> FilesForDroppedPaths(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        const fs::file_status status = fs::status(path, error);
+        if (error)
+            continue;
+        if (fs::is_directory(status)) {
+            const std::vector<std::string> inside = MediaFilesIn(path);
+            files.insert(files.end(), inside.begin(), inside.end());
+        } else if (fs::is_regular_file(status)) {
+            files.push_back(path);
+        }
+    }
+    return files;
+}
+
+} // namespace velmont

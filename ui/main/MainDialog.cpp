@@ -1,0 +1,404 @@
+#include "ui/main/MainDialog.h"
+
+#include "model/Catalogue.h"
+#include "model/EncodingParams.h"
+#include "model/SettingsFiles.h"
+#include "platform/ModuleDirectory.h"
+#include "ui/main/DroppedPaths.h"
+#include "ui/main/FormatDuration.h"
+#include "ui/main/MediaFileFilters.h"
+#include "ui/main/OutputNames.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/SkinArt.h"
+#include "ui/widgets/CXListCtrl.h"
+#include "ui/widgets/Desktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QShortcut>
+#include <QUrl>
+
+namespace velmont {
+
+namespace {
+
+struct ButtonPlace {
+    int id;
+    const skin::ButtonArt& art;
+    const char* tooltip; // null: none
+    const char* name;
+};
+
+// In the order the window creates them.
+const ButtonPlace kButtons[] = {
+    {MainDialog::kAddId, skin::kAdd, "Add files to list", "add"},
+    {MainDialog::kDelId, skin::kRemove, "Remove selected files from list", "del"},
+    {MainDialog::kConfigId, skin::kSettings, "Configuration", "config"},
+    {MainDialog::kGoId, skin::kConvert, "Start to convert the files selected in the list", "go"},
+    {MainDialog::kHelpId, skin::kHelp, nullptr, "help"},
+    {MainDialog::kExitId, skin::kExit, nullptr, "exit"},
+    {MainDialog::kUpId, skin::kMoveUp, "Move up the selected file", "up"},
+    {MainDialog::kDownId, skin::kMoveDown, "Move down the selected file", "down"},
+    {MainDialog::kPlayId, skin::kPlay, "Play the selected file", "play"},
+    {MainDialog::kTagId, skin::kTag, "Edit the ID3 Tag of the selected file", "tag"},
+    {MainDialog::kDirId, skin::kFolder, "Select output directory", "dir"},
+    {MainDialog::kQuestionId, skin::kAbout, nullptr, "question"},
+    {MainDialog::kMinimizeId, skin::kMinimise, nullptr, "minimize"},
+    {MainDialog::kCloseId, skin::kClose, nullptr, "close"},
+    {MainDialog::kOutputLabelId, skin::kOutputLabel, nullptr, "outputLabel"},
+    {MainDialog::kBrandId, skin::kBrand, nullptr, "brand"},
+    {MainDialog::kHomePageId, skin::kHomePage, "homepage", "homepage"},
+};
+
+constexpr QRect kListPlace{24, 145, 556, 256};
+constexpr QRect kDirectoryBoxPlace{143, 420, 370, 26};
+constexpr int kFrameWidth = 5;
+
+// The directory box's font: a character cell 18 pixels high, normal weight.
+// "MS Sans Serif" first for systems that have it, then clean sans faces.
+QFont DirectoryBoxFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Noto Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    int pixels = 18;
+    font.setPixelSize(pixels);
+    while (pixels > 8 && QFontMetrics(font).height() > 18)
+        font.setPixelSize(--pixels);
+    return font;
+}
+
+std::vector<std::string> LocalPaths(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(url.toLocalFile().toStdString());
+    }
+    return paths;
+}
+
+bool CarriesLocalFiles(const QMimeData* data) {
+    return !LocalPaths(data).empty();
+}
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+MainDialogSetup MainDialogSetup::Installed() {
+    return {GetModuleDirectory(), RecordFilePath()};
+}
+
+MainDialog::MainDialog(IDesktop& desktop, MainDialogSetup setup, QWidget* parent)
+    : DraggableDialog(parent), desktop_(desktop), setup_(std::move(setup)),
+      engine_(setup_.programDirectory) {
+    skin::InitSkinResources();
+    background_ = QImage(QString::fromLatin1(skin::kBackground));
+    // Position and format id coincide: the catalogue names every format.
+    for (FormatId id = 0; id < kFormatCount; ++id) {
+        const std::string name = GetFormatName(id);
+        if (!name.empty())
+            formatNames_.append(QString::fromStdString(name));
+    }
+    InitDialog();
+}
+
+MainDialog::~MainDialog() = default;
+
+void MainDialog::InitDialog() {
+    // An ordinary top-level window (own task-bar entry, can be minimised)
+    // without the system's caption and border.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint);
+    setWindowIcon(QIcon(QString::fromLatin1(skin::kAppIcon)));
+    setGeometry(0, 0, kWidth, kHeight);
+    setFixedSize(kWidth, kHeight);
+    setWindowTitle(QStringLiteral("Velmont Media Converter"));
+    SetClampToScreen(true);
+    SetDragAlpha(100);
+    setAcceptDrops(true);
+
+    CreateButtons();
+    InitDirectoryBox();
+
+    list_ = new CXListCtrl(this);
+    list_->setObjectName(QStringLiteral("fileList"));
+    list_->setGeometry(kListPlace);
+    list_->setFrameShape(QFrame::StyledPanel);
+    list_->setMouseTracking(true); // per-cell tooltips
+    InitFileList();
+    connect(list_, &CXListCtrl::comboSelection, this,
+            [this](int row, int column) { OnComboSelection(row, column); });
+    connect(list_, &CXListCtrl::editEnd, this,
+            [this](int row, int column) { OnEditEnd(row, column); });
+    list_->setAcceptDrops(true);
+    list_->viewport()->setAcceptDrops(true);
+    list_->viewport()->installEventFilter(this);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &MainDialog::OnHelp);
+
+    LoadDirectory();
+}
+
+void MainDialog::CreateButtons() {
+    for (const ButtonPlace& place : kButtons) {
+        auto* button = new ImageButton(this);
+        button->setObjectName(QString::fromLatin1(place.name));
+        button->setGeometry(QRect(place.art.position, place.art.size));
+        button->SetDrawBorder(false);
+        button->SetDrawTransparent();
+        button->SetBitmaps(QString::fromLatin1(place.art.hover), place.art.keyBgr,
+                           QString::fromLatin1(place.art.normal), place.art.keyBgr);
+        button->SizeToContent();
+        if (place.tooltip)
+            button->SetTooltipText(QString::fromLatin1(place.tooltip), true);
+        buttons_[place.id] = button;
+    }
+    for (int id : {kOutputLabelId, kBrandId, kHomePageId})
+        buttons_[id]->SetGreyedDisabledLook(false);
+    buttons_[kOutputLabelId]->setEnabled(false);
+    buttons_[kBrandId]->setEnabled(false);
+    ImageButton* homePage = buttons_[kHomePageId];
+    homePage->SetDesktop(&desktop_);
+    homePage->SetUrl(QString::fromLatin1(skin::kHomePageUrl));
+    homePage->SetHoverCursor(QString::fromLatin1(skin::kLinkCursor), skin::kLinkCursorHotSpot);
+
+    const std::pair<int, void (MainDialog::*)()> commands[] = {
+        {kAddId, &MainDialog::OnAdd},
+        {kDelId, &MainDialog::OnDel},
+        {kConfigId, &MainDialog::OnConfig},
+        {kGoId, &MainDialog::OnGo},
+        {kHelpId, &MainDialog::OnHelp},
+        {kExitId, &MainDialog::OnClose},
+        {kUpId, &MainDialog::OnUp},
+        {kDownId, &MainDialog::OnDown},
+        {kPlayId, &MainDialog::OnPlay},
+        {kTagId, &MainDialog::OnTag},
+        {kDirId, &MainDialog::OnDir},
+        {kQuestionId, &MainDialog::OnHelp},
+        {kMinimizeId, &MainDialog::OnMinimize},
+        {kCloseId, &MainDialog::OnClose},
+    };
+    for (const auto& [id, handler] : commands)
+        connect(buttons_[id], &QAbstractButton::clicked, this, handler);
+}
+
+void MainDialog::InitDirectoryBox() {
+    directoryBox_ = new QLineEdit(this);
+    directoryBox_->setObjectName(QStringLiteral("directoryBox"));
+    directoryBox_->setGeometry(kDirectoryBoxPlace);
+    directoryBox_->setFont(DirectoryBoxFont());
+}
+
+void MainDialog::InitFileList() {
+    list_->SetEmptyText(QStringLiteral("Please <+Add> files to convert"));
+    const int width = list_->width();
+    list_->InsertColumn(kCheckColumn, QString(), 30);
+    list_->InsertColumn(kNameColumn, QStringLiteral("File Name"), 150);
+    list_->InsertColumn(kDurationColumn, QStringLiteral("Duration"), 85);
+    list_->InsertColumn(kFormatColumn, QStringLiteral("Output Format"), 120);
+    list_->InsertColumn(kOutputColumn, QStringLiteral("Output File Name"),
+                        width - 2 - (30 + 150 + 85 + 120) - 2);
+}
+
+void MainDialog::LoadDirectory() {
+    std::string directory = LoadOutputDirectoryFrom(setup_.recordFile);
+    if (directory.empty()) {
+        if (const EncodingParams* first = GetEncodingParams(0))
+            directory = first->OutputDir;
+    }
+    directoryBox_->setText(QString::fromStdString(directory));
+}
+
+ImageButton* MainDialog::Button(int controlId) const {
+    const auto found = buttons_.find(controlId);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+std::string MainDialog::HelpFilePath() const {
+    return setup_.programDirectory + "help.html";
+}
+
+void MainDialog::AddFileRow(const std::string& path, int index) {
+    JobItem job;
+    job.inputPath = path;
+    engine_.ProbeMediaFile(job);
+    const std::string fileName = FileNameOfPath(path);
+    // The row and the job carry the same output name, also for a file the
+    // probe could not find on disk.
+    job.outputName = WithoutLastExtension(fileName);
+
+    list_->setUpdatesEnabled(false);
+    const int row = list_->InsertItem(std::max(index, 0), QString());
+    list_->SetCheckbox(row, kCheckColumn, 1);
+    list_->SetItemText(row, kNameColumn, QString::fromStdString(fileName));
+    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(path));
+    list_->SetItemText(row, kDurationColumn, QString::fromStdString(FormatDuration(job.duration)));
+    const FormatId format =
+        job.duration != kUnknownDuration && job.hasVideo ? kFormatMp4 : kFormatMp3;
+    list_->SetComboBox(row, kFormatColumn, true, formatNames_, 8, format, false);
+    job.formatId = format;
+    list_->SetItemText(row, kOutputColumn, QString::fromStdString(job.outputName));
+    list_->SetEdit(row, kOutputColumn);
+    list_->SetCurSel(row, true);
+    list_->setUpdatesEnabled(true);
+
+    jobs_.Insert(std::size_t(row), job);
+}
+
+void MainDialog::AddFiles(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return;
+    WaitCursor wait;
+    for (const std::string& path : paths)
+        AddFileRow(path, list_->GetItemCount());
+}
+
+void MainDialog::AddDroppedPaths(const std::vector<std::string>& paths) {
+    AddFiles(FilesForDroppedPaths(paths));
+}
+
+void MainDialog::OnAdd() {
+    const OpenFilesResult chosen = desktop_.ChooseOpenFiles(MediaFileFilters());
+    switch (chosen.outcome) {
+    case DialogOutcome::Chosen:
+        AddFiles(chosen.paths);
+        break;
+    case DialogOutcome::Failed:
+        ShowInformation("Fail to add files.\nMaybe too much files selected.\nPlease select less "
+                        "files and try again.");
+        break;
+    case DialogOutcome::Cancelled:
+        break;
+    }
+}
+
+void MainDialog::OnDir() {
+    const FolderResult chosen = desktop_.ChooseFolder();
+    if (chosen.outcome == DialogOutcome::Cancelled)
+        return;
+    if (chosen.outcome == DialogOutcome::Failed || chosen.path.empty()) {
+        desktop_.ShowMessage("Failed!", "ERROR", MessageIcon::Error);
+        return;
+    }
+    directoryBox_->setText(QString::fromStdString(WithTrailingSeparator(chosen.path)));
+}
+
+void MainDialog::OnMinimize() {
+    showMinimized();
+}
+
+void MainDialog::OnClose() {
+    const std::string directory = directoryBox_->text().toStdString();
+    if (!directory.empty())
+        SaveOutputDirectoryTo(setup_.recordFile, directory);
+    done(QDialog::Rejected);
+}
+
+void MainDialog::ShowAboutBox() {
+    RunAboutBox();
+}
+
+void MainDialog::ShowInformation(const char* text) {
+    desktop_.ShowMessage(text, "Information", MessageIcon::Information);
+}
+
+void MainDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_.isNull())
+        painter.fillRect(rect(), QColor(0x2f, 0x6f, 0xc0));
+    else
+        painter.drawTiledPixmap(rect(), QPixmap::fromImage(background_));
+    const QColor black(Qt::black);
+    const QRect area = rect();
+    painter.fillRect(QRect(0, 0, area.width(), kFrameWidth), black);
+    painter.fillRect(QRect(0, area.height() - kFrameWidth, area.width(), kFrameWidth), black);
+    painter.fillRect(QRect(0, 0, kFrameWidth, area.height()), black);
+    painter.fillRect(QRect(area.width() - kFrameWidth, 0, kFrameWidth, area.height()), black);
+}
+
+// Linux windows have no system menu to hold the about entry: the window's
+// surface offers it on a right click instead.
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* under = childAt(event->pos());
+    if (under && (under == list_ || list_->isAncestorOf(under) || under == directoryBox_)) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    QAction* about = menu.addAction(QStringLiteral("About Velmont Media Converter..."));
+    QAction* help = menu.addAction(QStringLiteral("Help"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    const QAction* picked = menu.exec(event->globalPos());
+    if (picked == about)
+        ShowAboutBox();
+    else if (picked == help)
+        OnHelp();
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (CarriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
+    if (CarriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = LocalPaths(event->mimeData());
+    if (paths.empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    AddDroppedPaths(paths);
+}
+
+// The list's viewport gets the drops over the list; they mean the same as
+// drops anywhere else on the window.
+bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (list_ && watched == list_->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+            dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+            return true;
+        case QEvent::DragMove:
+            dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+            return true;
+        case QEvent::Drop:
+            dropEvent(static_cast<QDropEvent*>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return DraggableDialog::eventFilter(watched, event);
+}
+
+} // namespace velmont

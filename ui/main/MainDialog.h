@@ -1,0 +1,169 @@
+#pragma once
+
+#include "convert/ConversionEngine.h"
+#include "model/FormatId.h"
+#include "model/JobItem.h"
+#include "ui/skin/DraggableDialog.h"
+
+#include <QImage>
+#include <QStringList>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+
+namespace velmont {
+
+class CXListCtrl;
+class IDesktop;
+class ImageButton;
+struct TagTexts;
+
+// Where the main window finds the encoder and the help page, and where it
+// keeps the output directory between runs.
+struct MainDialogSetup {
+    std::string programDirectory; // with a trailing separator
+    std::string recordFile;       // record.ini
+
+    // Beside the executable.
+    static MainDialogSetup Installed();
+};
+
+// What Go hands to the conversion dialog.
+struct ConversionRequest {
+    std::vector<std::string> paths; // full source paths of the waiting jobs, in list order
+    std::string outputFolder;       // the directory box's text as typed
+    JobList* jobs = nullptr;
+    ConversionEngine* engine = nullptr;
+};
+
+// The program's main window: the skinned 605 x 567 borderless window with
+// the file list (row i always shows job i), the output-directory box and the
+// command buttons. Every box, picker and file opening goes through the
+// desktop it is given. Closing it (close or exit button, Escape, the
+// window's close request) stores a non-empty output directory.
+class MainDialog : public DraggableDialog {
+    Q_OBJECT
+
+  public:
+    // Control ids of the window's parts; Button() takes the button ones.
+    enum ControlId {
+        kExitId = 2,
+        kAddId = 1000,
+        kDelId = 1001,
+        kHelpId = 1002,
+        kConfigId = 1003,
+        kGoId = 1004,
+        kFileListId = 1005,
+        kDirectoryBoxId = 1006,
+        kDirId = 1007,
+        kUpId = 1008,
+        kDownId = 1009,
+        kPlayId = 1010,
+        kTagId = 1011,
+        kCloseId = 1012,
+        kMinimizeId = 1013,
+        kQuestionId = 1014,
+        kOutputLabelId = 1016,
+        kBrandId = 1017,
+        kHomePageId = 1018,
+    };
+
+    // List columns.
+    enum Column { kCheckColumn = 0, kNameColumn, kDurationColumn, kFormatColumn, kOutputColumn };
+
+    static constexpr int kWidth = 605;
+    static constexpr int kHeight = 567;
+
+    explicit MainDialog(IDesktop& desktop, MainDialogSetup setup = MainDialogSetup::Installed(),
+                        QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    // One source file becomes one row and one job at `index` (clamped to the
+    // end of the list).
+    void AddFileRow(const std::string& path, int index);
+    // Appends each file in order, the wait cursor shown meanwhile.
+    void AddFiles(const std::vector<std::string>& paths);
+    // Files and folders dropped onto the window (see FilesForDroppedPaths).
+    void AddDroppedPaths(const std::vector<std::string>& paths);
+
+    // Window commands
+    void OnAdd();
+    void OnDir();
+    void OnMinimize();
+    void OnClose();
+    void ShowAboutBox();
+
+    // List commands
+    void OnDel();
+    void OnDown();
+    void OnUp();
+    void OnPlay();
+    void OnTag();
+    void OnConfig();
+    void OnGo();
+    void OnHelp();
+    int OnComboSelection(int row, int column);
+    int OnEditEnd(int row, int column);
+
+    // The OutputDir of every format's parameter record.
+    static void SetOutputDirAll(const std::string& directory);
+
+    // Parts, for the tests and the start-up
+    CXListCtrl* FileList() const { return list_; }
+    QLineEdit* DirectoryBox() const { return directoryBox_; }
+    ImageButton* Button(int controlId) const;
+    JobList& Jobs() { return jobs_; }
+    const JobList& Jobs() const { return jobs_; }
+    ConversionEngine& Engine() { return engine_; }
+    const QStringList& FormatNames() const { return formatNames_; }
+    const MainDialogSetup& Setup() const { return setup_; }
+    std::string HelpFilePath() const;
+
+    // Enter does nothing; only the explicit commands end the window.
+    void accept() override {}
+    // Escape and the window's close request take OnClose's path.
+    void reject() override { OnClose(); }
+
+  protected:
+    // The modal dialogs the commands open, overridable so tests can see what
+    // would be handed over without running them.
+    // Runs the tag dialog on `texts`; true (texts updated) after OK.
+    virtual bool RunTagDialog(const QString& fileName, TagTexts& texts);
+    virtual void RunConfigDialog(FormatId formatId);
+    virtual void RunConversionDialog(const ConversionRequest& request);
+    virtual void RunAboutBox();
+
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void InitDialog();
+    void CreateButtons();
+    void InitFileList();
+    void InitDirectoryBox();
+    void LoadDirectory();
+    // The selected row, or -1 after telling the user that none is.
+    int SelectedRowOrTell();
+    void SwapRows(int row, int other);
+    void ShowInformation(const char* text);
+
+    IDesktop& desktop_;
+    MainDialogSetup setup_;
+    QImage background_;
+    std::map<int, ImageButton*> buttons_;
+    CXListCtrl* list_ = nullptr;
+    QLineEdit* directoryBox_ = nullptr;
+    QStringList formatNames_;
+    JobList jobs_;
+    ConversionEngine engine_;
+};
+
+} // namespace velmont

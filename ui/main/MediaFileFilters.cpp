@@ -1,0 +1,76 @@
+#include "ui/main/MediaFileFilters.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace velmont {
+
+namespace {
+
+std::vector<std::string> SplitPatterns(const std::string& joined) {
+    std::vector<std::string> patterns;
+    std::istringstream stream(joined);
+    std::string pattern;
+    while (std::getline(stream, pattern, ';'))
+        patterns.push_back(pattern);
+    return patterns;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+const std::vector<FileFilter>& MediaFileFilters() {
+    static const std::vector<FileFilter> filters = [] {
+        const std::pair<const char*, const char*> entries[] = {
+            {"All Media Files",
+             "*.rm;*.rmvb;*.ra;*.ram;*.rv;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;"
+             "*.m4a;*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;"
+             "*.mp4;*.mov;*.wm;*.wmv;*.asf;*.asx;*.flv;*.swf"},
+            {"Video Files", "*.rm;*.rmvb;*.rv;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;*.mp4;"
+                            "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf"},
+            {"Audio Files", "*.ra;*.ram;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;*.m4a;"
+                            "*.mp2;*.mp3;*.ogg;*.wav;*.wma"},
+            {"RealMedia files(*.rm;*.rmvb;*.ra;*.ram;*.rv)", "*.rm;*.rmvb;*.ram;*.ra;*.rv"},
+            {"3GP files(*.3g2;*.3gp)", "*.3g2;*.3gp"},
+            {"Avi files(*.avi)", "*.avi"},
+            {"Ac3 files(*.ac3)", "*.ac3"},
+            {"Aiff files(*.aif;*.aifc;*.aiff)", "*.aif;*.aifc;*.aiff"},
+            {"Amr files(*.amr)", "*.amr"},
+            {"Au files(*.au)", "*.au"},
+            {"Flac files(*.flac;*.fla)", "*.flac;*.fla"},
+            {"Flash files(*.flv;*.swf)", "*.flv;*.swf"},
+            {"Mp4 files(*.m4a;*.m4v;*.mp4)", "*.m4a;*.m4v;*.mp4"},
+            {"Mpeg Audio files(*.mp2;*.mp3)", "*.mp2;*.mp3"},
+            {"Mpeg Video files(*.mpg;*.mpeg;*.mpa)", "*.mpg;*.mpeg;*.mpa"},
+            {"Quick Time(*.mov)", "*.mov"},
+            {"Vorbis/Ogg files(*.ogg)", "*.ogg"},
+            {"Wave files(*.wav)", "*.wav"},
+            {"Windows Media files(*.wma;*.wmv;*.wm;*.asf;*.asx)", "*.wma;*.wmv;*.wm;*.asf;*.asx"},
+            {"All Files(*.*)", "*.*"},
+        };
+        std::vector<FileFilter> list;
+        for (const auto& [description, patterns] : entries)
+            list.push_back({description, SplitPatterns(patterns)});
+        return list;
+    }();
+    return filters;
+}
+
+bool IsMediaFileName(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    for (const std::string& pattern : MediaFileFilters().front().patterns) {
+        const std::string extension = pattern.substr(1); // "*.mp3" -> ".mp3"
+        if (name.size() > extension.size() &&
+            name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace velmont
