@@ -1,0 +1,122 @@
+#include "ui/widgets/LogEdit.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+#include <string>
+#include <thread>
+
+using velmont::LogEdit;
+
+namespace {
+
+// What the runner does with its log: remember where a region starts, then
+// keep replacing everything from there with the region's newest text.
+void Append(velmont::ILogView& log, const std::string& text) {
+    log.SetSelection(log.TextLength(), log.TextLength());
+    log.ReplaceSelection(text);
+}
+
+QString Shown(const LogEdit& log) {
+    QString text = log.toPlainText();
+    text.remove(QChar(0x200B));
+    return text;
+}
+
+} // namespace
+
+class LogEditTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void lengthsAndSelectionsCountUtf8Bytes();
+    void replacingARegionKeepsTheEarlierText();
+    void selectionIsClampedToTheText();
+    void splitMultiByteCharacterShowsWhole();
+    void workerThreadChangesReachTheWidget();
+    void scrollToEndShowsTheLastLine();
+};
+
+void LogEditTest::lengthsAndSelectionsCountUtf8Bytes() {
+    LogEdit log;
+    Append(log, "Gr\xC3\xBC\xC3\x9F"
+                "e\n"); // "Grüße\n": 8 bytes, 6 characters
+    QCOMPARE(log.TextLength(), 8);
+    log.SetSelection(2, 6); // the two two-byte letters
+    log.ReplaceSelection("ss");
+    QCOMPARE(log.Text(), std::string("Grsse\n"));
+    QCOMPARE(Shown(log), QString("Grsse\n"));
+    QCOMPARE(log.TextLength(), 6);
+}
+
+void LogEditTest::replacingARegionKeepsTheEarlierText() {
+    LogEdit log;
+    Append(log, "Input #0, wav\n\xE2\x86\x92 ready\n");
+    const int region = log.TextLength();
+    for (int t = 1; t <= 3; ++t) {
+        log.SetSelection(region, log.TextLength());
+        log.ReplaceSelection("size= " + std::to_string(t * 100) + "kB time=" + std::to_string(t) +
+                             "\r");
+    }
+    const std::string expected = "Input #0, wav\n\xE2\x86\x92 ready\nsize= 300kB time=3\r";
+    QCOMPARE(log.Text(), expected);
+    QCOMPARE(Shown(log),
+             QString::fromUtf8("Input #0, wav\n\xE2\x86\x92 ready\nsize= 300kB time=3"));
+    // The caret follows the new text: the next append goes to the end.
+    log.ReplaceSelection("done\n");
+    QCOMPARE(log.Text(), expected + "done\n");
+}
+
+void LogEditTest::selectionIsClampedToTheText() {
+    LogEdit log;
+    Append(log, "abc");
+    log.SetSelection(-5, 99);
+    log.ReplaceSelection("x");
+    QCOMPARE(log.Text(), std::string("x"));
+    log.SetSelection(1, 0); // reversed: same range
+    log.ReplaceSelection("y");
+    QCOMPARE(log.Text(), std::string("y"));
+    log.Clear();
+    QCOMPARE(log.TextLength(), 0);
+    QCOMPARE(log.toPlainText(), QString());
+}
+
+void LogEditTest::splitMultiByteCharacterShowsWhole() {
+    LogEdit log;
+    Append(log, "line\nmin\xC3");
+    Append(log, "\xBC"
+                "te\n"); // the rest of "ü" in the next chunk
+    QCOMPARE(Shown(log), QString::fromUtf8("line\nmin\xC3\xBCte\n"));
+    QCOMPARE(log.TextLength(), 13);
+}
+
+void LogEditTest::workerThreadChangesReachTheWidget() {
+    LogEdit log;
+    std::string expected;
+    for (int i = 0; i < 200; ++i)
+        expected += "frame " + std::to_string(i) + "\n";
+    std::thread worker([&log] {
+        for (int i = 0; i < 200; ++i)
+            Append(log, "frame " + std::to_string(i) + "\n");
+        log.ScrollToEnd();
+    });
+    worker.join();
+    // The byte text is exact at once; the widget catches up on its thread.
+    QCOMPARE(log.Text(), expected);
+    QTRY_COMPARE(Shown(log), QString::fromStdString(expected));
+}
+
+void LogEditTest::scrollToEndShowsTheLastLine() {
+    LogEdit log;
+    log.resize(300, 100);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    for (int i = 0; i < 100; ++i)
+        Append(log, "line " + std::to_string(i) + "\n");
+    log.ScrollToEnd();
+    QCOMPARE(log.verticalScrollBar()->value(), log.verticalScrollBar()->maximum());
+    QVERIFY(log.verticalScrollBar()->maximum() > 0);
+}
+
+QTEST_MAIN(LogEditTest)
+#include "tst_LogEdit.moc"
