@@ -3,9 +3,35 @@
 #include "ui/skin/SkinArt.h"
 #include "ui/widgets/QtDesktop.h"
 
+#include <QApplication>
+#include <QEnterEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QStyleOptionFocusRect>
 
 namespace velmont {
+
+namespace {
+
+constexpr int kMaxUrlBytes = 259;
+
+// Cuts UTF-8 text to at most maxBytes without splitting a character.
+QString TruncatedUtf8(const QString& text, int maxBytes) {
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= maxBytes)
+        return text;
+    int cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+        --cut;
+    bytes.truncate(cut);
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace
 
 QColor ColourFromBgr(std::uint32_t keyBgr) {
     return QColor(int(keyBgr & 0xFF), int((keyBgr >> 8) & 0xFF), int((keyBgr >> 16) & 0xFF));
@@ -13,80 +39,349 @@ QColor ColourFromBgr(std::uint32_t keyBgr) {
 
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
     skin::InitSkinResources();
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        setFocus(Qt::MouseFocusReason);
+        OpenUrl();
+    });
+}
+
+std::optional<ImageButton::Image> ImageButton::MakeImage(const QImage& source,
+                                                         std::uint32_t keyBgr) {
+    if (source.isNull() || source.width() <= 0 || source.height() <= 0)
+        return std::nullopt;
+    Image image;
+    image.pixels = source.convertToFormat(QImage::Format_ARGB32);
+    if (image.pixels.isNull())
+        return std::nullopt;
+    // The key colour becomes see-through, so the parent's pixels show there.
+    const QRgb key = ColourFromBgr(keyBgr).rgb() & RGB_MASK;
+    for (int y = 0; y < image.pixels.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.pixels.scanLine(y));
+        for (int x = 0; x < image.pixels.width(); ++x) {
+            if ((line[x] & RGB_MASK) == key)
+                line[x] = 0;
+        }
+    }
+    image.pixels = image.pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 int ImageButton::SetBitmaps(const QString& hoverImage, std::uint32_t hoverKeyBgr,
                             const QString& normalImage, std::uint32_t normalKeyBgr) {
-    return SetBitmaps(QImage(hoverImage), hoverKeyBgr,
-                      normalImage.isEmpty() ? QImage() : QImage(normalImage), normalKeyBgr);
+    const QImage hover(hoverImage);
+    const QImage normal = normalImage.isEmpty() ? QImage() : QImage(normalImage);
+    if (!normalImage.isEmpty() && normal.isNull()) {
+        FreeImages();
+        update();
+        return BitmapNotLoaded;
+    }
+    return SetBitmaps(hover, hoverKeyBgr, normal, normalKeyBgr);
 }
 
-int ImageButton::SetBitmaps(const QImage&, std::uint32_t, const QImage&, std::uint32_t) {
-    return BitmapNotLoaded;
+int ImageButton::SetBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,
+                            const QImage& normalImage, std::uint32_t normalKeyBgr) {
+    FreeImages();
+    int result = BitmapOk;
+    if (hoverImage.isNull()) {
+        result = BitmapNotLoaded;
+    } else if (auto hover = MakeImage(hoverImage, hoverKeyBgr)) {
+        hover_ = std::move(*hover);
+        if (!normalImage.isNull()) {
+            if (auto normal = MakeImage(normalImage, normalKeyBgr))
+                normal_ = std::move(*normal);
+            else
+                result = BitmapNoMask;
+        }
+    } else {
+        result = BitmapNoMask;
+    }
+    if (result != BitmapOk)
+        FreeImages();
+    updateGeometry();
+    update();
+    return result;
 }
 
-void ImageButton::SetFlat(bool flat, bool) {
+void ImageButton::FreeImages() {
+    hover_ = {};
+    normal_ = {};
+}
+
+void ImageButton::SetFlat(bool flat, bool repaint) {
     flat_ = flat;
+    if (!flat_)
+        hovered_ = false;
+    if (repaint)
+        update();
 }
-void ImageButton::SetDrawBorder(bool drawBorder, bool) {
+
+void ImageButton::SetDrawBorder(bool drawBorder, bool repaint) {
     drawBorder_ = drawBorder;
+    if (repaint)
+        update();
 }
-void ImageButton::SetDrawFlatFocus(bool drawFocus, bool) {
+
+void ImageButton::SetDrawFlatFocus(bool drawFocus, bool repaint) {
     drawFlatFocus_ = drawFocus;
+    if (repaint)
+        update();
 }
-void ImageButton::SetDrawTransparent(bool) {
+
+void ImageButton::SetDrawTransparent(bool repaint) {
     drawTransparent_ = true;
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    if (repaint)
+        update();
 }
+
 void ImageButton::SetGreyedDisabledLook(bool greyed) {
     greyedDisabledLook_ = greyed;
+    update();
 }
+
 void ImageButton::SetBackgroundColours(const QColor& hover, const QColor& normal,
                                        const QColor& focused) {
     hoverBackground_ = hover;
     normalBackground_ = normal;
     focusedBackground_ = focused;
+    update();
 }
-void ImageButton::SizeToContent() {}
-void ImageButton::SetTooltipText(const QString& text, bool) {
-    setToolTip(text);
+
+void ImageButton::SizeToContent() {
+    imageMargin_ = {0, 0};
+    if (!hover_.IsNull())
+        resize(hover_.pixels.size());
 }
-int ImageButton::SetHoverCursor(const QString&, QPoint) {
-    return 1;
+
+void ImageButton::SetTooltipText(const QString& text, bool activate) {
+    if (text.isNull())
+        return;
+    setToolTip(activate ? text : QString());
 }
+
+int ImageButton::SetHoverCursor(const QString& cursorImage, QPoint hotSpot) {
+    hoverCursor_.reset();
+    unsetCursor();
+    if (cursorImage.isEmpty())
+        return 0;
+    const QPixmap pixels(cursorImage);
+    if (pixels.isNull())
+        return 1;
+    SetHoverCursor(QCursor(pixels, hotSpot.x(), hotSpot.y()));
+    return 0;
+}
+
 void ImageButton::SetHoverCursor(const QCursor& cursor) {
     hoverCursor_ = cursor;
+    // Qt shows a widget's cursor exactly while the pointer is over it.
+    setCursor(cursor);
 }
+
 void ImageButton::SetUrl(const QString& url) {
-    url_ = url;
+    url_ = TruncatedUtf8(url, kMaxUrlBytes);
 }
+
+void ImageButton::OpenUrl() {
+    if (url_.isEmpty())
+        return;
+    IDesktop& desktop = desktop_ ? *desktop_ : SystemDesktop();
+    desktop.OpenUrl(url_.toStdString()); // an address that cannot be opened is ignored
+}
+
+const ImageButton::Image* ImageButton::ImageForState() const {
+    if (hover_.IsNull())
+        return nullptr;
+    if (hovered_ || isDown() || normal_.IsNull())
+        return &hover_;
+    return &normal_;
+}
+
 QImage ImageButton::CurrentImage() const {
-    return {};
+    const Image* image = ImageForState();
+    if (!image)
+        return {};
+    if (!isEnabled() && greyedDisabledLook_) {
+        QStyleOption option;
+        option.initFrom(this);
+        return style()
+            ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(image->pixels), &option)
+            .toImage();
+    }
+    return image->pixels;
 }
+
 QSize ImageButton::sizeHint() const {
+    if (hover_.IsNull())
+        return QAbstractButton::sizeHint().expandedTo({16, 16});
     return hover_.pixels.size();
 }
 
-void ImageButton::paintEvent(QPaintEvent*) {}
+void ImageButton::DrawBackground(QPainter& painter, QRect& rect) {
+    if (drawTransparent_)
+        return; // the parent's pixels are already there
+    if (!flat_ && hasFocus()) {
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        rect.adjust(1, 1, -1, -1);
+    }
+    QColor fill;
+    if (hovered_ || isDown())
+        fill = hoverBackground_;
+    else if (hasFocus())
+        fill = focusedBackground_;
+    else
+        fill = normalBackground_;
+    if (!fill.isValid())
+        fill = palette().color(QPalette::Button);
+    painter.fillRect(rect, fill);
+}
+
+void ImageButton::DrawBorder(QPainter& painter, const QRect& rect) {
+    const QPalette& colours = palette();
+    const QRect r = rect.adjusted(0, 0, -1, -1);
+    auto frame = [&](const QColor& topLeft, const QColor& bottomRight, const QRect& box) {
+        painter.setPen(topLeft);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    };
+    if (isDown()) {
+        if (flat_) {
+            if (drawBorder_)
+                frame(colours.color(QPalette::Dark), colours.color(QPalette::Light), r);
+        } else {
+            painter.setPen(colours.color(QPalette::Dark));
+            painter.drawRect(r);
+        }
+        return;
+    }
+    if (!flat_) {
+        frame(colours.color(QPalette::Light), colours.color(QPalette::Shadow), r);
+        frame(colours.color(QPalette::Midlight), colours.color(QPalette::Dark),
+              r.adjusted(1, 1, -1, -1));
+    } else if (hovered_ && drawBorder_) {
+        frame(colours.color(QPalette::Light), colours.color(QPalette::Dark), r);
+    }
+}
+
+void ImageButton::DrawText(QPainter& painter, const QRect& textArea) {
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    if (!isEnabled()) {
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(textArea.translated(1, 1), flags, text());
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawText(textArea, flags, text());
+        return;
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(textArea, flags, text());
+}
+
+void ImageButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect area = rect();
+    DrawBackground(painter, area);
+    DrawBorder(painter, area);
+
+    const bool pressed = isDown();
+    const QPoint offset = pressed ? pressedOffset_ : QPoint();
+    QRect textArea = area;
+    if (const Image* image = ImageForState()) {
+        const QSize size = image->pixels.size();
+        QPoint at;
+        if (!text().isEmpty()) {
+            at = {area.left() + imageMargin_.x(), area.top() + (area.height() - size.height()) / 2};
+            textArea.setLeft(area.left() + imageMargin_.x() + size.width());
+        } else {
+            at = {area.left() + (area.width() - size.width()) / 2,
+                  area.top() + (area.height() - size.height()) / 2};
+        }
+        at += offset;
+        if (!isEnabled() && greyedDisabledLook_)
+            painter.drawImage(at, CurrentImage());
+        else
+            painter.drawImage(at, image->pixels);
+    }
+    if (!text().isEmpty())
+        DrawText(painter, textArea.translated(offset));
+
+    if (hasFocus() && (!flat_ || drawFlatFocus_)) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ImageButton::BeginHover() {
+    if (!flat_ || hovered_ || !isEnabled())
+        return;
+    if (!alwaysTrack_ && !QApplication::activeWindow())
+        return;
+    hovered_ = true;
+    update();
+}
+
+void ImageButton::EndHover() {
+    if (!hovered_)
+        return;
+    hovered_ = false;
+    update();
+}
+
 void ImageButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
+    // A press that started elsewhere does not light the button.
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+        return;
+    BeginHover();
 }
+
 void ImageButton::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
+    EndHover();
 }
+
 void ImageButton::mouseMoveEvent(QMouseEvent* event) {
     QAbstractButton::mouseMoveEvent(event);
+    if ((event->buttons() & Qt::LeftButton) && !hovered_ && !isDown())
+        return;
+    if (rect().contains(event->position().toPoint()))
+        BeginHover();
+    else if (!isDown())
+        EndHover();
 }
+
 void ImageButton::mousePressEvent(QMouseEvent* event) {
     QAbstractButton::mousePressEvent(event);
 }
+
 void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second click is a click like any other.
     mousePressEvent(event);
 }
+
 void ImageButton::focusOutEvent(QFocusEvent* event) {
     QAbstractButton::focusOutEvent(event);
+    EndHover();
 }
+
 void ImageButton::changeEvent(QEvent* event) {
     QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        if (hasFocus())
+            focusNextChild();
+        EndHover();
+    } else if (event->type() == QEvent::ActivationChange && !isActiveWindow() && !alwaysTrack_) {
+        EndHover();
+    }
+    update();
 }
 
 } // namespace velmont
