@@ -38,6 +38,7 @@ struct Plan {
     AudioEncoderChoice audioEncoder;
     std::string videoEncoder;
     bool twoPass = false;
+    bool h263pAsH263 = false;
 };
 
 // One run over the input: the output context with its pipelines.
@@ -100,7 +101,7 @@ bool Transcoder::PlanJob() {
             return Fail(o_.input + ": " + script.error);
         p.inputPath = script.script.sourcePath;
         p.scriptRate = script.script.frameRate;
-        p.inputLabel = p.inputPath + "' (through '" + o_.input;
+        p.inputLabel = p.inputPath;
     }
     if (IsSameFile(o_.input, o_.output) || IsSameFile(p.inputPath, o_.output))
         return Fail("Output file '" + o_.output +
@@ -135,7 +136,11 @@ bool Transcoder::PlanJob() {
 
     const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
     p.audio = !o_.noAudio && input_.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
-    p.video = !o_.noVideo && input_.videoStream() >= 0 && format->video_codec != AV_CODEC_ID_NONE;
+    // Audio containers whose "video" is a cover picture get no video.
+    const bool pictureOnly =
+        format->video_codec == AV_CODEC_ID_PNG || format->video_codec == AV_CODEC_ID_MJPEG;
+    p.video = !o_.noVideo && input_.videoStream() >= 0 && format->video_codec != AV_CODEC_ID_NONE &&
+              (!pictureOnly || !o_.videoCodec.empty());
     if (!p.audio && !p.video)
         return Fail(
             "Nothing to write: the input has no " +
@@ -172,6 +177,14 @@ bool Transcoder::PlanJob() {
             p.videoEncoder = c->name;
         }
         AVCodecID id = avcodec_find_encoder_by_name(p.videoEncoder.c_str())->id;
+        // 3GP knows H.263+ only under the H.263 name; its streams are H.263
+        // version 2, which every H.263 decoder of such files reads.
+        if (id == AV_CODEC_ID_H263P &&
+            avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0 &&
+            avformat_query_codec(format, AV_CODEC_ID_H263, FF_COMPLIANCE_NORMAL) == 1) {
+            p.h263pAsH263 = true;
+            id = AV_CODEC_ID_H263;
+        }
         if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
             return Fail(std::string("The '") + p.muxer + "' container cannot hold " +
                         avcodec_get_name(id) + " video");
@@ -232,6 +245,8 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         AVStream* st = avformat_new_stream(s.out, nullptr);
         if (!st || !s.video->FillStream(st, error))
             return Fail(error.empty() ? "out of memory" : error);
+        if (plan_.h263pAsH263)
+            st->codecpar->codec_id = AV_CODEC_ID_H263;
         s.videoIndex = st->index;
     }
     if (plan_.audio) {
@@ -296,7 +311,11 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
             }
             s.out->pb = pb_;
         }
-        r = avformat_write_header(s.out, nullptr);
+        AVDictionary* muxerOptions = nullptr;
+        if (plan_.muxer == "adts") // tags travel in an ID3v2 block
+            av_dict_set(&muxerOptions, "write_id3v2", "1", 0);
+        r = avformat_write_header(s.out, &muxerOptions);
+        av_dict_free(&muxerOptions);
         if (r < 0)
             return Fail("cannot write the '" + plan_.muxer + "' header: " + ErrorText(r));
     } else if (!(s.out->oformat->flags & AVFMT_NOFILE) && !pb_) {
@@ -401,7 +420,13 @@ int Transcoder::Run() {
 
     if (!Encode(*session, first))
         return 1;
-    if (plan_.twoPass && !StopRequested()) {
+    if (plan_.twoPass && StopRequested()) {
+        // Stopped in the analysis pass: nothing of the output exists yet.
+        session.reset();
+        WriteOut("\nStopped by a signal\n");
+        return 255;
+    }
+    if (plan_.twoPass) {
         std::string stats = session->video->stats();
         session.reset();
         std::string error;
