@@ -1,0 +1,308 @@
+// The main window itself: layout, output directory, closing, help and the
+// window commands.
+
+#include "MainDialogFixture.h"
+
+#include "model/EncodingParams.h"
+#include "model/SettingsFiles.h"
+#include "ui/main/AboutBox.h"
+#include "ui/main/FormatDuration.h"
+#include "ui/skin/ImageButton.h"
+#include "ui/skin/SkinArt.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace velmont;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir program_;
+    FakeDesktop desktop_;
+
+    std::string RecordFile() const { return SetupIn(program_).recordFile; }
+
+  private slots:
+    void init() {
+        QFile::remove(QString::fromStdString(RecordFile()));
+        desktop_ = FakeDesktop();
+        ResetAllEncodingParams();
+    }
+
+    void windowIsTheSkinnedFixedSizeWindow() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QCOMPARE(dialog.size(), QSize(605, 567));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(dialog.windowTitle(), QString("Velmont Media Converter"));
+        QVERIFY(dialog.ClampToScreen());
+        QCOMPARE(dialog.DragAlpha(), 100);
+    }
+
+    void buttonsSitAtTheirPlacesWithTheirTooltips() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        struct Expected {
+            int id;
+            QPoint position;
+            const char* tooltip;
+        };
+        const Expected expected[] = {
+            {MainDialog::kAddId, {34, 89}, "Add files to list"},
+            {MainDialog::kDelId, {134, 89}, "Remove selected files from list"},
+            {MainDialog::kConfigId, {235, 89}, "Configuration"},
+            {MainDialog::kDownId, {435, 103}, "Move down the selected file"},
+            {MainDialog::kUpId, {460, 103}, "Move up the selected file"},
+            {MainDialog::kPlayId, {485, 103}, "Play the selected file"},
+            {MainDialog::kTagId, {520, 90}, "Edit the ID3 Tag of the selected file"},
+            {MainDialog::kOutputLabelId, {33, 424}, ""},
+            {MainDialog::kDirId, {527, 413}, "Select output directory"},
+            {MainDialog::kGoId, {46, 464}, "Start to convert the files selected in the list"},
+            {MainDialog::kHelpId, {370, 483}, ""},
+            {MainDialog::kExitId, {470, 483}, ""},
+            {MainDialog::kQuestionId, {519, 10}, ""},
+            {MainDialog::kMinimizeId, {543, 10}, ""},
+            {MainDialog::kCloseId, {567, 10}, ""},
+            {MainDialog::kBrandId, {25, 15}, ""},
+            {MainDialog::kHomePageId, {375, 52}, "homepage"},
+        };
+        int buttons = 0;
+        for (const Expected& button : expected) {
+            ImageButton* widget = dialog.Button(button.id);
+            QVERIFY2(widget, qPrintable(QString::number(button.id)));
+            QCOMPARE(widget->pos(), button.position);
+            QCOMPARE(widget->toolTip(), QString(button.tooltip));
+            QVERIFY(!widget->DrawsBorder());
+            QVERIFY(widget->DrawsTransparent());
+            QVERIFY(!widget->size().isEmpty());
+            ++buttons;
+        }
+        QCOMPARE(buttons, 17);
+        QCOMPARE(dialog.findChildren<ImageButton*>().size(), 17);
+
+        // The two decorations are disabled but keep their normal look.
+        for (int id : {MainDialog::kOutputLabelId, MainDialog::kBrandId}) {
+            QVERIFY(!dialog.Button(id)->isEnabled());
+            QVERIFY(!dialog.Button(id)->GreyedDisabledLook());
+        }
+        QVERIFY(dialog.Button(MainDialog::kHomePageId)->isEnabled());
+        QVERIFY(!dialog.Button(MainDialog::kHomePageId)->GreyedDisabledLook());
+        QCOMPARE(dialog.Button(MainDialog::kHomePageId)->Url(), QString(skin::kHomePageUrl));
+    }
+
+    void listHasItsFiveColumnsAndEmptyText() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        CXListCtrl* list = dialog.FileList();
+        QCOMPARE(list->geometry(), QRect(24, 145, 556, 256));
+        const QStringList headings{"", "File Name", "Duration", "Output Format",
+                                   "Output File Name"};
+        const int widths[] = {30, 150, 85, 120, 167};
+        QCOMPARE(list->GetColumnCount(), 5);
+        for (int column = 0; column < 5; ++column) {
+            QCOMPARE(list->horizontalHeaderItem(column)->text(), headings[column]);
+            QCOMPARE(list->columnWidth(column), widths[column]);
+        }
+        QCOMPARE(list->GetEmptyText(), QString("Please <+Add> files to convert"));
+        QCOMPARE(list->GetItemCount(), 0);
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    void formatNamesFollowTheFormatIds() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        const QStringList expected{"aac", "aiff", "amr", "au",  "flac", "m4a", "mp2",
+                                   "mp3", "ogg",  "wav", "wma", "3g2",  "3gp", "avi",
+                                   "m4v", "mp4",  "mpg", "mov", "flv",  "swf", "nut"};
+        QCOMPARE(dialog.FormatNames(), expected);
+    }
+
+    void directoryBoxHasItsPlaceAndFont() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QLineEdit* box = dialog.DirectoryBox();
+        QCOMPARE(box->geometry(), QRect(143, 420, 370, 26));
+        QCOMPARE(box->font().weight(), QFont::Normal);
+        const int height = QFontMetrics(box->font()).height();
+        QVERIFY2(height <= 18 && height >= 14, qPrintable(QString::number(height)));
+    }
+
+    void durationTexts() {
+        QCOMPARE(FormatDuration(3725), std::string("01:02:05"));
+        QCOMPARE(FormatDuration(0), std::string("00:00:00"));
+        QCOMPARE(FormatDuration(360000), std::string("100:00:00"));
+        QCOMPARE(FormatDuration(59), std::string("00:00:59"));
+        QCOMPARE(FormatDuration(kUnknownDuration), std::string("--:--:--"));
+    }
+
+    void directoryComesFromTheRecordFile() {
+        QVERIFY(SaveOutputDirectoryTo(RecordFile(), "/srv/music/"));
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QCOMPARE(dialog.DirectoryBox()->text(), QString("/srv/music/"));
+    }
+
+    void withoutRecordTheFirstFormatsDirectoryShows() {
+        GetEncodingParams(0)->OutputDir = "/from/format/zero";
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QCOMPARE(dialog.DirectoryBox()->text(), QString("/from/format/zero"));
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(RecordFile())));
+    }
+
+    void folderPickerAddsOneSeparator_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("folder") << "/home/ann/out"
+                                << "/home/ann/out/";
+        QTest::newRow("root") << "/"
+                              << "/";
+        QTest::newRow("ends in separator") << "/home/ann/"
+                                           << "/home/ann/";
+    }
+
+    void folderPickerAddsOneSeparator() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, shown);
+        desktop_.folderAnswer = {DialogOutcome::Chosen, Std(chosen)};
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.OnDir();
+        QCOMPARE(desktop_.folderRequests, 1);
+        QCOMPARE(dialog.DirectoryBox()->text(), shown);
+        QVERIFY(desktop_.messages.empty());
+    }
+
+    void folderPickerCancelOrFailureKeepsTheBox() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.DirectoryBox()->setText("/kept/");
+        desktop_.folderAnswer = {DialogOutcome::Cancelled, {}};
+        dialog.OnDir();
+        QVERIFY(desktop_.messages.empty());
+        desktop_.folderAnswer = {DialogOutcome::Failed, {}};
+        dialog.OnDir();
+        QCOMPARE(dialog.DirectoryBox()->text(), QString("/kept/"));
+        QCOMPARE(desktop_.messages.size(), std::size_t(1));
+        QCOMPARE(desktop_.messages[0].text, std::string("Failed!"));
+        QCOMPARE(desktop_.messages[0].caption, std::string("ERROR"));
+        QCOMPARE(desktop_.messages[0].icon, MessageIcon::Error);
+    }
+
+    void everyWayOfClosingStoresTheDirectory_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("close button") << 0;
+        QTest::newRow("exit button") << 1;
+        QTest::newRow("escape") << 2;
+        QTest::newRow("close request") << 3;
+    }
+
+    void everyWayOfClosingStoresTheDirectory() {
+        QFETCH(int, way);
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.DirectoryBox()->setText("/typed/here");
+        switch (way) {
+        case 0:
+            dialog.Button(MainDialog::kCloseId)->click();
+            break;
+        case 1:
+            dialog.Button(MainDialog::kExitId)->click();
+            break;
+        case 2:
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            break;
+        default:
+            dialog.close();
+            break;
+        }
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(LoadOutputDirectoryFrom(RecordFile()), std::string("/typed/here"));
+        QVERIFY(desktop_.messages.empty());
+    }
+
+    void closingWithAnEmptyBoxLeavesTheRecordUntouched() {
+        QVERIFY(SaveOutputDirectoryTo(RecordFile(), "/before/"));
+        QFile record(QString::fromStdString(RecordFile()));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QByteArray before = record.readAll();
+        record.close();
+
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        dialog.DirectoryBox()->clear();
+        dialog.OnClose();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        QCOMPARE(record.readAll(), before);
+    }
+
+    void closingWithAnEmptyBoxCreatesNoRecord() {
+        GetEncodingParams(0)->OutputDir.clear();
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        QVERIFY(dialog.DirectoryBox()->text().isEmpty());
+        dialog.OnClose();
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(RecordFile())));
+    }
+
+    void enterDoesNothing() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.DirectoryBox(), Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(RecordFile())));
+        dialog.OnClose();
+    }
+
+    void helpOpensThePageBesideTheProgram() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        const std::string page = SetupIn(program_).programDirectory + "help.html";
+        QCOMPARE(dialog.HelpFilePath(), page);
+        dialog.Button(MainDialog::kHelpId)->click();
+        dialog.Button(MainDialog::kQuestionId)->click();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(desktop_.helpRequests, (std::vector<std::string>{page, page, page}));
+        dialog.OnClose();
+    }
+
+    void installedSetupPointsBesideTheExecutable() {
+        const MainDialogSetup setup = MainDialogSetup::Installed();
+        QVERIFY(!setup.programDirectory.empty());
+        QCOMPARE(setup.programDirectory.back(), '/');
+        QCOMPARE(setup.recordFile, setup.programDirectory + "record.ini");
+    }
+
+    void aboutBoxIsCaptionedConvertAndClosesWithOk() {
+        AboutBox box;
+        QCOMPARE(box.windowTitle(), QString("Convert"));
+        QCOMPARE(box.OkButton()->text(), QString("OK"));
+        QCOMPARE(box.findChildren<QPushButton*>().size(), 1);
+        box.show();
+        box.OkButton()->click();
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.ShowAboutBox();
+        QCOMPARE(dialog.aboutBoxes, 1);
+    }
+
+    void minimiseButtonMinimises() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Button(MainDialog::kMinimizeId)->click();
+        QTRY_VERIFY(dialog.windowState() & Qt::WindowMinimized);
+        dialog.OnClose();
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
