@@ -452,14 +452,15 @@ int Transcoder::Run() {
     printer_.Final(final);
     if (r < 0)
         return Fail("cannot finish the output: " + ErrorText(r)), 1;
-    keepOutput_ = true;
     if (StopRequested()) {
+        keepOutput_ = true;
         WriteOut("Stopped by a signal\n");
         return 255;
     }
-    WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     if (videoBytes + audioBytes == 0)
-        WriteOut("Warning: nothing was encoded; the output is empty\n");
+        return Fail("nothing was encoded (does the start lie beyond the end of the input?)"), 1;
+    keepOutput_ = true;
+    WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }
 

@@ -87,9 +87,17 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
         Rate r = RateFromDouble(av_q2d(rate));
         rate = AVRational{r.num, r.den};
     }
-    if (codec->supported_framerates) {
-        int idx = av_find_nearest_q_idx(rate, codec->supported_framerates);
-        rate = codec->supported_framerates[idx];
+    // MPEG-1/2 list extra rates that their encoders then refuse; only the
+    // eight of the standard count.
+    static const AVRational mpegRates[] = {{24000, 1001}, {24, 1}, {25, 1},
+                                           {30000, 1001}, {30, 1}, {50, 1},
+                                           {60000, 1001}, {60, 1}, {0, 0}};
+    const AVRational* allowed = codec->supported_framerates;
+    if (codec->id == AV_CODEC_ID_MPEG1VIDEO || codec->id == AV_CODEC_ID_MPEG2VIDEO)
+        allowed = mpegRates;
+    if (allowed) {
+        int idx = av_find_nearest_q_idx(rate, allowed);
+        rate = allowed[idx];
     }
 
     // 4:2:0 whenever the codec has it: what players and phones decode.

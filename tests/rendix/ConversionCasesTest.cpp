@@ -213,3 +213,33 @@ TEST_F(RendixCases, StatusLinesEndInCarriageReturnsWithTwoDecimals) {
     EXPECT_EQ(run.output.find("frame="), std::string::npos);
     EXPECT_NE(run.output.find("size="), std::string::npos);
 }
+
+TEST_F(RendixCases, UnsupportedRatesAndChannelsAreBroughtToTheNearest) {
+    std::string swf = Out("rates.swf");
+    RendixRun run = RunRendix(Args({"-i", VideoInput(), "-y", "-f", "swf", "-ar", "48000",
+                                    "-acodec", "libmp3lame", "-vcodec", "flv", swf}));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(ProbeMedia(swf).find("audio")->sampleRate, 44100);
+
+    std::string mpg = Out("rates.mpg");
+    run = RunRendix(Args({"-i", VideoInput(), "-y", "-f", "mpeg", "-acodec", "mp2", "-r", "14.98",
+                          "-vcodec", "mpeg1video", mpg}));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NEAR(ProbeMedia(mpg).find("video")->frameRate, 23.976, 0.01);
+
+    std::string amr = Out("rates.amr");
+    run = RunRendix(Args({"-i", AudioInput(), "-y", "-f", "amr", "-ab", "128000", "-ar", "44100",
+                          "-ac", "2", "-acodec", "libamr_nb", amr}));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ProbedMedia m = ProbeMedia(amr);
+    EXPECT_EQ(m.find("audio")->sampleRate, 8000);
+    EXPECT_EQ(m.find("audio")->channels, 1);
+}
+
+TEST_F(RendixCases, AStartBeyondTheEndIsAFailureAndLeavesNoFile) {
+    std::string out = Out("empty.mp3");
+    RendixRun run = RunRendix(Args({"-i", AudioInput(), "-y", "-ss", "30", out}));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("Error: nothing was encoded"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}

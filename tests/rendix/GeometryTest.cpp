@@ -1,6 +1,7 @@
 #include "rendix/Geometry.h"
 #include "rendix/AmrModes.h"
 #include "rendix/AudioChoices.h"
+#include "rendix/Banner.h"
 #include "rendix/ContainerTags.h"
 #include "rendix/FilterText.h"
 #include "rendix/FrameRate.h"
@@ -134,4 +135,19 @@ TEST(RendixContainerTags, AuthorIsTheArtistAndYearTheDate) {
     EXPECT_EQ(tags[1].first, "artist");
     EXPECT_EQ(tags[2].first, "date");
     EXPECT_EQ(ContainerTags("aiff", {{"author", "A"}})[0].first, "author");
+}
+
+TEST(RendixHeader, LongTagListsAreShortenedToOnePipeWrite) {
+    std::string description = "Input #0, mp3, from 'a.mp3':\n  Metadata:\n";
+    for (int i = 0; i < 200; ++i)
+        description +=
+            "    comment" + std::to_string(i) + "        : " + std::string(40, 'x') + "\n";
+    description += "  Duration: 00:01:02.03, start: 0.000000, bitrate: 128 kb/s\n"
+                   "  Stream #0:0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s\n";
+    std::string body = HeaderBody(description, "Warning: something\n");
+    EXPECT_LE(body.size(), 4096u);
+    EXPECT_NE(body.find("  Duration: 00:01:02.03"), std::string::npos);
+    EXPECT_NE(body.find("Stream #0:0"), std::string::npos);
+    EXPECT_NE(body.find("Warning: something\nPress [q] to stop encoding\n"), std::string::npos);
+    EXPECT_EQ(HeaderBody("short\n", ""), "short\nPress [q] to stop encoding\n");
 }
