@@ -13,6 +13,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width,
                   Qt::Alignment horizontal) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(horizontal | Qt::AlignTop);
+    label->setContentsMargins(0, 2, 0, 0);
     label->setGeometry(x, y, width, height);
     return label;
 }

@@ -13,8 +13,8 @@ namespace velmont {
 // open list, which Qt sizes by itself.
 inline constexpr int kClosedComboHeight = 24;
 
-// A static text at a fixed place. Texts sit at the top of their box, so a
-// label 3 pixels below a drop-down lines up with the drop-down's text.
+// A static text at a fixed place. Texts sit near the top of their box, so
+// a label 3 pixels below a drop-down lines up with the drop-down's text.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
                   Qt::Alignment horizontal = Qt::AlignLeft);
 
