@@ -1,0 +1,263 @@
+// Jobs converted by the real encoder, from resolving the job's values to
+// probing the output. The encoder is the one built beside the program.
+#include "convert/AviSynthScript.h"
+#include "convert/ConversionEngine.h"
+#include "convert/MemoryListCells.h"
+#include "convert/MemoryLogView.h"
+#include "convert/ProbeMediaFile.h"
+#include "convert/ResolveEncoderValues.h"
+#include "model/Catalogue.h"
+
+#include "MediaTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <future>
+#include <memory>
+#include <pthread.h>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace velmont {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const std::string kRendix = VELMONT_BIN_DIR "/Rendix";
+
+// Source media made once for all tests of the suite.
+class SourceMedia {
+  public:
+    SourceMedia() {
+        ok_ = folder_.Valid() &&
+              test::MakeMedia("-f lavfi -i testsrc=d=1:s=160x120:r=25 -f lavfi "
+                              "-i sine=d=1:r=44100 -c:v mpeg4 -c:a aac -shortest '" +
+                              Clip() + "'") &&
+              test::MakeMedia("-f lavfi -i testsrc=d=1:s=160x120:r=25 -f lavfi "
+                              "-i sine=d=1:r=44100 -c:v mpeg4 -c:a libvorbis -shortest '" +
+                              Movie() + "'") &&
+              test::MakeMedia("-f lavfi -i sine=d=1 '" + Song() + "'");
+    }
+    bool Ok() const { return ok_; }
+    std::string Clip() const { return folder_.Path("clip.mp4"); }
+    std::string Movie() const { return folder_.Path("movie.mkv"); }
+    std::string Song() const { return folder_.Path("song.wav"); }
+
+  private:
+    test::TempFolder folder_;
+    bool ok_ = false;
+};
+
+class ConversionEndToEndTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (fs::exists(kRendix))
+            media_ = std::make_unique<SourceMedia>();
+    }
+    static void TearDownTestSuite() { media_.reset(); }
+
+    void SetUp() override {
+        if (!fs::exists(kRendix))
+            GTEST_SKIP() << "the encoder is not built: " << kRendix;
+        ASSERT_TRUE(media_ && media_->Ok());
+        ASSERT_TRUE(program_.Valid() && output_.Valid());
+        // The engine writes its script beside the encoder, so the encoder
+        // is linked into a folder of the test's own.
+        fs::create_symlink(kRendix, program_.Path("Rendix"));
+    }
+
+    // A probed, waiting job resolved from its format's built-in defaults.
+    JobItem ResolvedJob(const std::string& source, FormatId formatId,
+                        const std::string& outputFolder) {
+        JobItem job;
+        job.inputPath = source;
+        ProbeMediaFile(source, job);
+        job.formatId = formatId;
+        job.state = kJobWaiting;
+        EncodingParams params = BuiltInDefaults(formatId);
+        params.OutputDir = outputFolder;
+        ResolveEncoderValues(job, params);
+        return job;
+    }
+
+    int Run(ConversionEngine& engine, const JobItem& job) {
+        engine.LoadJob(job);
+        engine.SetLogView(&log_);
+        engine.SetProgressCell(&cells_, 0, 1);
+        return engine.RunJob();
+    }
+
+    // Runs the job and probes what it wrote.
+    JobItem ConvertAndProbe(const JobItem& job) {
+        ConversionEngine engine(program_.Directory());
+        EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished) << log_.Text();
+        const std::string output = output_.Path(job.outputName + GetFormatExtension(job.formatId));
+        JobItem result;
+        EXPECT_TRUE(ProbeMediaFile(output, result)) << output << "\n" << log_.Text();
+        EXPECT_FALSE(cells_.Cell(0, 2).coloured) << cells_.Cell(0, 2).text;
+        EXPECT_EQ(cells_.Cell(0, 1).progress, 100);
+        return result;
+    }
+
+    static std::unique_ptr<SourceMedia> media_;
+    test::TempFolder program_;
+    test::TempFolder output_;
+    MemoryLogView log_;
+    MemoryListCells cells_;
+};
+
+std::unique_ptr<SourceMedia> ConversionEndToEndTest::media_;
+
+class FormatFamilyTest : public ConversionEndToEndTest,
+                         public ::testing::WithParamInterface<FormatId> {};
+
+TEST_P(FormatFamilyTest, ConvertsAVideoWithSound) {
+    const FormatId formatId = GetParam();
+    const JobItem output = ConvertAndProbe(ResolvedJob(media_->Clip(), formatId, output_.Path("")));
+    EXPECT_TRUE(output.hasAudio);
+    EXPECT_EQ(output.hasVideo, IsVideoFormat(formatId));
+    EXPECT_GE(output.duration, 0);
+    EXPECT_LE(output.duration, 2);
+}
+
+// One format of each kind of container and codec pairing.
+INSTANTIATE_TEST_SUITE_P(Formats, FormatFamilyTest,
+                         ::testing::Values(0 /* aac */, 2 /* amr */, 4 /* flac */, 5 /* m4a */,
+                                           7 /* mp3 */, 8 /* ogg */, 9 /* wav */, 10 /* wma */,
+                                           12 /* 3gp */, 13 /* avi */, 15 /* mp4 */, 16 /* mpg */,
+                                           18 /* flv */, 20 /* nut */),
+                         [](const ::testing::TestParamInfo<FormatId>& info) {
+                             return GetFormatName(info.param);
+                         });
+
+TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
+    const JobItem job = ResolvedJob(media_->Movie(), kFormatMp4, output_.Path(""));
+    const JobItem output = ConvertAndProbe(job);
+    EXPECT_TRUE(output.hasVideo);
+    EXPECT_TRUE(output.hasAudio);
+    EXPECT_NE(log_.Text().find(kAviSynthScriptName), std::string::npos);
+    EXPECT_TRUE(fs::exists(program_.Path(kAviSynthScriptName)));
+}
+
+TEST_F(ConversionEndToEndTest, AudioFromAVideoSourceHasNoVideo) {
+    JobItem job = ResolvedJob(media_->Clip(), kFormatMp3, output_.Path("nested/deeper"));
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished) << log_.Text();
+    JobItem output;
+    EXPECT_TRUE(ProbeMediaFile(output_.Path("nested/deeper/clip.mp3"), output));
+    EXPECT_TRUE(output.hasAudio);
+    EXPECT_FALSE(output.hasVideo);
+}
+
+TEST_F(ConversionEndToEndTest, OutputOntoItsOwnSourceIsRefusedAndTheSourceKept) {
+    const std::string source = output_.Path("own.mp3");
+    ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=d=1 '" + source + "'"));
+    const std::string before = test::ReadWholeFile(source);
+    // The output folder names the source's folder by another path.
+    const JobItem job = ResolvedJob(source, kFormatMp3, output_.Path("./"));
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
+    EXPECT_EQ(test::ReadWholeFile(source), before);
+    EXPECT_TRUE(cells_.Cell(0, 2).coloured); // the encoder's refusal, in red
+}
+
+// Feeds a named pipe with a WAV stream and keeps it open after the data,
+// so the encoder waits in the middle of its run until it is stopped.
+class EndlessWavSource {
+  public:
+    explicit EndlessWavSource(std::string path) : path_(std::move(path)) {}
+    ~EndlessWavSource() {
+        done_ = true;
+        if (writer_.joinable())
+            writer_.join();
+    }
+
+    bool Create() {
+        if (mkfifo(path_.c_str(), 0600) != 0)
+            return false;
+        // Written as a stream: the header announces no end of the data.
+        if (!test::MakeMedia("-f lavfi -i sine=d=20:r=8000 -f wav - > '" + path_ + ".part'"))
+            return false;
+        writer_ = std::thread([this] { Feed(); });
+        return true;
+    }
+
+  private:
+    void Feed() {
+        // A write after the encoder was killed must fail, not end the tests.
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+
+        const std::string data = test::ReadWholeFile(path_ + ".part");
+        int fd = -1;
+        // No reader yet: the encoder has not opened its input.
+        while (!done_ && (fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && errno == ENXIO)
+            std::this_thread::sleep_for(10ms);
+        if (fd < 0)
+            return;
+        std::size_t written = 0;
+        while (!done_ && written < data.size()) {
+            const ssize_t n = write(fd, data.data() + written, data.size() - written);
+            if (n > 0)
+                written += static_cast<std::size_t>(n);
+            else if (n < 0 && errno != EAGAIN)
+                break;
+            else
+                std::this_thread::sleep_for(5ms);
+        }
+        while (!done_)
+            std::this_thread::sleep_for(10ms);
+        close(fd);
+    }
+
+    std::string path_;
+    std::atomic<bool> done_{false};
+    std::thread writer_;
+};
+
+TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
+    EndlessWavSource source(output_.Path("live.wav"));
+    ASSERT_TRUE(source.Create());
+    JobItem job;
+    job.inputPath = output_.Path("live.wav");
+    job.outputName = "live";
+    job.formatId = kFormatMp3;
+    job.hasAudio = true;
+    job.duration = kUnknownDuration;
+    job.state = kJobWaiting;
+    EncodingParams params = BuiltInDefaults(kFormatMp3);
+    params.OutputDir = output_.Path("out");
+    ResolveEncoderValues(job, params);
+
+    ConversionEngine engine(program_.Directory());
+    const std::string output = output_.Path("out/live.mp3");
+    auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
+    const auto limit = std::chrono::steady_clock::now() + 20s;
+    const auto encoding = [&] {
+        std::error_code error;
+        return fs::file_size(output, error) > 0 && !error;
+    };
+    while (!encoding() && std::chrono::steady_clock::now() < limit)
+        std::this_thread::sleep_for(10ms);
+    const bool wroteOutput = fs::exists(output);
+    engine.StopJob();
+    ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
+    EXPECT_TRUE(wroteOutput) << log_.Text();
+    EXPECT_EQ(run.get(), ConversionEngine::kStopped);
+    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(cells_.Cell(0, 2).text, "Stopped!");
+}
+
+} // namespace
+} // namespace velmont

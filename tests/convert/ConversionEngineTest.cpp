@@ -1,0 +1,331 @@
+#include "convert/ConversionEngine.h"
+#include "convert/MemoryListCells.h"
+#include "convert/MemoryLogView.h"
+
+#include "MediaTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <future>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace velmont {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// A stand-in for the encoder: records its arguments (NUL-separated) and
+// acts as the file "mode" beside it says, writing to its last argument.
+constexpr const char* kFakeEncoder = R"(#!/bin/sh
+dir=$(dirname "$0")
+for argument in "$@"; do printf '%s\0' "$argument"; done > "$dir/arguments"
+mode=$(cat "$dir/mode" 2>/dev/null)
+for output do :; done
+echo "Input #0, wav, from 'x':"
+echo "  Duration: 00:00:02.00, bitrate: 1 kb/s"
+case "$mode" in
+  fail-early) echo "Unknown option"; exit 1 ;;
+  touch-fail) touch "$output"; echo "Refused"; exit 1 ;;
+  empty) : > "$output"; echo "Press [q] to stop encoding"; exit 0 ;;
+  fail-late) echo partial > "$output"; echo "Press [q] to stop encoding"; exit 1 ;;
+  hang) echo partial > "$output"; echo "Press [q] to stop encoding"; exec sleep 30 ;;
+  *) echo encoded > "$output"; echo "Press [q] to stop encoding"
+     echo "size=       1kB time=2.00 bitrate=   1kbits/s"; exit 0 ;;
+esac
+)";
+
+template <typename Condition> bool WaitFor(Condition condition, std::chrono::seconds limit = 20s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+std::vector<std::string> SplitAtNul(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (const char c : text) {
+        if (c == '\0') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    return parts;
+}
+
+class ConversionEngineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(program_.Valid() && media_.Valid());
+        const std::string encoder = program_.Path("Rendix");
+        ASSERT_TRUE(test::WriteWholeFile(encoder, kFakeEncoder));
+        fs::permissions(encoder, fs::perms::owner_all);
+        source_ = media_.Path("song.wav");
+        ASSERT_TRUE(test::WriteWholeFile(source_, "source bytes"));
+    }
+
+    void SetMode(const std::string& mode) {
+        ASSERT_TRUE(test::WriteWholeFile(program_.Path("mode"), mode));
+    }
+
+    // A waiting mp3 job for the source, its output going to out/.
+    JobItem WaitingJob() const {
+        JobItem job;
+        job.inputPath = source_;
+        job.outputName = "song";
+        job.outputDirectory = media_.Path("out");
+        job.formatId = kFormatMp3;
+        job.hasAudio = true;
+        job.duration = 2;
+        job.state = kJobWaiting;
+        return job;
+    }
+
+    int Run(ConversionEngine& engine, const JobItem& job) {
+        engine.LoadJob(job);
+        engine.SetLogView(&log_);
+        engine.SetProgressCell(&cells_, 0, 1);
+        return engine.RunJob();
+    }
+
+    std::vector<std::string> EncoderArguments() const {
+        return SplitAtNul(test::ReadWholeFile(program_.Path("arguments")));
+    }
+
+    test::TempFolder program_;
+    test::TempFolder media_;
+    std::string source_;
+    MemoryLogView log_;
+    MemoryListCells cells_;
+};
+
+TEST_F(ConversionEngineTest, FinishedRunKeepsItsOutput) {
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+    const std::string output = media_.Path("out/song.mp3");
+    EXPECT_EQ(test::ReadWholeFile(output), "encoded\n");
+    EXPECT_EQ(engine.Job().outputDirectory, media_.Path("out/"));
+    EXPECT_EQ(EncoderArguments(),
+              (std::vector<std::string>{"-i", source_, "-y", "-f", "mp3", "-ab", "128000", "-ar",
+                                        "44100", "-ac", "2", "-vol", "256", output}));
+    EXPECT_EQ(test::ReadWholeFile(source_), "source bytes");
+    EXPECT_NE(log_.Text().find("Duration: 00:00:02.00"), std::string::npos);
+    EXPECT_EQ(cells_.Cell(0, 1).progress, 100);
+}
+
+TEST_F(ConversionEngineTest, OutputFolderIsCreatedWithItsParents) {
+    ConversionEngine engine(program_.Directory());
+    JobItem job = WaitingJob();
+    job.outputDirectory = media_.Path("a/b/c");
+    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
+    EXPECT_TRUE(fs::is_regular_file(media_.Path("a/b/c/song.mp3")));
+    EXPECT_EQ(engine.Job().outputDirectory, media_.Path("a/b/c/"));
+}
+
+TEST_F(ConversionEngineTest, TagTextsReachTheEncoderUnchanged) {
+    ConversionEngine engine(program_.Directory());
+    JobItem job = WaitingJob();
+    job.title = "Song\" -f rawvideo \"/tmp/elsewhere";
+    job.author = "Back\\slash\\";
+    job.album = "\\\"quoted\\\"";
+    job.outputName = "with \"quotes\" and blanks";
+    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
+    const std::vector<std::string> arguments = EncoderArguments();
+    ASSERT_EQ(arguments.size(), 20u);
+    EXPECT_EQ(arguments[13], "-title");
+    EXPECT_EQ(arguments[14], job.title);
+    EXPECT_EQ(arguments[15], "-author");
+    EXPECT_EQ(arguments[16], job.author);
+    EXPECT_EQ(arguments[17], "-album");
+    EXPECT_EQ(arguments[18], job.album);
+    EXPECT_EQ(arguments[19], media_.Path("out/with \"quotes\" and blanks.mp3"));
+    EXPECT_TRUE(fs::exists(arguments[19]));
+}
+
+TEST_F(ConversionEngineTest, JobThatIsNotWaitingDoesNotRun) {
+    ConversionEngine engine(program_.Directory());
+    for (const int state : {kJobNotSelected, kJobConverted}) {
+        JobItem job = WaitingJob();
+        job.state = state;
+        EXPECT_EQ(Run(engine, job), ConversionEngine::kNotRun);
+    }
+    EXPECT_FALSE(fs::exists(program_.Path("arguments")));
+    EXPECT_FALSE(fs::exists(media_.Path("out")));
+}
+
+TEST_F(ConversionEngineTest, MissingEncoderCannotStart) {
+    ConversionEngine engine(media_.Path("no-program-here"));
+    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kNotRun);
+    EXPECT_NE(log_.Text().find("Error creating process"), std::string::npos);
+}
+
+TEST_F(ConversionEngineTest, EmptyOutputIsDeleted) {
+    SetMode("empty");
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+    EXPECT_FALSE(fs::exists(media_.Path("out/song.mp3")));
+}
+
+TEST_F(ConversionEngineTest, FailedRunLeavesNoOutput) {
+    SetMode("fail-late");
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+    EXPECT_FALSE(fs::exists(media_.Path("out/song.mp3")));
+}
+
+TEST_F(ConversionEngineTest, FileTheEncoderNeverWroteIsKept) {
+    SetMode("fail-early");
+    fs::create_directories(media_.Path("out"));
+    const std::string earlier = media_.Path("out/song.mp3");
+    ASSERT_TRUE(test::WriteWholeFile(earlier, "earlier output"));
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+    EXPECT_EQ(test::ReadWholeFile(earlier), "earlier output");
+}
+
+TEST_F(ConversionEngineTest, OutputThatIsTheSourceIsNeverDeleted) {
+    SetMode("touch-fail");
+    ConversionEngine engine(program_.Directory());
+    fs::create_directory_symlink(media_.Path(""), media_.Path("link"));
+    const std::string source = media_.Path("song.mp3");
+    ASSERT_TRUE(test::WriteWholeFile(source, "the only copy"));
+    // The same file, spelt three ways.
+    for (const std::string& folder :
+         {media_.Path(""), media_.Path("./out/.."), media_.Path("link")}) {
+        SCOPED_TRACE(folder);
+        JobItem job = WaitingJob();
+        job.inputPath = source;
+        job.outputDirectory = folder;
+        EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
+        EXPECT_EQ(test::ReadWholeFile(source), "the only copy");
+    }
+}
+
+TEST_F(ConversionEngineTest, StoppedRunLeavesNoOutput) {
+    SetMode("hang");
+    ConversionEngine engine(program_.Directory());
+    const std::string output = media_.Path("out/song.mp3");
+    auto run = std::async(std::launch::async, [&] { return Run(engine, WaitingJob()); });
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(output); }));
+
+    engine.PauseJob();
+    EXPECT_TRUE(WaitFor([&] { return cells_.Cell(0, 2).text == "Suspended!"; }));
+    engine.ResumeJob();
+    EXPECT_TRUE(WaitFor([&] { return cells_.Cell(0, 2).text.empty(); }));
+    engine.StopJob();
+
+    ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
+    EXPECT_EQ(run.get(), ConversionEngine::kStopped);
+    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(cells_.Cell(0, 2).text, "Stopped!");
+}
+
+TEST_F(ConversionEngineTest, KnownExtensionsAreOpenedDirectly) {
+    ConversionEngine engine(program_.Directory());
+    for (const std::string name : {"SONG.MP3", "clip.Avi", "a.mpeg", "x.wax"}) {
+        JobItem job = WaitingJob();
+        job.inputPath = media_.Path(name);
+        engine.LoadJob(job);
+        EXPECT_EQ(engine.Job(), job) << name;
+    }
+    EXPECT_FALSE(fs::exists(engine.ScriptPath()));
+}
+
+TEST_F(ConversionEngineTest, OtherSourcesAreWrappedInAScript) {
+    ConversionEngine engine(program_.Directory());
+    JobItem job = WaitingJob();
+    job.inputPath = media_.Path("movie.MKV");
+    job.formatId = kFormatMp4;
+    job.hasVideo = true;
+    job.video.frameRate = 23.976;
+    engine.LoadJob(job);
+    EXPECT_EQ(engine.ScriptPath(), program_.Path("templateFile.avs"));
+    EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
+    EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
+              "# Generic File Input\r\nDirectShowSource(\"" + job.inputPath +
+                  "\", 23.976, convertfps = true)\r\nChangeFPS(23.976)\r\nreturn last\r\n");
+    EXPECT_EQ(engine.BuildJobCommandLine().rfind("\"" + program_.Path("Rendix") + "\" -i \"" +
+                                                     engine.ScriptPath() + "\" -y -f mp4 ",
+                                                 0),
+              0u);
+
+    // The job in the list keeps its own input.
+    EXPECT_EQ(job.inputPath, media_.Path("movie.MKV"));
+
+    // Frame rate 0 and names without a dot: the keep-rate script.
+    job.video.frameRate = 0;
+    job.inputPath = media_.Path("no_dot_at_all");
+    engine.LoadJob(job);
+    EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
+    EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
+              "# Generic File Input\r\nDirectShowSource(\"" + job.inputPath +
+                  "\", 25, convertfps=true)\r\nChangeFPS(23.98)\r\nreturn last\r\n");
+}
+
+TEST_F(ConversionEngineTest, ScriptThatCannotBeWrittenLeavesTheInput) {
+    ConversionEngine engine(media_.Path("missing-folder"));
+    EXPECT_EQ(engine.ProgramDirectory(), media_.Path("missing-folder/"));
+    JobItem job = WaitingJob();
+    job.inputPath = media_.Path("movie.mkv");
+    engine.LoadJob(job);
+    EXPECT_EQ(engine.Job().inputPath, job.inputPath);
+}
+
+TEST_F(ConversionEngineTest, EmptyInputLoadsWithoutScript) {
+    ConversionEngine engine(program_.Directory());
+    JobItem job = WaitingJob();
+    job.inputPath.clear();
+    engine.LoadJob(job);
+    EXPECT_EQ(engine.Job(), job);
+    EXPECT_FALSE(fs::exists(engine.ScriptPath()));
+}
+
+TEST_F(ConversionEngineTest, KillStrayEncodersEndsEncodersOfThisFolder) {
+    // A copy of sleep under the encoder's name, started by this test.
+    const std::string encoder = program_.Path("Rendix");
+    fs::copy_file("/bin/sleep", encoder, fs::copy_options::overwrite_existing);
+    char name[] = "Rendix";
+    char seconds[] = "30";
+    char* arguments[] = {name, seconds, nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, encoder.c_str(), nullptr, nullptr, arguments, environ), 0);
+    // Wait until the child runs the copy, not the test's own image.
+    ASSERT_TRUE(WaitFor([&] {
+        std::error_code error;
+        return fs::read_symlink("/proc/" + std::to_string(pid) + "/exe", error) == encoder;
+    }));
+
+    ConversionEngine(program_.Directory()).KillStrayEncoders();
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status));
+}
+
+TEST_F(ConversionEngineTest, ProbeUsesTheJobsInput) {
+    ConversionEngine engine(program_.Directory());
+    JobItem job;
+    job.inputPath = source_; // not media
+    EXPECT_FALSE(engine.ProbeMediaFile(job));
+    EXPECT_EQ(job.outputName, "song");
+    EXPECT_EQ(job.duration, kUnknownDuration);
+}
+
+} // namespace
+} // namespace velmont
