@@ -60,7 +60,7 @@ inline constexpr ButtonArt kHomePage{
 inline constexpr const char* kBackground = ":/skin/background.png";  // 605 x 567, one tile
 inline constexpr const char* kAppIcon = ":/skin/app_icon.png";       // 256 x 256
 inline constexpr const char* kLinkCursor = ":/skin/link_cursor.png"; // 32 x 32
-inline constexpr QPoint kLinkCursorHotSpot{9, 3};
+inline constexpr QPoint kLinkCursorHotSpot{4, 2};
 
 inline constexpr const char* kHomePageUrl = "https://velmont.example/converter";
 
