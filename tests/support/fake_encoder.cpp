@@ -15,7 +15,12 @@
 //   args            write every argument after this one, one per line, and stop
 //   exit:CODE       exit with CODE
 //   signal:SIG      kill itself with signal number SIG
+//   output          write a few bytes to the file named by the last argument
 // Without an exit step it exits with status 0.
+//
+// Started with encoder options instead (a first argument beginning with
+// '-', as the conversion engine starts Rendix), it takes its steps from
+// the environment variable FAKE_ENCODER_STEPS, one step per line.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +28,7 @@
 #include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -84,8 +90,27 @@ bool Starts(const char* text, const char* prefix) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const char* step = argv[i];
+    std::vector<std::string> steps;
+    if (argc > 1 && argv[1][0] == '-') {
+        const char* fromEnvironment = std::getenv("FAKE_ENCODER_STEPS");
+        std::string text = fromEnvironment ? fromEnvironment : "";
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            if (end > start)
+                steps.push_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+    } else {
+        for (int i = 1; i < argc; ++i)
+            steps.emplace_back(argv[i]);
+    }
+    const std::string lastArgument = argc > 1 ? argv[argc - 1] : "";
+
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const char* step = steps[i].c_str();
         if (Starts(step, "out:")) {
             WriteAll(1, Decode(step + 4));
         } else if (Starts(step, "err:")) {
@@ -124,9 +149,13 @@ int main(int argc, char** argv) {
                 total += count;
             WriteAll(1, "stdin=" + std::to_string(total) + "\n");
         } else if (std::strcmp(step, "args") == 0) {
-            for (int j = i + 1; j < argc; ++j)
-                WriteAll(1, std::string(argv[j]) + "\n");
+            for (std::size_t j = i + 1; j < steps.size(); ++j)
+                WriteAll(1, steps[j] + "\n");
             return 0;
+        } else if (std::strcmp(step, "output") == 0) {
+            FILE* output = std::fopen(lastArgument.c_str(), "wb");
+            if (!output || std::fputs("encoded", output) < 0 || std::fclose(output) != 0)
+                return 4;
         } else if (Starts(step, "exit:")) {
             return std::atoi(step + 5);
         } else if (Starts(step, "signal:")) {

@@ -1,0 +1,267 @@
+// Presses Pause/Resume, Stop/Restart and Cancel at random moments while
+// the worker runs real (fake) encoder processes through the real engine,
+// and checks that nothing hangs, no encoder is left running, no two runs
+// overlap and the jobs' states match their rows. Meant to run under
+// ThreadSanitizer too (scripts/tsan.sh).
+#include "convert/ConversionEngine.h"
+#include "convert/ConversionEngineRunner.h"
+#include "convert/ConversionWorker.h"
+#include "convert/MemoryListCells.h"
+#include "convert/MemoryLogView.h"
+#include "model/EncodingParams.h"
+#include "model/RunFlags.h"
+#include "platform/ProcessList.h"
+
+#include "../platform/FakeEncoderPath.h"
+#include "../platform/ProcessStateProbe.h"
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace fs = std::filesystem;
+using namespace velmont;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kJobs = 4;
+constexpr auto kRoundLimit = 60s;
+
+int EnvironmentNumber(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::atoi(text) : fallback;
+}
+
+// The engine's runner, watched: overlapping runs and encoders still
+// running when Cancel kills strays are counted.
+class WatchedRunner : public IJobRunner {
+  public:
+    WatchedRunner(ConversionEngine& engine) : engine_(engine), runner_(engine) {}
+
+    void ResolveEncoderValues(JobItem& job) override { runner_.ResolveEncoderValues(job); }
+    void LoadJob(const JobItem& job) override { runner_.LoadJob(job); }
+    void SetLogView(ILogView* logView) override { runner_.SetLogView(logView); }
+    void SetProgressCell(IListCells* list, int row, int column) override {
+        runner_.SetProgressCell(list, row, column);
+    }
+    int RunJob() override {
+        if (++active_ > 1)
+            ++overlaps;
+        const int result = runner_.RunJob();
+        --active_;
+        return result;
+    }
+    void StopJob() override { runner_.StopJob(); }
+    void PauseJob() override { runner_.PauseJob(); }
+    void ResumeJob() override { runner_.ResumeJob(); }
+    void KillStrayEncoders() override {
+        if (!FindProcessesByExecutable(engine_.EncoderPath()).empty())
+            ++leftRunning;
+        runner_.KillStrayEncoders();
+    }
+
+    std::atomic<int> overlaps{0};
+    std::atomic<int> leftRunning{0};
+
+  private:
+    ConversionEngine& engine_;
+    ConversionEngineRunner runner_;
+    std::atomic<int> active_{0};
+};
+
+class CountingDialog : public IConversionDialog {
+  public:
+    void FinishConversion(const ConvertButtons&) override { ++finished; }
+    bool ShutDownComputer() override {
+        ++shutDownRequests;
+        return true;
+    }
+    void ShowShutDownFailed() override {}
+
+    std::atomic<int> finished{0};
+    std::atomic<int> shutDownRequests{0};
+};
+
+// Aborts the whole test program when a round hangs: a deadlock must fail
+// loudly, not stall the test run.
+class Watchdog {
+  public:
+    explicit Watchdog(std::chrono::seconds limit, int round)
+        : thread_([this, limit, round] {
+              std::unique_lock lock(mutex_);
+              if (!done_.wait_for(lock, limit, [this] { return finished_; })) {
+                  std::fprintf(stderr, "round %d did not end within %lld s: deadlock\n", round,
+                               static_cast<long long>(limit.count()));
+                  std::abort();
+              }
+          }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_all();
+        thread_.join();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread thread_;
+};
+
+class WorkerStressTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/velmont-stress-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        fs::create_directories(root_ / "prog");
+        fs::create_directories(root_ / "in");
+        // A file of its own, so only this test's encoders match it.
+        fs::copy_file(FakeEncoderPath(), root_ / "prog" / ConversionEngine::kEncoderName);
+        for (int i = 0; i < kJobs; ++i)
+            std::ofstream(InputPath(i)) << "source";
+        // Each run: a header, about 150 ms of status lines, an output file.
+        setenv("FAKE_ENCODER_STEPS",
+               "out:Input #0, wav\\n  Duration: 00:00:02.00, bitrate: 1411 kb/s\\n"
+               "Press [q] to stop encoding\\n\n"
+               "stream:10:15\nout:\\n\noutput",
+               1);
+        ShutdownAfterConversion = true;
+        // Resolving a job takes its output folder from its format's record.
+        EncodingParams* params = GetEncodingParams(kFormatMp3);
+        ASSERT_NE(params, nullptr);
+        savedOutputDir_ = params->OutputDir;
+        params->OutputDir = (root_ / "out").string();
+    }
+    void TearDown() override {
+        GetEncodingParams(kFormatMp3)->OutputDir = savedOutputDir_;
+        ShutdownAfterConversion = false;
+        unsetenv("FAKE_ENCODER_STEPS");
+        fs::remove_all(root_);
+    }
+
+    std::string InputPath(int i) const {
+        return (root_ / "in" / ("job" + std::to_string(i) + ".wav")).string();
+    }
+
+    JobList FreshJobs() const {
+        JobList jobs;
+        for (int i = 0; i < kJobs; ++i) {
+            JobItem job;
+            job.inputPath = InputPath(i);
+            job.outputName = "job" + std::to_string(i);
+            job.outputDirectory = (root_ / "out").string();
+            job.formatId = kFormatMp3;
+            job.duration = kUnknownDuration;
+            job.hasAudio = true;
+            job.state = kJobWaiting;
+            jobs.Append(job);
+        }
+        return jobs;
+    }
+
+    fs::path root_;
+    std::string savedOutputDir_;
+};
+
+} // namespace
+
+TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) {
+    const int rounds = EnvironmentNumber("VELMONT_STRESS_ROUNDS", 4);
+    const unsigned seed = static_cast<unsigned>(
+        EnvironmentNumber("VELMONT_STRESS_SEED", static_cast<int>(std::random_device{}())));
+    std::printf("seed %u, %d rounds\n", seed, rounds);
+    std::mt19937 random(seed);
+    auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+
+    int presses = 0;
+    int converted = 0;
+    int cancelledEarly = 0;
+    ConversionEngine engine((root_ / "prog").string());
+    WatchedRunner runner(engine);
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
+        JobList jobs = FreshJobs();
+        MemoryLogView log;
+        MemoryListCells cells;
+        CountingDialog dialog;
+        {
+            Watchdog watchdog(std::chrono::duration_cast<std::chrono::seconds>(kRoundLimit), round);
+            ConversionWorker worker(jobs, runner, log, cells, dialog);
+            worker.Start();
+            bool closed = false;
+            const auto until =
+                std::chrono::steady_clock::now() + std::chrono::milliseconds(pick(300, 2500));
+            while (!closed && std::chrono::steady_clock::now() < until) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(pick(0, 40)));
+                const ConvertButtons buttons = worker.Buttons();
+                const int press = pick(0, 39);
+                if (press < 8) {
+                    if (buttons.pauseEnabled) {
+                        worker.PauseResume();
+                        ++presses;
+                    }
+                } else if (press < 12) {
+                    if (buttons.stopEnabled) {
+                        worker.StopRestart();
+                        ++presses;
+                    }
+                } else if (press < 13) {
+                    closed = worker.Cancel();
+                    cancelledEarly += closed ? 1 : 0;
+                    ++presses;
+                } else {
+                    // What the dialog reads meanwhile.
+                    (void)cells.Cell(pick(0, kJobs - 1), pick(0, 2));
+                    (void)log.Text();
+                }
+            }
+            // Close as a user must: Stop first when Cancel is refused.
+            for (int attempt = 0; !closed && attempt < 3; ++attempt) {
+                closed = worker.Cancel();
+                if (!closed && !worker.Buttons().stopShowsRestart)
+                    worker.StopRestart();
+            }
+            EXPECT_TRUE(closed);
+        }
+
+        EXPECT_EQ(runner.overlaps, 0);
+        EXPECT_EQ(runner.leftRunning, 0);
+        EXPECT_TRUE(FindProcessesByExecutable(engine.EncoderPath()).empty());
+        bool allConverted = true;
+        for (int i = 0; i < kJobs; ++i) {
+            SCOPED_TRACE("job " + std::to_string(i));
+            const JobItem& job = jobs[static_cast<std::size_t>(i)];
+            const CellState progress = cells.Cell(i, ConversionWorker::kProgressColumn);
+            ASSERT_TRUE(job.state == kJobWaiting || job.state == kJobConverted);
+            if (job.state == kJobConverted) {
+                ++converted;
+                EXPECT_EQ(progress.progress, 100);
+                EXPECT_FALSE(cells.Cell(i, 2).coloured);
+                EXPECT_TRUE(fs::exists(root_ / "out" / (job.outputName + ".mp3")));
+            } else {
+                allConverted = false;
+                EXPECT_NE(progress.progress, 100);
+            }
+        }
+        EXPECT_LE(dialog.shutDownRequests, 1);
+        if (dialog.shutDownRequests == 1) {
+            EXPECT_TRUE(allConverted);
+        }
+        if (HasFailure())
+            break;
+        fs::remove_all(root_ / "out");
+    }
+    std::printf("%d presses, %d jobs converted, %d rounds closed while pressing\n", presses,
+                converted, cancelledEarly);
+}
