@@ -7,6 +7,7 @@
 #include "rendix/InputMedia.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 extern "C" {

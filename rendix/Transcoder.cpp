@@ -441,8 +441,11 @@ int Transcoder::Run() {
 
     int r = av_write_trailer(session->out);
     Status final = CurrentStatus(*session, plan_.twoPass ? PassKind::Final : first);
-    if (session->out->pb)
-        final.bytes = avio_tell(session->out->pb);
+    if (session->out->pb) {
+        // Some muxers seek back to finish their header; the size is the end.
+        std::int64_t size = avio_size(session->out->pb);
+        final.bytes = size > 0 ? size : avio_tell(session->out->pb);
+    }
     std::int64_t fileBytes = final.bytes;
     std::int64_t videoBytes = session->video ? session->video->bytes() : 0;
     std::int64_t audioBytes = session->audio ? session->audio->bytes() : 0;
