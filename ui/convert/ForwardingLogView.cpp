@@ -33,11 +33,13 @@ std::string ForwardingLogView::Text() const {
     return copy_.Text();
 }
 
-void ForwardingLogView::ReplaceAllNow(const std::string& text) {
+void ForwardingLogView::ReplaceAll(const std::string& text) {
     std::lock_guard lock(orderMutex_);
     copy_.SetText(text);
-    target_.SetSelection(0, target_.TextLength());
-    target_.ReplaceSelection(text);
+    queue_.Post([target = &target_, text] {
+        target->SetSelection(0, target->TextLength());
+        target->ReplaceSelection(text);
+    });
 }
 
 } // namespace velmont

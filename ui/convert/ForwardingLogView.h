@@ -28,9 +28,8 @@ class ForwardingLogView : public ILogView {
     // The text as the worker last left it (the pane catches up later).
     std::string Text() const;
 
-    // Replaces the whole text of copy and pane at once. For the
-    // user-interface thread while no worker writes.
-    void ReplaceAllNow(const std::string& text);
+    // Replaces the whole text, in order with the worker's changes.
+    void ReplaceAll(const std::string& text);
 
   private:
     ILogView& target_;

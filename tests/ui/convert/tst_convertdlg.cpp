@@ -1,0 +1,468 @@
+#include "FakeDesktop.h"
+#include "convert/ConversionEngine.h"
+#include "convert/ProbeMediaFile.h"
+#include "model/EncodingParams.h"
+#include "model/JobItem.h"
+#include "model/RunFlags.h"
+#include "ui/convert/CConvertDlg.h"
+#include "ui/widgets/CXListCtrl.h"
+#include "ui/widgets/LogEdit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+
+using namespace velmont;
+
+namespace {
+
+constexpr int kLongWait = 60000;
+const QString kRendix = QStringLiteral(VELMONT_BIN_DIR "/Rendix");
+
+bool MakeTone(const std::string& path) {
+    const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i "
+                                "sine=frequency=440:duration=1 \"" +
+                                path + "\" </dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+// True while an encoder runs with this source on its command line. Only
+// reads /proc: opening the FIFO would hand the waiting encoder an input.
+bool EncoderRunningOn(const std::string& source) {
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isProcess = false;
+        entry.toInt(&isProcess);
+        if (!isProcess)
+            continue;
+        QFile commandLine("/proc/" + entry + "/cmdline");
+        if (!commandLine.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray arguments = commandLine.readAll();
+        if (arguments.contains("Rendix") && arguments.contains(QByteArray::fromStdString(source)))
+            return true;
+    }
+    return false;
+}
+
+// One conversion as the main window's Go prepares it: generated sources, a
+// job list, an engine whose folder holds the encoder, and the dialog.
+struct Conversion {
+    QTemporaryDir work;
+    std::string programDir;
+    std::string outputDir;
+    JobList jobs;
+    std::unique_ptr<ConversionEngine> engine;
+    FakeDesktop desktop;
+    std::unique_ptr<CConvertDlg> dialog = std::make_unique<CConvertDlg>();
+
+    // withEncoder false: the engine's folder has no encoder, so no job can start.
+    explicit Conversion(bool withEncoder = true) {
+        const QString root = work.path();
+        QDir().mkpath(root + "/program");
+        programDir = (root + "/program/").toStdString();
+        outputDir = (root + "/output").toStdString();
+        if (withEncoder)
+            QFile::link(kRendix, root + "/program/Rendix");
+        engine = std::make_unique<ConversionEngine>(programDir);
+        for (FormatId id = 0; id < kFormatCount; ++id) {
+            if (EncodingParams* params = GetEncodingParams(id))
+                params->OutputDir = outputDir;
+        }
+        dialog->SetDesktop(&desktop);
+    }
+
+    std::string Source(const std::string& name) const {
+        return (work.path() + "/" + QString::fromStdString(name)).toStdString();
+    }
+    std::string Output(const std::string& name) const { return outputDir + "/" + name + ".mp3"; }
+
+    // A one-second tone; returns its job's index.
+    int AddTone(const std::string& name) {
+        const std::string path = Source(name + ".wav");
+        if (!MakeTone(path))
+            return -1;
+        JobItem job;
+        if (!ProbeMediaFile(path, job))
+            return -1;
+        return AddJob(job, path, name);
+    }
+    // A source the encoder cannot read.
+    int AddBroken(const std::string& name) {
+        const std::string path = Source(name + ".wav");
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write("this is no sound at all\n") < 0)
+            return -1;
+        file.close();
+        JobItem job;
+        job.hasAudio = true;
+        job.duration = 1;
+        return AddJob(job, path, name);
+    }
+    // A source the encoder waits on until it is stopped.
+    int AddEndless(const std::string& name) {
+        const std::string path = Source(name + ".wav");
+        if (mkfifo(path.c_str(), 0600) != 0)
+            return -1;
+        JobItem job;
+        job.hasAudio = true;
+        job.duration = 1;
+        return AddJob(job, path, name);
+    }
+    int AddJob(JobItem job, const std::string& path, const std::string& name) {
+        job.inputPath = path;
+        job.outputName = name;
+        job.formatId = kFormatMp3;
+        job.state = kJobWaiting;
+        jobs.Append(job);
+        return int(jobs.Count()) - 1;
+    }
+
+    void Start() {
+        for (const JobItem& job : jobs) {
+            if (job.state == kJobWaiting)
+                dialog->paths.push_back(job.inputPath);
+        }
+        dialog->outputFolder = outputDir;
+        dialog->SetJobList(&jobs);
+        dialog->SetEngine(engine.get());
+        dialog->show();
+    }
+
+    CXListCtrl& List() const { return *dialog->List(); }
+    std::string LogText() const { return dialog->Log()->Text(); }
+    // The encoder of the running job has written something of its own.
+    bool EncoderSpoke() const {
+        const std::string log = LogText();
+        return !log.empty() && log.find("Please wait for the conversion") == std::string::npos;
+    }
+};
+
+bool HasContent(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && info.size() > 0;
+}
+
+// Enabled state and text of a button in one string, e.g. "E Pause".
+QString State(const QPushButton* button) {
+    return (button->isEnabled() ? "E " : "D ") + button->text();
+}
+
+} // namespace
+
+class ConvertDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { ShutdownAfterConversion = false; }
+
+    void dialogShowsOneRowPerPathWithItsControlsInPlace() {
+        FakeDesktop desktop;
+        CConvertDlg dialog;
+        dialog.SetDesktop(&desktop);
+        dialog.paths = {"/music/one.wav", "/films/two parts.mp4"};
+        ShutdownAfterConversion = true;
+        dialog.show();
+
+        QCOMPARE(dialog.windowTitle(), QString("Convert"));
+        QCOMPARE(dialog.size(), QSize(545, 450));
+        QCOMPARE(dialog.List()->geometry(), QRect(15, 15, 508, 190));
+        QCOMPARE(dialog.Log()->geometry(), QRect(15, 220, 508, 135));
+        QCOMPARE(dialog.PauseButton()->geometry(), QRect(15, 370, 88, 26));
+        QCOMPARE(dialog.StopButton()->geometry(), QRect(118, 370, 88, 26));
+        QCOMPARE(dialog.OpenFolderButton()->geometry(), QRect(221, 370, 88, 26));
+        QCOMPARE(dialog.CancelButton()->geometry(), QRect(435, 370, 88, 26));
+        QCOMPARE(dialog.CancelButton()->text(), QString("Cancel"));
+
+        CXListCtrl& list = *dialog.List();
+        QCOMPARE(list.GetEmptyText(), QString("There is no file to convert"));
+        QCOMPARE(list.GetColumnCount(), 3);
+        QCOMPARE(list.horizontalHeaderItem(0)->text(), QString("File Name"));
+        QCOMPARE(list.horizontalHeaderItem(1)->text(), QString("Progress"));
+        QCOMPARE(list.horizontalHeaderItem(2)->text(), QString("Log"));
+        QCOMPARE(list.columnWidth(0), 100);
+        QCOMPARE(list.columnWidth(1), 100);
+        QCOMPARE(list.columnWidth(2), 508 - 2 - 200 - 2);
+        QCOMPARE(list.GetItemCount(), 2);
+        QCOMPARE(list.GetItemText(1, 0), QString("two parts.mp4"));
+        QCOMPARE(list.GetItemToolTipText(1, 0), QString("/films/two parts.mp4"));
+        QCOMPARE(list.GetProgress(0, 1), 0);
+        QCOMPARE(list.GetItemText(0, 2), QString());
+
+        // Without a job list nothing runs: the batch is over at once, the
+        // dialog can be closed and the computer is not powered off for it.
+        QVERIFY(!dialog.BatchActive());
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QTest::qWait(50);
+        QCOMPARE(desktop.powerOffRequests, 0);
+
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Enter);
+        QVERIFY(dialog.isVisible());
+
+        dialog.outputFolder = "/tmp/some output";
+        QTest::mouseClick(dialog.OpenFolderButton(), Qt::LeftButton);
+        QCOMPARE(desktop.openedPaths, std::vector<std::string>{"/tmp/some output"});
+
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(desktop.messages.empty());
+    }
+
+    void jobsWhoseEncoderCannotStartStayWaitingAndKeepTheBatchOpen() {
+        Conversion conversion(false);
+        QVERIFY(conversion.AddBroken("first") >= 0);
+        QVERIFY(conversion.AddBroken("second") >= 0);
+        ShutdownAfterConversion = true;
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
+        QVERIFY(conversion.List().GetBold(1, 0));
+        QCOMPARE(conversion.List().GetProgress(1, 1), 0);
+        QVERIFY(conversion.LogText().find("Error creating process") != std::string::npos);
+        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("E Stop"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(conversion.desktop.powerOffRequests, 0);
+
+        // Clicking a row leaves the log alone while Pause is offered.
+        const std::string log = conversion.LogText();
+        conversion.List().SetCurSel(0, true);
+        QCOMPARE(conversion.LogText(), log);
+
+        dialog.CancelButton()->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QCOMPARE(conversion.desktop.messages[0].text,
+                 std::string("Please stop the conversion at first"));
+        QCOMPARE(conversion.desktop.messages[0].caption, std::string("Information"));
+        QVERIFY(conversion.desktop.messages[0].icon == MessageIcon::Information);
+
+        dialog.StopButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        dialog.CancelButton()->click();
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+    }
+
+    void threeJobsAreConvertedAndThenTheComputerIsPoweredOffOnce() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        for (const char* name : {"one", "two", "three"})
+            QVERIFY(conversion.AddTone(name) >= 0);
+        ShutdownAfterConversion = true;
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(conversion.jobs[row].state, kJobConverted);
+            QCOMPARE(conversion.List().GetProgress(row, 1), 100);
+            QVERIFY(!conversion.List().GetBold(row, 0));
+            QVERIFY(!conversion.List().GetItemText(row, 2).isEmpty());
+        }
+        for (const char* name : {"one", "two", "three"})
+            QVERIFY2(HasContent(conversion.Output(name)), name);
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QTest::qWait(200);
+        QCOMPARE(conversion.desktop.powerOffRequests, 1);
+        QVERIFY(conversion.desktop.messages.empty());
+
+        // After the batch a row shows the encoder text its run collected.
+        const QString rowLog = conversion.List().GetItemText(1, 2);
+        conversion.List().SetCurSel(1, true);
+        QTRY_COMPARE(QString::fromStdString(conversion.LogText()), rowLog);
+
+        dialog.CancelButton()->click();
+        QTRY_VERIFY(!dialog.isVisible());
+    }
+
+    void refusedPowerOffIsReported() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddTone("only") >= 0);
+        conversion.desktop.powerOffAnswer = false;
+        ShutdownAfterConversion = true;
+        conversion.Start();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
+        QCOMPARE(conversion.desktop.powerOffRequests, 1);
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QCOMPARE(conversion.desktop.messages[0].text, std::string("Failed to shut down"));
+        QCOMPARE(conversion.desktop.messages[0].caption, std::string("Information"));
+        QVERIFY(conversion.dialog->isVisible());
+    }
+
+    void aFailingJobIsShownWhiteOnRedAndTheBatchGoesOn() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddTone("before") >= 0);
+        QVERIFY(conversion.AddBroken("broken") >= 0);
+        QVERIFY(conversion.AddTone("after") >= 0);
+        conversion.Start();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
+        CXListCtrl& list = conversion.List();
+        QVERIFY(!list.GetItemText(1, 2).isEmpty());
+        QCOMPARE(list.GetItemTextColour(1, 2), QColor(255, 255, 255));
+        QCOMPARE(list.GetItemBackgroundColour(1, 2), QColor(255, 0, 0));
+        QVERIFY(list.GetProgress(1, 1) < 100);
+        QCOMPARE(list.GetProgress(2, 1), 100);
+        QVERIFY(HasContent(conversion.Output("after")));
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("broken"))));
+        // It ran to its end, so it is not run again.
+        QCOMPARE(conversion.jobs[1].state, kJobConverted);
+        QCOMPARE(conversion.jobs[2].state, kJobConverted);
+    }
+
+    void stopDuringTheSecondJobThenRestartRunsTheRestOnly() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddTone("first") >= 0);
+        QVERIFY(conversion.AddEndless("second") >= 0);
+        QVERIFY(conversion.AddTone("third") >= 0);
+        ShutdownAfterConversion = true;
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+        CXListCtrl& list = conversion.List();
+
+        QTRY_VERIFY_WITH_TIMEOUT(list.GetBold(1, 0) && conversion.EncoderSpoke(), kLongWait);
+        QCOMPARE(list.GetProgress(0, 1), 100);
+        QCOMPARE(conversion.jobs[0].state, kJobConverted);
+
+        dialog.CancelButton()->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QCOMPARE(conversion.desktop.messages[0].text,
+                 std::string("Please stop the conversion at first"));
+
+        dialog.StopButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[2].state, kJobWaiting);
+        QCOMPARE(list.GetItemText(1, 2), QString("Stopped!"));
+        QVERIFY(!EncoderRunningOn(conversion.Source("second.wav")));
+        QCOMPARE(conversion.desktop.powerOffRequests, 0);
+
+        // The second source becomes readable; the first job's output goes,
+        // so a second run of it would show.
+        QVERIFY(QFile::remove(QString::fromStdString(conversion.Output("first"))));
+        QVERIFY(QFile::remove(QString::fromStdString(conversion.Source("second.wav"))));
+        QVERIFY(MakeTone(conversion.Source("second.wav")));
+
+        dialog.StopButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("E Stop"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("D Open Folder"));
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+
+        for (int job = 0; job < 3; ++job)
+            QCOMPARE(conversion.jobs[job].state, kJobConverted);
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("first"))));
+        QVERIFY(HasContent(conversion.Output("second")));
+        QVERIFY(HasContent(conversion.Output("third")));
+        QCOMPARE(list.GetProgress(1, 1), 100);
+        QCOMPARE(list.GetProgress(2, 1), 100);
+        QVERIFY(conversion.LogText().find("Stopped!") == std::string::npos);
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
+        QTest::qWait(200);
+        QCOMPARE(conversion.desktop.powerOffRequests, 1);
+    }
+
+    void cancelRightAfterStopClosesOnceTheWorkerHasEnded() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddEndless("endless") >= 0);
+        QVERIFY(conversion.AddTone("never") >= 0);
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
+        QVERIFY(EncoderRunningOn(conversion.Source("endless.wav")));
+        dialog.StopButton()->click();
+        dialog.CancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), kLongWait);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(conversion.desktop.messages.empty());
+        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
+        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("never"))));
+    }
+
+    void closingTheDialogMidRunLeavesNoEncoderBehind() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddEndless("endless") >= 0);
+        conversion.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
+        QVERIFY(EncoderRunningOn(conversion.Source("endless.wav")));
+
+        conversion.dialog.reset();
+        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
+        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+        QTest::qWait(50); // work the worker posted must not reach the dead dialog
+    }
+
+    void pauseAndResumeWhileAJobRuns() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddEndless("endless") >= 0);
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
+
+        dialog.PauseButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("E Resume"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QTRY_COMPARE_WITH_TIMEOUT(conversion.List().GetItemText(0, 2), QString("Suspended!"),
+                                  kLongWait);
+        dialog.CancelButton()->click();
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+
+        dialog.PauseButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
+        QCOMPARE(State(dialog.OpenFolderButton()), QString("D Open Folder"));
+        QTRY_COMPARE_WITH_TIMEOUT(conversion.List().GetItemText(0, 2), QString(), kLongWait);
+
+        // Stop while paused ends the suspended encoder too.
+        dialog.PauseButton()->click();
+        dialog.StopButton()->click();
+        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
+        dialog.CancelButton()->click();
+        QTRY_VERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(ConvertDialogTest)
+#include "tst_convertdlg.moc"

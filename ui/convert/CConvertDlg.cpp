@@ -1,0 +1,248 @@
+#include "ui/convert/CConvertDlg.h"
+
+#include "convert/ConversionEngine.h"
+#include "convert/ConversionEngineRunner.h"
+#include "convert/ConversionWorker.h"
+#include "model/JobItem.h"
+#include "ui/convert/ForwardingListCells.h"
+#include "ui/convert/ForwardingLogView.h"
+#include "ui/convert/UiThreadQueue.h"
+#include "ui/widgets/CXListCtrl.h"
+#include "ui/widgets/Desktop.h"
+#include "ui/widgets/LogEdit.h"
+#include "ui/widgets/QtDesktop.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace velmont {
+
+namespace {
+
+constexpr int kWidth = 545;
+constexpr int kHeight = 450;
+constexpr int kMargin = 15;
+constexpr int kRightMargin = 22;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 26;
+constexpr int kButtonTop = 370;
+constexpr int kNameColumnWidth = 100;
+constexpr int kProgressColumnWidth = 100;
+
+constexpr int kNameColumn = 0;
+constexpr int kProgressColumn = ConversionWorker::kProgressColumn;
+constexpr int kLogColumn = kProgressColumn + 1;
+
+QString FileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    // Enter must not press a focused button: it does nothing here.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+// What the worker asks of the dialog, called on the worker thread: each
+// request is posted behind the list and log changes the worker made
+// before it, and none waits for the user-interface thread (which may be
+// waiting for the worker in Cancel).
+class CConvertDlg::WorkerSide : public IConversionDialog {
+  public:
+    explicit WorkerSide(CConvertDlg& dialog) : dialog_(dialog) {}
+
+    void FinishConversion(const ConvertButtons&) override {
+        dialog_.queue_->Post([dialog = &dialog_] { dialog->OnBatchEnded(); });
+    }
+    // The desktop is asked on the user-interface thread, which also
+    // reports a refusal; the worker has nothing more to do either way.
+    bool ShutDownComputer() override {
+        dialog_.queue_->Post([dialog = &dialog_] { dialog->PowerOffAfterBatch(); });
+        return true;
+    }
+    void ShowShutDownFailed() override {
+        dialog_.queue_->Post([dialog = &dialog_] { dialog->ShowShutDownFailed(); });
+    }
+
+  private:
+    CConvertDlg& dialog_;
+};
+
+CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Convert"));
+    list_ = new CXListCtrl(this);
+    list_->setObjectName(QStringLiteral("list"));
+    log_ = new LogEdit(this);
+    log_->setObjectName(QStringLiteral("log"));
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pause_ = MakeButton("Pause", "pause", this);
+    stop_ = MakeButton("Stop", "stop", this);
+    openFolder_ = MakeButton("Open Folder", "openFolder", this);
+    cancel_ = MakeButton("Cancel", "cancel", this);
+    PlaceControls();
+
+    queue_ = new UiThreadQueue(this);
+    workerLog_ = std::make_unique<ForwardingLogView>(*log_, *queue_);
+    workerCells_ = std::make_unique<ForwardingListCells>(*list_, *queue_);
+    workerSide_ = std::make_unique<WorkerSide>(*this);
+
+    connect(pause_, &QPushButton::clicked, this, &CConvertDlg::OnPauseResume);
+    connect(stop_, &QPushButton::clicked, this, &CConvertDlg::OnStopRestart);
+    connect(openFolder_, &QPushButton::clicked, this, &CConvertDlg::OpenOutputFolder);
+    connect(cancel_, &QPushButton::clicked, this, &CConvertDlg::OnCancel);
+    connect(list_, &QTableWidget::itemSelectionChanged, this, &CConvertDlg::ShowRowLog);
+}
+
+CConvertDlg::~CConvertDlg() {
+    // The worker must be gone before the views it writes to.
+    worker_.reset();
+}
+
+void CConvertDlg::PlaceControls() {
+    setFixedSize(kWidth, kHeight);
+    const int listWidth = kWidth - kRightMargin - kMargin;
+    list_->setGeometry(kMargin, kMargin, listWidth, 190);
+    log_->setGeometry(kMargin, 220, listWidth, 135);
+    pause_->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
+    stop_->setGeometry(118, kButtonTop, kButtonWidth, kButtonHeight);
+    openFolder_->setGeometry(221, kButtonTop, kButtonWidth, kButtonHeight);
+    cancel_->setGeometry(kWidth - kRightMargin - kButtonWidth, kButtonTop, kButtonWidth,
+                         kButtonHeight);
+}
+
+void CConvertDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!initialised_)
+        OnInitDialog();
+}
+
+void CConvertDlg::OnInitDialog() {
+    if (initialised_)
+        return;
+    initialised_ = true;
+    FillList();
+    if (!jobs_ || jobs_->Empty() || !engine_) {
+        // Nothing to run: the batch is over before it began, so the dialog
+        // can be closed (and the computer stays on).
+        ConvertButtons ended;
+        ended.pauseEnabled = false;
+        ended.stopEnabled = false;
+        ended.openFolderEnabled = true;
+        ShowButtons(ended);
+        return;
+    }
+    runner_ = std::make_unique<ConversionEngineRunner>(*engine_);
+    worker_ = std::make_unique<ConversionWorker>(*jobs_, *runner_, *workerLog_, *workerCells_,
+                                                 *workerSide_);
+    worker_->Start();
+    const ConvertButtons buttons = worker_->Buttons();
+    batchActive_ = !buttons.stopShowsRestart;
+    ShowButtons(buttons);
+}
+
+void CConvertDlg::FillList() {
+    list_->SetEmptyText(QStringLiteral("There is no file to convert"));
+    list_->InsertColumn(kNameColumn, QStringLiteral("File Name"), kNameColumnWidth);
+    list_->InsertColumn(kProgressColumn, QStringLiteral("Progress"), kProgressColumnWidth);
+    list_->InsertColumn(kLogColumn, QStringLiteral("Log"),
+                        list_->width() - 2 - kNameColumnWidth - kProgressColumnWidth - 2);
+    list_->setUpdatesEnabled(false);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const int row = list_->InsertItem(int(i), FileNameOf(paths[i]));
+        list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(paths[i]));
+        list_->SetProgress(row, kProgressColumn, true);
+        list_->SetItemText(row, kLogColumn, QString());
+    }
+    list_->setUpdatesEnabled(true);
+}
+
+void CConvertDlg::ShowButtons(const ConvertButtons& buttons) {
+    pause_->setEnabled(buttons.pauseEnabled);
+    pause_->setText(QString::fromUtf8(buttons.PauseText()));
+    stop_->setEnabled(buttons.stopEnabled);
+    stop_->setText(QString::fromUtf8(buttons.StopText()));
+    openFolder_->setEnabled(buttons.openFolderEnabled);
+}
+
+void CConvertDlg::OnPauseResume() {
+    if (worker_)
+        ShowButtons(worker_->PauseResume());
+}
+
+void CConvertDlg::OnStopRestart() {
+    if (!worker_)
+        return;
+    const bool wasStopped = worker_->Buttons().stopShowsRestart;
+    const ConvertButtons buttons = worker_->StopRestart();
+    if (wasStopped && !buttons.stopShowsRestart)
+        batchActive_ = true; // restarted
+    ShowButtons(buttons);
+}
+
+void CConvertDlg::OnBatchEnded() {
+    batchActive_ = false;
+    // A press made since the worker posted this has changed the buttons.
+    if (worker_)
+        ShowButtons(worker_->Buttons());
+}
+
+void CConvertDlg::PowerOffAfterBatch() {
+    if (closed_)
+        return;
+    if (!ShutDownComputer())
+        ShowShutDownFailed();
+}
+
+void CConvertDlg::ShowShutDownFailed() {
+    Desktop().ShowMessage("Failed to shut down", "Information", MessageIcon::Information);
+}
+
+bool CConvertDlg::ShutDownComputer() {
+    return Desktop().PowerOff();
+}
+
+void CConvertDlg::OnCancel() {
+    if (closed_)
+        return;
+    if (worker_ ? !worker_->Cancel() : pause_->isEnabled()) {
+        Desktop().ShowMessage("Please stop the conversion at first", "Information",
+                              MessageIcon::Information);
+        return;
+    }
+    // The worker's Cancel has killed stray encoders after it ended.
+    if (!worker_ && engine_)
+        engine_->KillStrayEncoders();
+    Close();
+}
+
+void CConvertDlg::Close() {
+    closed_ = true;
+    batchActive_ = false;
+    QDialog::reject();
+}
+
+void CConvertDlg::ShowRowLog() {
+    // While a batch runs the log is the worker's.
+    if (pause_->isEnabled() || batchActive_)
+        return;
+    const int row = list_->GetFirstSelectedItem();
+    if (row < 0)
+        return;
+    workerLog_->ReplaceAll(list_->GetItemText(row, kLogColumn).toStdString());
+}
+
+void CConvertDlg::OpenOutputFolder() {
+    Desktop().OpenPath(outputFolder);
+}
+
+IDesktop& CConvertDlg::Desktop() const {
+    return desktop_ ? *desktop_ : SystemDesktop();
+}
+
+} // namespace velmont

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPushButton;
+
+namespace velmont {
+
+class CXListCtrl;
+class ConversionEngine;
+class ConversionEngineRunner;
+class ConversionWorker;
+class ForwardingListCells;
+class ForwardingLogView;
+class IDesktop;
+class JobList;
+class LogEdit;
+class UiThreadQueue;
+struct ConvertButtons;
+
+// The modal "Convert" dialog: one row per waiting job, the encoder's log and
+// Pause/Resume, Stop/Restart, Open Folder and Cancel. Showing it starts a
+// worker thread that runs the waiting jobs in list order. The worker never
+// touches a widget: its list and log changes, the end of a batch and the
+// power-off reach the user-interface thread in the order it made them.
+//
+// The caller fills paths and outputFolder, hands over the job list and the
+// engine (both outlive the dialog) and runs exec().
+class CConvertDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CConvertDlg(QWidget* parent = nullptr);
+    // Stops and waits for a worker that still runs: no worker outlives the
+    // dialog and no encoder of it is left running.
+    ~CConvertDlg() override;
+
+    // Full paths of the waiting jobs in job-list order, one row each.
+    std::vector<std::string> paths;
+    // Opened by Open Folder.
+    std::string outputFolder;
+
+    void SetJobList(JobList* jobs) { jobs_ = jobs; }
+    void SetEngine(ConversionEngine* engine) { engine_ = engine; }
+    // Message boxes, the folder and powering off go through it; the real
+    // desktop when not set.
+    void SetDesktop(IDesktop* desktop) { desktop_ = desktop; }
+
+    CXListCtrl* List() const { return list_; }
+    LogEdit* Log() const { return log_; }
+    QPushButton* PauseButton() const { return pause_; }
+    QPushButton* StopButton() const { return stop_; }
+    QPushButton* OpenFolderButton() const { return openFolder_; }
+    QPushButton* CancelButton() const { return cancel_; }
+    // True from the start of a batch until its end has reached the dialog.
+    bool BatchActive() const { return batchActive_; }
+
+    // Fills the list and starts the worker; showing the dialog does it
+    // once by itself.
+    void OnInitDialog();
+    void OnPauseResume();
+    void OnStopRestart();
+    void OpenOutputFolder();
+    // After a batch: shows the selected row's Log text in the log box.
+    void ShowRowLog();
+    // Refused with a message while a batch runs or is paused; otherwise
+    // waits for a stopping worker, kills stray encoders and closes.
+    void OnCancel();
+    // Powers the computer off through the desktop; false when refused.
+    bool ShutDownComputer();
+
+    // Enter does nothing; Escape and the close box come to OnCancel.
+    void accept() override {}
+    void reject() override { OnCancel(); }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    class WorkerSide;
+
+    void PlaceControls();
+    void FillList();
+    void ShowButtons(const ConvertButtons& buttons);
+    // On the user-interface thread, after everything the batch showed.
+    void OnBatchEnded();
+    void PowerOffAfterBatch();
+    void ShowShutDownFailed();
+    void Close();
+    IDesktop& Desktop() const;
+
+    CXListCtrl* list_ = nullptr;
+    LogEdit* log_ = nullptr;
+    QPushButton* pause_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QPushButton* openFolder_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+
+    JobList* jobs_ = nullptr;
+    ConversionEngine* engine_ = nullptr;
+    IDesktop* desktop_ = nullptr;
+
+    bool initialised_ = false;
+    bool batchActive_ = false;
+    bool closed_ = false;
+
+    // Declared in this order so the worker goes first, then what it
+    // writes to; the queue (a child object) goes with the dialog.
+    UiThreadQueue* queue_ = nullptr;
+    std::unique_ptr<ForwardingLogView> workerLog_;
+    std::unique_ptr<ForwardingListCells> workerCells_;
+    std::unique_ptr<WorkerSide> workerSide_;
+    std::unique_ptr<ConversionEngineRunner> runner_;
+    std::unique_ptr<ConversionWorker> worker_;
+};
+
+} // namespace velmont
