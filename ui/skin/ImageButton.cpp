@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -203,14 +202,26 @@ QImage ImageButton::CurrentImage() const {
     const Image* image = ImageForState();
     if (!image)
         return {};
-    if (!isEnabled() && greyedDisabledLook_) {
-        QStyleOption option;
-        option.initFrom(this);
-        return style()
-            ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(image->pixels), &option)
-            .toImage();
-    }
+    if (!isEnabled() && greyedDisabledLook_)
+        return Greyed(image->pixels);
     return image->pixels;
+}
+
+QImage ImageButton::Greyed(const QImage& pixels) {
+    // Composed on white and washed out to light greys; see-through stays so.
+    QImage result = pixels.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            const int alpha = qAlpha(line[x]);
+            if (alpha == 0)
+                continue;
+            const int onWhite = (qGray(line[x]) * alpha + 255 * (255 - alpha)) / 255;
+            const int grey = 110 + onWhite * 125 / 255;
+            line[x] = qRgba(grey, grey, grey, 255);
+        }
+    }
+    return result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QSize ImageButton::sizeHint() const {

@@ -82,10 +82,10 @@ class ImageButton : public QAbstractButton {
   private:
     struct Image {
         QImage pixels; // premultiplied ARGB, key pixels fully transparent
-        QPixmap greyed;
         bool IsNull() const { return pixels.isNull(); }
     };
 
+    static QImage Greyed(const QImage& pixels);
     static std::optional<Image> MakeImage(const QImage& source, std::uint32_t keyBgr);
     void FreeImages();
     void BeginHover();
