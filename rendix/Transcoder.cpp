@@ -1,13 +1,12 @@
 #include "rendix/Transcoder.h"
 
 #include "rendix/AudioPipeline.h"
-#include "rendix/AvsScript.h"
 #include "rendix/Banner.h"
 #include "rendix/CodecNames.h"
 #include "rendix/Console.h"
 #include "rendix/ContainerTags.h"
 #include "rendix/InputMedia.h"
-#include "rendix/OutputChecks.h"
+#include "rendix/JobPlan.h"
 #include "rendix/PassLogDir.h"
 #include "rendix/Signals.h"
 #include "rendix/StatusLine.h"
@@ -27,19 +26,6 @@ namespace rendix {
 namespace {
 
 enum class PassKind { Single, Analysis, Final };
-
-struct Plan {
-    std::string inputPath;  // the file actually opened
-    std::string inputLabel; // how the header names it
-    double scriptRate = 0;  // ChangeFPS rate of a wrapper script
-    std::string muxer;
-    bool audio = false;
-    bool video = false;
-    AudioEncoderChoice audioEncoder;
-    std::string videoEncoder;
-    bool twoPass = false;
-    bool h263pAsH263 = false;
-};
 
 // One run over the input: the output context with its pipelines.
 struct Session {
@@ -75,132 +61,19 @@ class Transcoder {
         WriteOut("Error: " + message + "\n");
         return false;
     }
-    bool PlanJob();
     bool OpenSession(Session& s, PassKind kind, const std::string& stats);
     bool Encode(Session& s, PassKind kind);
     Status CurrentStatus(const Session& s, PassKind kind) const;
 
     const Options& o_;
-    Plan plan_;
+    JobPlan plan_;
     InputMedia input_;
     PassLogDir passDir_;
     AVIOContext* pb_ = nullptr;
     bool createdOutput_ = false;
     bool keepOutput_ = false;
-    double expectedSeconds_ = -1;
     StatusPrinter printer_;
 };
-
-bool Transcoder::PlanJob() {
-    Plan& p = plan_;
-    p.inputPath = o_.input;
-    p.inputLabel = o_.input;
-    if (HasAvsExtension(o_.input)) {
-        AvsParseResult script = ReadAvsScript(o_.input);
-        if (!script.ok)
-            return Fail(o_.input + ": " + script.error);
-        p.inputPath = script.script.sourcePath;
-        p.scriptRate = script.script.frameRate;
-        p.inputLabel = p.inputPath;
-    }
-    if (IsSameFile(o_.input, o_.output) || IsSameFile(p.inputPath, o_.output))
-        return Fail("Output file '" + o_.output +
-                    "' is the same file as the input; refusing to "
-                    "overwrite the source");
-    if (FileExists(o_.output) && !o_.overwrite)
-        return Fail("File '" + o_.output + "' already exists (use -y to overwrite)");
-
-    // Names first, so a typo is reported before any file is opened.
-    if (!o_.format.empty()) {
-        p.muxer = ResolveMuxerName(o_.format);
-        if (p.muxer.empty())
-            return Fail("Unknown container format '" + o_.format + "'");
-    } else {
-        const AVOutputFormat* guessed = av_guess_format(nullptr, o_.output.c_str(), nullptr);
-        if (!guessed)
-            return Fail("Cannot tell the container from the name '" + o_.output +
-                        "' (use -f NAME)");
-        p.muxer = guessed->name;
-    }
-    if (!o_.audioCodec.empty() && !ResolveAudioEncoder(o_.audioCodec, p.audioEncoder))
-        return Fail("Unknown audio codec '" + o_.audioCodec + "'");
-    if (!o_.videoCodec.empty()) {
-        p.videoEncoder = ResolveVideoEncoder(o_.videoCodec);
-        if (p.videoEncoder.empty())
-            return Fail("Unknown video codec '" + o_.videoCodec + "'");
-    }
-
-    std::string error;
-    if (!input_.Open(p.inputPath, error))
-        return Fail(error);
-
-    const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
-    p.audio = !o_.noAudio && input_.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
-    // Audio containers whose "video" is a cover picture get no video.
-    const bool pictureOnly =
-        format->video_codec == AV_CODEC_ID_PNG || format->video_codec == AV_CODEC_ID_MJPEG;
-    p.video = !o_.noVideo && input_.videoStream() >= 0 && format->video_codec != AV_CODEC_ID_NONE &&
-              (!pictureOnly || !o_.videoCodec.empty());
-    if (!p.audio && !p.video)
-        return Fail(
-            "Nothing to write: the input has no " +
-            std::string(o_.noVideo || format->video_codec == AV_CODEC_ID_NONE ? "audio" : "video") +
-            " stream for the '" + p.muxer + "' output");
-
-    if (p.audio) {
-        if (o_.audioCodec.empty()) {
-            AVCodecID id = format->audio_codec;
-            if (id == AV_CODEC_ID_AMR_NB)
-                p.audioEncoder = {AudioEncoderKind::AmrNarrowBand, {}};
-            else if (id == AV_CODEC_ID_AMR_WB)
-                p.audioEncoder = {AudioEncoderKind::AmrWideBand, {}};
-            else {
-                const AVCodec* c = avcodec_find_encoder(id);
-                if (!c)
-                    return Fail("No audio encoder for the '" + p.muxer + "' container");
-                p.audioEncoder = {AudioEncoderKind::Library, c->name};
-            }
-        }
-        AVCodecID id = p.audioEncoder.kind == AudioEncoderKind::AmrNarrowBand ? AV_CODEC_ID_AMR_NB
-                       : p.audioEncoder.kind == AudioEncoderKind::AmrWideBand
-                           ? AV_CODEC_ID_AMR_WB
-                           : avcodec_find_encoder_by_name(p.audioEncoder.libraryName.c_str())->id;
-        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
-            return Fail(std::string("The '") + p.muxer + "' container cannot hold " +
-                        avcodec_get_name(id) + " audio");
-    }
-    if (p.video) {
-        if (p.videoEncoder.empty()) {
-            const AVCodec* c = avcodec_find_encoder(format->video_codec);
-            if (!c)
-                return Fail("No video encoder for the '" + p.muxer + "' container");
-            p.videoEncoder = c->name;
-        }
-        AVCodecID id = avcodec_find_encoder_by_name(p.videoEncoder.c_str())->id;
-        // 3GP knows H.263+ only under the H.263 name; its streams are H.263
-        // version 2, which every H.263 decoder of such files reads.
-        if (id == AV_CODEC_ID_H263P &&
-            avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0 &&
-            avformat_query_codec(format, AV_CODEC_ID_H263, FF_COMPLIANCE_NORMAL) == 1) {
-            p.h263pAsH263 = true;
-            id = AV_CODEC_ID_H263;
-        }
-        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
-            return Fail(std::string("The '") + p.muxer + "' container cannot hold " +
-                        avcodec_get_name(id) + " video");
-    }
-    p.twoPass = p.video && o_.pass == 2;
-
-    double length = input_.durationSeconds();
-    if (length >= 0) {
-        expectedSeconds_ = std::max(0.0, length - o_.startSeconds);
-        if (o_.durationSeconds > 0)
-            expectedSeconds_ = std::min(expectedSeconds_, o_.durationSeconds);
-    } else if (o_.durationSeconds > 0) {
-        expectedSeconds_ = o_.durationSeconds;
-    }
-    return true;
-}
 
 bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats) {
     std::string error;
@@ -339,11 +212,11 @@ Status Transcoder::CurrentStatus(const Session& s, PassKind kind) const {
         status.bytes = (s.video ? s.video->bytes() : 0) + (s.audio ? s.audio->bytes() : 0);
     status.seconds = s.position;
     // Both passes share one time line, so the progress runs once to the end.
-    if (plan_.twoPass && expectedSeconds_ > 0) {
-        double half = expectedSeconds_ / 2;
+    if (plan_.twoPass && plan_.expectedSeconds > 0) {
+        double half = plan_.expectedSeconds / 2;
         status.seconds = kind == PassKind::Analysis
                              ? std::min(s.position / 2, half)
-                             : half + std::min(s.position, expectedSeconds_) / 2;
+                             : half + std::min(s.position, plan_.expectedSeconds) / 2;
     }
     return status;
 }
@@ -399,8 +272,9 @@ bool Transcoder::Encode(Session& s, PassKind kind) {
 
 int Transcoder::Run() {
     WriteOut(BannerLine());
-    if (!PlanJob())
-        return 1;
+    std::string planError;
+    if (!MakeJobPlan(o_, input_, plan_, planError))
+        return Fail(planError), 1;
     if (plan_.twoPass) {
         std::string error;
         if (!passDir_.Create(error))

@@ -1,0 +1,137 @@
+#include "rendix/JobPlan.h"
+
+#include "rendix/AvsScript.h"
+#include "rendix/OutputChecks.h"
+
+#include <algorithm>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+namespace rendix {
+
+namespace {
+
+bool Fail(std::string& error, const std::string& message) {
+    error = message;
+    return false;
+}
+
+} // namespace
+
+bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::string& error) {
+    p.inputPath = options.input;
+    p.inputLabel = options.input;
+    if (HasAvsExtension(options.input)) {
+        AvsParseResult script = ReadAvsScript(options.input);
+        if (!script.ok)
+            return Fail(error, options.input + ": " + script.error);
+        p.inputPath = script.script.sourcePath;
+        p.scriptRate = script.script.frameRate;
+        p.inputLabel = p.inputPath;
+    }
+    if (IsSameFile(options.input, options.output) || IsSameFile(p.inputPath, options.output))
+        return Fail(error, "Output file '" + options.output +
+                               "' is the same file as the input; refusing to "
+                               "overwrite the source");
+    if (FileExists(options.output) && !options.overwrite)
+        return Fail(error, "File '" + options.output + "' already exists (use -y to overwrite)");
+
+    // Names first, so a typo is reported before any file is opened.
+    if (!options.format.empty()) {
+        p.muxer = ResolveMuxerName(options.format);
+        if (p.muxer.empty())
+            return Fail(error, "Unknown container format '" + options.format + "'");
+    } else {
+        const AVOutputFormat* guessed = av_guess_format(nullptr, options.output.c_str(), nullptr);
+        if (!guessed)
+            return Fail(error, "Cannot tell the container from the name '" + options.output +
+                                   "' (use -f NAME)");
+        p.muxer = guessed->name;
+    }
+    if (!options.audioCodec.empty() && !ResolveAudioEncoder(options.audioCodec, p.audioEncoder))
+        return Fail(error, "Unknown audio codec '" + options.audioCodec + "'");
+    if (!options.videoCodec.empty()) {
+        p.videoEncoder = ResolveVideoEncoder(options.videoCodec);
+        if (p.videoEncoder.empty())
+            return Fail(error, "Unknown video codec '" + options.videoCodec + "'");
+    }
+
+    if (!input.Open(p.inputPath, error))
+        return false;
+
+    const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
+    p.audio =
+        !options.noAudio && input.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
+    // Audio containers whose "video" is a cover picture get no video.
+    const bool pictureOnly =
+        format->video_codec == AV_CODEC_ID_PNG || format->video_codec == AV_CODEC_ID_MJPEG;
+    p.video = !options.noVideo && input.videoStream() >= 0 &&
+              format->video_codec != AV_CODEC_ID_NONE &&
+              (!pictureOnly || !options.videoCodec.empty());
+    if (!p.audio && !p.video)
+        return Fail(error,
+                    "Nothing to write: the input has no " +
+                        std::string(options.noVideo || format->video_codec == AV_CODEC_ID_NONE
+                                        ? "audio"
+                                        : "video") +
+                        " stream for the '" + p.muxer + "' output");
+
+    if (p.audio) {
+        if (options.audioCodec.empty()) {
+            AVCodecID id = format->audio_codec;
+            if (id == AV_CODEC_ID_AMR_NB)
+                p.audioEncoder = {AudioEncoderKind::AmrNarrowBand, {}};
+            else if (id == AV_CODEC_ID_AMR_WB)
+                p.audioEncoder = {AudioEncoderKind::AmrWideBand, {}};
+            else {
+                const AVCodec* c = avcodec_find_encoder(id);
+                if (!c)
+                    return Fail(error, "No audio encoder for the '" + p.muxer + "' container");
+                p.audioEncoder = {AudioEncoderKind::Library, c->name};
+            }
+        }
+        AVCodecID id = p.audioEncoder.kind == AudioEncoderKind::AmrNarrowBand ? AV_CODEC_ID_AMR_NB
+                       : p.audioEncoder.kind == AudioEncoderKind::AmrWideBand
+                           ? AV_CODEC_ID_AMR_WB
+                           : avcodec_find_encoder_by_name(p.audioEncoder.libraryName.c_str())->id;
+        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
+            return Fail(error, std::string("The '") + p.muxer + "' container cannot hold " +
+                                   avcodec_get_name(id) + " audio");
+    }
+    if (p.video) {
+        if (p.videoEncoder.empty()) {
+            const AVCodec* c = avcodec_find_encoder(format->video_codec);
+            if (!c)
+                return Fail(error, "No video encoder for the '" + p.muxer + "' container");
+            p.videoEncoder = c->name;
+        }
+        AVCodecID id = avcodec_find_encoder_by_name(p.videoEncoder.c_str())->id;
+        // 3GP knows H.263+ only under the H.263 name; its streams are H.263
+        // version 2, which every H.263 decoder of such files reads.
+        if (id == AV_CODEC_ID_H263P &&
+            avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0 &&
+            avformat_query_codec(format, AV_CODEC_ID_H263, FF_COMPLIANCE_NORMAL) == 1) {
+            p.h263pAsH263 = true;
+            id = AV_CODEC_ID_H263;
+        }
+        if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
+            return Fail(error, std::string("The '") + p.muxer + "' container cannot hold " +
+                                   avcodec_get_name(id) + " video");
+    }
+    p.twoPass = p.video && options.pass == 2;
+
+    double length = input.durationSeconds();
+    if (length >= 0) {
+        p.expectedSeconds = std::max(0.0, length - options.startSeconds);
+        if (options.durationSeconds > 0)
+            p.expectedSeconds = std::min(p.expectedSeconds, options.durationSeconds);
+    } else if (options.durationSeconds > 0) {
+        p.expectedSeconds = options.durationSeconds;
+    }
+    return true;
+}
+
+} // namespace rendix
