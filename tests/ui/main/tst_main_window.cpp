@@ -14,7 +14,9 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace velmont;
 
@@ -292,6 +294,34 @@ class MainWindowTest : public QObject {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         dialog.ShowAboutBox();
         QCOMPARE(dialog.aboutBoxes, 1);
+    }
+
+    void surfaceMenuOffersTheAboutBox() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QStringList entries;
+        QTimer::singleShot(0, [&entries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions())
+                entries << action->text();
+            menu->setActiveAction(menu->actions().first());
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const QPoint surface(300, 540); // below the buttons, on the background
+        QContextMenuEvent event(QContextMenuEvent::Mouse, surface, dialog.mapToGlobal(surface));
+        QCoreApplication::sendEvent(&dialog, &event);
+        QCOMPARE(entries.value(0), QString("About Velmont Media Converter..."));
+        QCOMPARE(dialog.aboutBoxes, 1);
+        dialog.OnClose();
+    }
+
+    void homePageLinkOpensThroughTheDesktop() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        dialog.Button(MainDialog::kHomePageId)->click();
+        QCOMPARE(desktop_.openedUrls, std::vector<std::string>{skin::kHomePageUrl});
     }
 
     void minimiseButtonMinimises() {
