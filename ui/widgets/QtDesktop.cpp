@@ -87,7 +87,14 @@ std::string QtFilterString(const std::vector<FileFilter>& filters) {
                 patterns += ' ';
             patterns += pattern;
         }
-        result += filter.description + " (" + patterns + ")";
+        // Qt reads the patterns from the last parentheses, separated by
+        // blanks: a description that already lists them gets them rewritten.
+        const std::string& text = filter.description;
+        const std::size_t open = text.rfind('(');
+        if (!text.empty() && text.back() == ')' && open != std::string::npos)
+            result += text.substr(0, open) + "(" + patterns + ")";
+        else
+            result += text + " (" + patterns + ")";
     }
     return result;
 }
