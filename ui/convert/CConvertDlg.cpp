@@ -193,8 +193,6 @@ void CConvertDlg::OnBatchEnded() {
 }
 
 void CConvertDlg::PowerOffAfterBatch() {
-    if (closed_)
-        return;
     if (!ShutDownComputer())
         ShowShutDownFailed();
 }
@@ -218,6 +216,9 @@ void CConvertDlg::OnCancel() {
     // The worker's Cancel has killed stray encoders after it ended.
     if (!worker_ && engine_)
         engine_->KillStrayEncoders();
+    // What the ended worker posted still happens: a batch that finished
+    // just before the press still powers the computer off.
+    queue_->RunPending();
     Close();
 }
 

@@ -22,6 +22,8 @@ class UiThreadQueue : public QObject {
     void Post(std::function<void()> work);
     // How many posted pieces of work have not run yet.
     std::size_t Pending() const;
+    // Runs what is queued now, on this object's thread.
+    void RunPending() { Drain(); }
 
   private:
     void Drain();

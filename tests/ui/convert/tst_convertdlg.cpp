@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -36,7 +37,8 @@ bool MakeTone(const std::string& path) {
 
 // True while an encoder runs with this source on its command line. Only
 // reads /proc: opening the FIFO would hand the waiting encoder an input.
-bool EncoderRunningOn(const std::string& source) {
+int EncodersRunningOn(const std::string& source) {
+    int count = 0;
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool isProcess = false;
         entry.toInt(&isProcess);
@@ -47,9 +49,13 @@ bool EncoderRunningOn(const std::string& source) {
             continue;
         const QByteArray arguments = commandLine.readAll();
         if (arguments.contains("Rendix") && arguments.contains(QByteArray::fromStdString(source)))
-            return true;
+            ++count;
     }
-    return false;
+    return count;
+}
+
+bool EncoderRunningOn(const std::string& source) {
+    return EncodersRunningOn(source) > 0;
 }
 
 // One conversion as the main window's Go prepares it: generated sources, a
@@ -431,6 +437,42 @@ class ConvertDialogTest : public QObject {
         QTest::qWait(50); // work the worker posted must not reach the dead dialog
     }
 
+    void quickStopsAndRestartsNeverRunTwoEncoders() {
+        if (!QFileInfo::exists(kRendix))
+            QSKIP("Rendix has not been built");
+        Conversion conversion;
+        QVERIFY(conversion.AddEndless("endless") >= 0);
+        conversion.Start();
+        CConvertDlg& dialog = *conversion.dialog;
+        const std::string source = conversion.Source("endless.wav");
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
+
+        int most = 0;
+        for (int round = 0; round < 5; ++round) {
+            dialog.StopButton()->click();
+            QCOMPARE(dialog.StopButton()->text(), QString("Restart"));
+            dialog.StopButton()->click();
+            QCOMPARE(dialog.StopButton()->text(), QString("Stop"));
+            most = std::max(most, EncodersRunningOn(source));
+            QTest::qWait(20);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
+        for (int sample = 0; sample < 10; ++sample) {
+            most = std::max(most, EncodersRunningOn(source));
+            QTest::qWait(20);
+        }
+        QCOMPARE(most, 1);
+        QVERIFY(dialog.BatchActive());
+
+        dialog.StopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        dialog.CancelButton()->click();
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(EncodersRunningOn(source), 0);
+        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+    }
+
     void pauseAndResumeWhileAJobRuns() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
@@ -445,8 +487,14 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
         QTRY_COMPARE_WITH_TIMEOUT(conversion.List().GetItemText(0, 2), QString("Suspended!"),
                                   kLongWait);
+        // Cancel, the close box and Escape all refuse while paused.
         dialog.CancelButton()->click();
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QVERIFY(!dialog.close());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(conversion.desktop.messages.size(), std::size_t(3));
+        for (const FakeDesktop::Message& message : conversion.desktop.messages)
+            QCOMPARE(message.text, std::string("Please stop the conversion at first"));
 
         dialog.PauseButton()->click();
         QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
