@@ -94,6 +94,13 @@ bool CarriesLocalFiles(const QMimeData* data) {
     return !LocalPaths(data).empty();
 }
 
+// While another modal dialog is open (a conversion may be running on the
+// job list) the list must not change under it.
+bool BlockedByModalDialog(const QWidget* window) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != window;
+}
+
 class WaitCursor {
   public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -357,14 +364,14 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
-    if (CarriesLocalFiles(event->mimeData()))
+    if (!BlockedByModalDialog(this) && CarriesLocalFiles(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
 void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
-    if (CarriesLocalFiles(event->mimeData()))
+    if (!BlockedByModalDialog(this) && CarriesLocalFiles(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -372,7 +379,7 @@ void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
 
 void MainDialog::dropEvent(QDropEvent* event) {
     const std::vector<std::string> paths = LocalPaths(event->mimeData());
-    if (paths.empty()) {
+    if (paths.empty() || BlockedByModalDialog(this)) {
         event->ignore();
         return;
     }

@@ -7,6 +7,8 @@
 #include "ui/main/MediaFileFilters.h"
 #include "ui/skin/ImageButton.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -287,6 +289,21 @@ class AddFilesTest : public QObject {
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.FileList()->viewport(), &drop);
         QCOMPARE(dialog.FileList()->GetItemCount(), 0);
+    }
+
+    void dropsWaitWhileAnotherDialogIsOpen() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QDialog other;
+        other.setModal(true);
+        other.show();
+        QCOMPARE(QApplication::activeModalWidget(), &other);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(Media("tone.mp3"))});
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog.FileList()->viewport(), &drop);
+        QVERIFY(!drop.isAccepted());
+        QCOMPARE(dialog.FileList()->GetItemCount(), 0);
+        other.close();
     }
 
     void namesSortNaturally() {
