@@ -25,10 +25,13 @@ class StatusPrinter {
   public:
     void Update(const Status& status);
     void Final(const Status& status);
+    // True while the last thing written is a status line without its newline.
+    bool midLine() const { return printed_ && !ended_; }
 
   private:
     std::chrono::steady_clock::time_point last_{};
     bool printed_ = false;
+    bool ended_ = false;
 };
 
 } // namespace rendix

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 extern "C" {
@@ -36,6 +37,7 @@ struct Session {
     int videoIndex = -1;
     double position = 0; // seconds of output produced so far
     std::string warnings;
+    std::string writeError;
 
     ~Session() {
         if (out) {
@@ -51,14 +53,17 @@ class Transcoder {
     ~Transcoder() {
         if (pb_)
             avio_closep(&pb_);
-        if (!keepOutput_ && createdOutput_)
+        // A failed run leaves no half file; devices and pipes are not files.
+        struct stat st {};
+        if (!keepOutput_ && createdOutput_ && ::lstat(o_.output.c_str(), &st) == 0 &&
+            S_ISREG(st.st_mode))
             ::unlink(o_.output.c_str());
     }
     int Run();
 
   private:
     bool Fail(const std::string& message) {
-        WriteOut("Error: " + message + "\n");
+        WriteOut((printer_.midLine() ? "\nError: " : "Error: ") + message + "\n");
         return false;
     }
     bool OpenSession(Session& s, PassKind kind, const std::string& stats);
@@ -164,7 +169,7 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         av_packet_rescale_ts(packet, tb, st->time_base);
         int r = av_interleaved_write_frame(session->out, packet);
         if (r < 0) {
-            WriteOut("Error: writing the output failed: " + ErrorText(r) + "\n");
+            session->writeError = "writing the output failed: " + ErrorText(r);
             return false;
         }
         return true;
@@ -262,7 +267,8 @@ bool Transcoder::Encode(Session& s, PassKind kind) {
             ok = s.audio->Finish();
     }
     if (!ok) {
-        std::string error = s.video && !s.video->error().empty()    ? s.video->error()
+        std::string error = !s.writeError.empty()                   ? s.writeError
+                            : s.video && !s.video->error().empty()  ? s.video->error()
                             : useAudio && !s.audio->error().empty() ? s.audio->error()
                                                                     : "encoding failed";
         return Fail(error);

@@ -56,6 +56,14 @@ TEST_F(RendixErrors, MissingOrUnreadableInput) {
     EXPECT_FALSE(std::filesystem::exists(Out("x.wav")));
 }
 
+TEST_F(RendixErrors, OutputThatCannotBeCreated) {
+    ExpectRefused(RunRendix({"-i", AudioInput(), "-y", Out("no such folder/x.mp3")}),
+                  "cannot open");
+    ExpectRefused(RunRendix({"-i", VideoInput(), "-y", "-pass", "2", "-vcodec", "mpeg4",
+                             Out("no such folder/x.avi")}),
+                  "cannot open");
+}
+
 TEST_F(RendixErrors, OutputThatIsTheInputIsRefused) {
     std::string copy = Folder() + "/precious.mp3";
     std::filesystem::copy_file(AudioInput(), copy,
