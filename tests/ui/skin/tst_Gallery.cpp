@@ -242,6 +242,10 @@ void GalleryTest::galleryRenders() {
 
     const int seconds = qEnvironmentVariableIntValue("VELMONT_GALLERY_SECONDS");
     if (seconds > 0) {
+        // Show one hover look: the pointer rests on Convert.
+        QCursor::setPos(main.mapToGlobal(QPoint(300, 540)));
+        QTest::qWait(200);
+        QTest::mouseMove(main.ConvertButton(), QPoint(100, 30));
         QCursor::setPos(main.ConvertButton()->mapToGlobal(QPoint(100, 30)));
         QTest::qWait(seconds * 1000);
     }

@@ -410,8 +410,8 @@ Draw ConvertButton(Look look) {
         p.setBrush(QColor(0xB0, 0x40, 0x00, look == Look::Hover ? 70 : 45));
         p.drawPath(RoundedRect(box.translated(0, 2.5), box.height() / 2));
         QLinearGradient fill(0, 0, 0, size.height());
-        fill.setColorAt(0, look == Look::Hover ? kOrange.lighter(112) : kOrange);
-        fill.setColorAt(1, look == Look::Hover ? kOrangeDeep.lighter(108) : kOrangeDeep);
+        fill.setColorAt(0, look == Look::Hover ? kOrange.lighter(122) : kOrange);
+        fill.setColorAt(1, look == Look::Hover ? kOrange : kOrangeDeep);
         p.setBrush(fill);
         p.setPen(QPen(kOrangeDeep.darker(110), 1));
         p.drawPath(RoundedRect(box, box.height() / 2));
