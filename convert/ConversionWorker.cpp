@@ -119,14 +119,19 @@ bool ConversionWorker::MayContinueLocked(unsigned generation) const {
 }
 
 void ConversionWorker::Work(unsigned generation) {
+    bool runJobs = false;
     {
         std::unique_lock lock(mutex_);
         batchEnded_.wait(lock, [this] { return !batchActive_; });
-        if (!MayContinueLocked(generation))
-            return; // replaced, stopped or cancelled before it began
+        if (generation != generation_ || cancelled_)
+            return; // replaced or cancelled before it began
+        runJobs = notStopped_;
         batchActive_ = true;
     }
-    RunBatch(generation);
+    if (runJobs)
+        RunBatch(generation);
+    else
+        FinishConversion(generation); // stopped again before it began: still end the batch
     {
         std::lock_guard lock(mutex_);
         batchActive_ = false;

@@ -342,6 +342,24 @@ TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
     EXPECT_TRUE(worker.Cancel());
 }
 
+TEST_F(WorkerTest, StopAgainBeforeTheRestartedBatchBeganStillEndsTheBatch) {
+    runner.blockUntilStop = {"a"};
+    runner.stopDelay = 300ms; // the stopped run takes its time to end
+    AddJobs({Job("a"), Job("b")});
+    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    worker.Start();
+    ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
+    worker.StopRestart(); // Stop
+    worker.StopRestart(); // Restart: waits for the stopped run
+    worker.StopRestart(); // Stop again before it began
+    // The dialog hears the end of the batch, with Restart offered.
+    ASSERT_TRUE(FinishedTimes(1));
+    EXPECT_EQ(dialog.LastButtons(), kStopped);
+    EXPECT_EQ(runner.Count("run:a"), 1);
+    EXPECT_FALSE(runner.Saw("run:b"));
+    EXPECT_TRUE(worker.Cancel());
+}
+
 TEST_F(WorkerTest, DestroyingTheWorkerStopsItsRunAndWaitsForIt) {
     runner.blockUntilStop = {"a"};
     AddJobs({Job("a"), Job("b")});
