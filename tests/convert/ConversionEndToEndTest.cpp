@@ -69,8 +69,10 @@ class ConversionEndToEndTest : public ::testing::Test {
         ASSERT_TRUE(media_ && media_->Valid());
         ASSERT_TRUE(program_.Valid() && output_.Valid());
         // The engine writes its script beside the encoder, so the encoder
-        // is linked into a folder of the test's own.
-        fs::create_symlink(kRendix, program_.Path("Rendix"));
+        // is copied into a folder of the test's own. A copy, not a link: a
+        // stray-encoder sweep matches the executable file, and a link would
+        // let it reach encoders that other tests run at the same time.
+        fs::copy_file(kRendix, program_.Path("Rendix"));
     }
 
     // A probed, waiting job resolved from its format's built-in defaults.
