@@ -8,6 +8,10 @@
 #include <QApplication>
 #include <QIcon>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 namespace velmont {
 
 int ConverterApp::InitInstance() {
@@ -15,6 +19,10 @@ int ConverterApp::InitInstance() {
     QCoreApplication::setApplicationName(QStringLiteral("Velmont Media Converter"));
     skin::InitSkinResources();
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(skin::kAppIcon)));
+
+    // A file that cannot be probed shows as "--:--:--" in its row; the
+    // library's own diagnostics would only clutter the terminal.
+    av_log_set_level(AV_LOG_QUIET);
 
     // The main window reads the parameter records (format 0's OutputDir).
     LoadParamFile();
