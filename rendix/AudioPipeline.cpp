@@ -2,7 +2,6 @@
 
 #include "rendix/AmrModes.h"
 #include "rendix/AudioChoices.h"
-#include "rendix/Decoder.h"
 #include "rendix/FilterText.h"
 #include "rendix/InputMedia.h"
 
@@ -31,22 +30,10 @@ std::string LayoutText(const AVChannelLayout& layout) {
 
 } // namespace
 
-AudioPipeline::~AudioPipeline() {
-    avcodec_free_context(&decoder_);
-    avcodec_free_context(&encoder_);
-    av_frame_free(&frame_);
-    av_packet_free(&packet_);
-}
-
 bool AudioPipeline::Open(const AVStream* input, const AudioSettings& settings, std::string& error) {
-    input_ = input;
     settings_ = settings;
-    decoder_ = OpenDecoder(input, error);
-    if (!decoder_)
+    if (!OpenDecoding(input, settings.inputStartTime, error))
         return false;
-    frame_ = av_frame_alloc();
-    packet_ = av_packet_alloc();
-    startOffset_ = av_rescale_q(settings.inputStartTime, AV_TIME_BASE_Q, input->time_base);
     timeBase_ = input->time_base;
 
     AVChannelLayout sourceLayout{};
@@ -185,105 +172,26 @@ bool AudioPipeline::FillStream(AVStream* output, std::string& error) const {
     return true;
 }
 
-void AudioPipeline::Start(PacketSink sink, int streamIndex) {
-    sink_ = std::move(sink);
-    streamIndex_ = streamIndex;
+std::int64_t AudioPipeline::GuessDuration(const AVFrame* decoded) const {
+    return av_rescale_q(decoded->nb_samples,
+                        AVRational{1, decoded->sample_rate > 0 ? decoded->sample_rate : 1},
+                        timeBase_);
 }
 
-bool AudioPipeline::Feed(const AVPacket* packet) {
-    if (ended_)
-        return true;
-    int r = avcodec_send_packet(decoder_, packet);
-    if (r < 0 && r != AVERROR_EOF) {
-        // A damaged packet loses its samples, as in any player.
-        return true;
+bool AudioPipeline::Deliver(AVFrame* filtered) {
+    // Continuous timestamps in samples, starting where the first frame does.
+    AVRational tb = av_buffersink_get_time_base(filters_.sink());
+    if (!ptsStarted_) {
+        nextPts_ = filtered->pts == AV_NOPTS_VALUE
+                       ? 0
+                       : av_rescale_q(filtered->pts, tb, AVRational{1, outRate_});
+        if (nextPts_ < 0)
+            nextPts_ = 0;
+        ptsStarted_ = true;
     }
-    while (true) {
-        r = avcodec_receive_frame(decoder_, frame_);
-        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
-            return true;
-        if (r < 0)
-            return true;
-        if (!Filter(frame_))
-            return false;
-        if (ended_)
-            return true;
-    }
-}
-
-bool AudioPipeline::Filter(AVFrame* decoded) {
-    if (decoded) {
-        std::int64_t ts = decoded->best_effort_timestamp;
-        decoded->pts = ts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : ts - startOffset_;
-        if (decoded->pts != AV_NOPTS_VALUE)
-            endPts_ = std::max(
-                endPts_, decoded->pts + (decoded->pkt_duration > 0
-                                             ? decoded->pkt_duration
-                                             : av_rescale_q(decoded->nb_samples,
-                                                            AVRational{1, decoded->sample_rate > 0
-                                                                              ? decoded->sample_rate
-                                                                              : 1},
-                                                            timeBase_)));
-    }
-    // The end of the last frame, so that rate conversion keeps its length.
-    int r = decoded ? av_buffersrc_add_frame_flags(filters_.source(), decoded, 0)
-                    : av_buffersrc_close(filters_.source(), endPts_, AV_BUFFERSRC_FLAG_PUSH);
-    if (r < 0 && r != AVERROR_EOF) {
-        error_ = "audio filtering failed: " + ErrorText(r);
-        return false;
-    }
-    return Pull();
-}
-
-bool AudioPipeline::Pull() {
-    while (true) {
-        int r = av_buffersink_get_frame(filters_.sink(), frame_);
-        if (r == AVERROR(EAGAIN))
-            return true;
-        if (r == AVERROR_EOF) {
-            ended_ = true;
-            return true;
-        }
-        if (r < 0) {
-            error_ = "audio filtering failed: " + ErrorText(r);
-            return false;
-        }
-        // Continuous timestamps in samples, starting where the first frame does.
-        AVRational tb = av_buffersink_get_time_base(filters_.sink());
-        if (!ptsStarted_) {
-            nextPts_ = frame_->pts == AV_NOPTS_VALUE
-                           ? 0
-                           : av_rescale_q(frame_->pts, tb, AVRational{1, outRate_});
-            if (nextPts_ < 0)
-                nextPts_ = 0;
-            ptsStarted_ = true;
-        }
-        frame_->pts = nextPts_;
-        nextPts_ += frame_->nb_samples;
-        bool ok = amr_ ? EncodeAmr(frame_) : Encode(frame_);
-        av_frame_unref(frame_);
-        if (!ok)
-            return false;
-    }
-}
-
-bool AudioPipeline::Encode(AVFrame* frame) {
-    int r = avcodec_send_frame(encoder_, frame);
-    if (r < 0 && r != AVERROR_EOF) {
-        error_ = "audio encoding failed: " + ErrorText(r);
-        return false;
-    }
-    while (true) {
-        r = avcodec_receive_packet(encoder_, packet_);
-        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
-            return true;
-        if (r < 0) {
-            error_ = "audio encoding failed: " + ErrorText(r);
-            return false;
-        }
-        if (!Emit(packet_, encoder_->time_base))
-            return false;
-    }
+    filtered->pts = nextPts_;
+    nextPts_ += filtered->nb_samples;
+    return amr_ ? EncodeAmr(filtered) : Encode(filtered);
 }
 
 bool AudioPipeline::EncodeAmr(AVFrame* frame) {
@@ -308,30 +216,6 @@ bool AudioPipeline::EncodeAmr(AVFrame* frame) {
     packet_->duration = n;
     packet_->flags |= AV_PKT_FLAG_KEY;
     return Emit(packet_, AVRational{1, amr_->sampleRate()});
-}
-
-bool AudioPipeline::Emit(AVPacket* packet, AVRational timeBase) {
-    packet->stream_index = streamIndex_;
-    bytes_ += packet->size;
-    bool ok = sink_(packet, timeBase);
-    av_packet_unref(packet);
-    if (!ok && error_.empty())
-        error_ = "writing audio failed";
-    return ok;
-}
-
-bool AudioPipeline::Finish() {
-    if (!ended_) {
-        if (!Feed(nullptr))
-            return false;
-        if (!ended_ && !Filter(nullptr))
-            return false;
-    }
-    if (encoder_ && !flushedEncoder_) {
-        flushedEncoder_ = true;
-        return Encode(nullptr);
-    }
-    return true;
 }
 
 } // namespace rendix

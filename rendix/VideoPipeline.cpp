@@ -1,6 +1,5 @@
 #include "rendix/VideoPipeline.h"
 
-#include "rendix/Decoder.h"
 #include "rendix/FilterText.h"
 #include "rendix/FrameRate.h"
 #include "rendix/Geometry.h"
@@ -19,22 +18,11 @@ extern "C" {
 
 namespace rendix {
 
-VideoPipeline::~VideoPipeline() {
-    avcodec_free_context(&decoder_);
-    avcodec_free_context(&encoder_);
-    av_frame_free(&frame_);
-    av_packet_free(&packet_);
-}
-
 bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::string& warnings,
                          std::string& error) {
     settings_ = s;
-    decoder_ = OpenDecoder(input, error);
-    if (!decoder_)
+    if (!OpenDecoding(input, s.inputStartTime, error))
         return false;
-    frame_ = av_frame_alloc();
-    packet_ = av_packet_alloc();
-    startOffset_ = av_rescale_q(s.inputStartTime, AV_TIME_BASE_Q, input->time_base);
     AVRational sourceRate = av_guess_frame_rate(nullptr, const_cast<AVStream*>(input), nullptr);
     if (sourceRate.num <= 0 || sourceRate.den <= 0)
         sourceRate = AVRational{25, 1};
@@ -215,123 +203,33 @@ bool VideoPipeline::FillStream(AVStream* output, std::string& error) const {
     return true;
 }
 
-void VideoPipeline::Start(PacketSink sink, int streamIndex) {
-    sink_ = std::move(sink);
-    streamIndex_ = streamIndex;
+std::int64_t VideoPipeline::GuessDuration(const AVFrame* /*decoded*/) const {
+    return frameTicks_;
 }
 
-bool VideoPipeline::Feed(const AVPacket* packet) {
-    if (ended_)
-        return true;
-    int r = avcodec_send_packet(decoder_, packet);
-    if (r < 0 && r != AVERROR_EOF)
-        return true; // a damaged packet costs its picture only
-    while (true) {
-        r = avcodec_receive_frame(decoder_, frame_);
-        if (r < 0)
-            return true;
-        if (!Filter(frame_))
-            return false;
-        if (ended_)
-            return true;
-    }
-}
-
-bool VideoPipeline::Filter(AVFrame* decoded) {
-    if (decoded) {
-        std::int64_t ts = decoded->best_effort_timestamp;
-        decoded->pts = ts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : ts - startOffset_;
-        if (decoded->pts != AV_NOPTS_VALUE)
-            endPts_ =
-                std::max(endPts_, decoded->pts + (decoded->pkt_duration > 0 ? decoded->pkt_duration
-                                                                            : frameTicks_));
-    }
-    // The end of the last frame, so that rate conversion keeps its length.
-    int r = decoded ? av_buffersrc_add_frame_flags(filters_.source(), decoded, 0)
-                    : av_buffersrc_close(filters_.source(), endPts_, AV_BUFFERSRC_FLAG_PUSH);
-    if (r < 0 && r != AVERROR_EOF) {
-        error_ = "video filtering failed: " + ErrorText(r);
+bool VideoPipeline::Deliver(AVFrame* filtered) {
+    AVRational tb = av_buffersink_get_time_base(filters_.sink());
+    std::int64_t pts = filtered->pts == AV_NOPTS_VALUE
+                           ? lastPts_ + 1
+                           : av_rescale_q(filtered->pts, tb, encoder_->time_base);
+    if (pts <= lastPts_ || pts < 0)
+        return true; // a repeated or early picture is dropped
+    lastPts_ = pts;
+    filtered->pts = pts;
+    filtered->pict_type = AV_PICTURE_TYPE_NONE;
+    if (encoder_->flags & AV_CODEC_FLAG_QSCALE)
+        filtered->quality = encoder_->global_quality;
+    if (!Encode(filtered))
         return false;
-    }
-    return Pull();
-}
-
-bool VideoPipeline::Pull() {
-    while (true) {
-        int r = av_buffersink_get_frame(filters_.sink(), frame_);
-        if (r == AVERROR(EAGAIN))
-            return true;
-        if (r == AVERROR_EOF) {
-            ended_ = true;
-            return true;
-        }
-        if (r < 0) {
-            error_ = "video filtering failed: " + ErrorText(r);
-            return false;
-        }
-        AVRational tb = av_buffersink_get_time_base(filters_.sink());
-        std::int64_t pts = frame_->pts == AV_NOPTS_VALUE
-                               ? lastPts_ + 1
-                               : av_rescale_q(frame_->pts, tb, encoder_->time_base);
-        if (pts <= lastPts_ || pts < 0) {
-            av_frame_unref(frame_);
-            continue;
-        }
-        lastPts_ = pts;
-        frame_->pts = pts;
-        frame_->pict_type = AV_PICTURE_TYPE_NONE;
-        if (encoder_->flags & AV_CODEC_FLAG_QSCALE)
-            frame_->quality = encoder_->global_quality;
-        bool ok = Encode(frame_);
-        av_frame_unref(frame_);
-        if (!ok)
-            return false;
-        ++frames_;
-    }
-}
-
-bool VideoPipeline::Encode(AVFrame* frame) {
-    int r = avcodec_send_frame(encoder_, frame);
-    if (r < 0 && r != AVERROR_EOF) {
-        error_ = "video encoding failed: " + ErrorText(r);
-        return false;
-    }
-    while (true) {
-        r = avcodec_receive_packet(encoder_, packet_);
-        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
-            return true;
-        if (r < 0) {
-            error_ = "video encoding failed: " + ErrorText(r);
-            return false;
-        }
-        if (settings_.pass == 1 && encoder_->stats_out)
-            stats_ += encoder_->stats_out;
-        if (packet_->duration <= 0)
-            packet_->duration = 1;
-        packet_->stream_index = streamIndex_;
-        bytes_ += packet_->size;
-        bool ok = sink_(packet_, encoder_->time_base);
-        av_packet_unref(packet_);
-        if (!ok) {
-            if (error_.empty())
-                error_ = "writing video failed";
-            return false;
-        }
-    }
-}
-
-bool VideoPipeline::Finish() {
-    if (!ended_) {
-        if (!Feed(nullptr))
-            return false;
-        if (!ended_ && !Filter(nullptr))
-            return false;
-    }
-    if (!flushedEncoder_) {
-        flushedEncoder_ = true;
-        return Encode(nullptr);
-    }
+    ++frames_;
     return true;
+}
+
+void VideoPipeline::Inspect(AVPacket* packet) {
+    if (settings_.pass == 1 && encoder_->stats_out)
+        stats_ += encoder_->stats_out;
+    if (packet->duration <= 0)
+        packet->duration = 1;
 }
 
 } // namespace rendix

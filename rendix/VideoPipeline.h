@@ -1,15 +1,9 @@
 #pragma once
 
-#include "rendix/FilterChain.h"
-#include "rendix/PacketSink.h"
+#include "rendix/StreamPipeline.h"
 
 #include <cstdint>
 #include <string>
-
-struct AVCodecContext;
-struct AVFrame;
-struct AVStream;
-struct AVPacket;
 
 namespace rendix {
 
@@ -36,51 +30,29 @@ struct VideoSettings {
 
 // Decode -> filter (trim, crop, scale, pad, pixel format, rate, aspect) ->
 // encode for one video stream.
-class VideoPipeline {
+class VideoPipeline : public StreamPipeline {
   public:
-    VideoPipeline() = default;
-    ~VideoPipeline();
-    VideoPipeline(const VideoPipeline&) = delete;
-    VideoPipeline& operator=(const VideoPipeline&) = delete;
+    VideoPipeline() : StreamPipeline("video") {}
 
     // warnings receives lines (each ending in '\n') for the header.
     bool Open(const AVStream* input, const VideoSettings& settings, std::string& warnings,
               std::string& error);
     bool FillStream(AVStream* output, std::string& error) const;
-    void Start(PacketSink sink, int streamIndex);
 
-    bool Feed(const AVPacket* packet);
-    bool Finish();
-    bool ended() const { return ended_; }
     std::int64_t frames() const { return frames_; }
-    std::int64_t bytes() const { return bytes_; }
-    const std::string& error() const { return error_; }
     // Statistics of an analysis pass, for the final pass.
     const std::string& stats() const { return stats_; }
 
   private:
-    bool Filter(AVFrame* decoded);
-    bool Pull();
-    bool Encode(AVFrame* frame);
+    std::int64_t GuessDuration(const AVFrame* decoded) const override;
+    bool Deliver(AVFrame* filtered) override;
+    void Inspect(AVPacket* packet) override;
 
-    AVCodecContext* decoder_ = nullptr;
-    AVCodecContext* encoder_ = nullptr;
-    FilterChain filters_;
     VideoSettings settings_;
-    PacketSink sink_;
-    int streamIndex_ = 0;
-    std::int64_t endPts_ = 0; // input time base
-    std::int64_t frameTicks_ = 1;
-    long long startOffset_ = 0;
+    std::int64_t frameTicks_ = 1; // one source frame in the input time base
     std::int64_t lastPts_ = INT64_MIN;
-    bool ended_ = false;
-    bool flushedEncoder_ = false;
     std::int64_t frames_ = 0;
-    std::int64_t bytes_ = 0;
     std::string stats_;
-    AVFrame* frame_ = nullptr;
-    AVPacket* packet_ = nullptr;
-    std::string error_;
 };
 
 } // namespace rendix
