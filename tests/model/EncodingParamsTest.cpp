@@ -14,103 +14,80 @@ class EncodingParamsTest : public ::testing::Test {
     void TearDown() override { ResetAllEncodingParams(); }
 };
 
+// The defaults every format starts from, spelt out field by field.
 EncodingParams CommonDefaults() {
-    EncodingParams record;
-    ResetToDefaults(record);
-    return record;
+    return {.AudioCodec = -1,
+            .VideoCodec = -1,
+            .Width = 0,
+            .Height = 0,
+            .Quantizer_Scale = 4,
+            .FrameRate = 0,
+            .VideoBitrate = 7,
+            .Pass = 1,
+            .EnableVBR = false,
+            .VideoMinBitrate = 3,
+            .VideoMaxBitrate = 3,
+            .EnableVideo = true,
+            .CropLeft = 0,
+            .CropTop = 0,
+            .CropRight = 0,
+            .CropBottom = 0,
+            .PaddingLeft = 0,
+            .PaddingTop = 0,
+            .PaddingRight = 0,
+            .PaddingBottom = 0,
+            .AudioChannel = 2,
+            .AudioSampleRate = 4,
+            .AudioBitrate = 6,
+            .AudioVolume = 256,
+            .EnableAudio = true,
+            .AspectRatio = -1,
+            .OutputDir = GetModuleDirectory() + "output"};
 }
 
 } // namespace
 
-TEST_F(EncodingParamsTest, UnknownFormatsHaveNoRecord) {
-    EXPECT_EQ(GetEncodingParams(-1), nullptr);
-    EXPECT_EQ(GetEncodingParams(kFormatCount), nullptr);
-    EXPECT_EQ(GetEncodingParams(-2147483647 - 1), nullptr);
-}
-
-TEST_F(EncodingParamsTest, SameRecordOnEveryRequest) {
-    EncodingParams* first = GetEncodingParams(7);
-    ASSERT_NE(first, nullptr);
-    first->AudioBitrate = 9;
-    EXPECT_EQ(GetEncodingParams(7), first);
-    EXPECT_EQ(GetEncodingParams(7)->AudioBitrate, 9);
-    // No field is shared between formats.
-    EXPECT_EQ(GetEncodingParams(6)->AudioBitrate, 6);
-    GetEncodingParams(0)->OutputDir = "elsewhere";
-    EXPECT_NE(GetEncodingParams(1)->OutputDir, "elsewhere");
-}
-
 TEST_F(EncodingParamsTest, ResetToDefaultsWritesEveryCommonDefault) {
-    EncodingParams record;
-    record.AudioCodec = 5;
-    record.VideoCodec = 5;
-    record.Width = 1;
-    record.Height = 1;
-    record.Quantizer_Scale = 9;
-    record.FrameRate = 3;
-    record.VideoBitrate = 1;
-    record.Pass = 2;
-    record.EnableVBR = true;
-    record.VideoMinBitrate = 9;
-    record.VideoMaxBitrate = 9;
-    record.EnableVideo = false;
-    record.CropLeft = record.CropTop = record.CropRight = record.CropBottom = 8;
-    record.PaddingLeft = record.PaddingTop = record.PaddingRight = record.PaddingBottom = 8;
-    record.AudioChannel = 1;
-    record.AudioSampleRate = 0;
-    record.AudioBitrate = 0;
-    record.AudioVolume = 0;
-    record.EnableAudio = false;
-    record.AspectRatio = 1;
-    record.OutputDir = "x";
-
+    EncodingParams record{5, 5, 1, 1, 9, 3, 1, 2, true, 9, 9,     false, 8,  8,
+                          8, 8, 8, 8, 8, 8, 1, 0, 0,    0, false, 1,     "x"};
     ResetToDefaults(record);
-
-    EXPECT_EQ(record.AudioCodec, -1);
-    EXPECT_EQ(record.VideoCodec, -1);
-    EXPECT_EQ(record.Width, 0);
-    EXPECT_EQ(record.Height, 0);
-    EXPECT_EQ(record.Quantizer_Scale, 4);
-    EXPECT_EQ(record.FrameRate, 0);
-    EXPECT_EQ(record.VideoBitrate, 7);
-    EXPECT_EQ(record.Pass, 1);
-    EXPECT_FALSE(record.EnableVBR);
-    EXPECT_EQ(record.VideoMinBitrate, 3);
-    EXPECT_EQ(record.VideoMaxBitrate, 3);
-    EXPECT_TRUE(record.EnableVideo);
-    EXPECT_EQ(record.CropLeft + record.CropTop + record.CropRight + record.CropBottom, 0);
-    EXPECT_EQ(record.PaddingLeft + record.PaddingTop + record.PaddingRight + record.PaddingBottom,
-              0);
-    EXPECT_EQ(record.AudioChannel, 2);
-    EXPECT_EQ(record.AudioSampleRate, 4);
-    EXPECT_EQ(record.AudioBitrate, 6);
-    EXPECT_EQ(record.AudioVolume, 256);
-    EXPECT_TRUE(record.EnableAudio);
-    EXPECT_EQ(record.AspectRatio, -1);
-    EXPECT_EQ(record.OutputDir, GetModuleDirectory() + "output");
+    EXPECT_EQ(record, CommonDefaults());
+    EXPECT_EQ(DefaultOutputDirectory(), GetModuleDirectory() + "output");
+    EXPECT_EQ(BuiltInDefaults(-1), CommonDefaults());
+    EXPECT_EQ(BuiltInDefaults(kFormatCount), CommonDefaults());
 }
 
-TEST_F(EncodingParamsTest, DefaultPositionsPointAtTheDocumentedValues) {
+TEST_F(EncodingParamsTest, ValueListsAndWhatTheDefaultPositionsMean) {
+    EXPECT_EQ(kAudioBitratesKbps,
+              (std::array<int, 10>{32, 48, 64, 80, 96, 112, 128, 144, 160, 192}));
+    EXPECT_EQ(kAmrNbBitratesKbps,
+              (std::array<double, 8>{4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2}));
+    EXPECT_EQ(kAmrWbBitratesKbps,
+              (std::array<double, 9>{6.6, 8.85, 12.65, 14.25, 15.85, 18.25, 19.85, 23.05, 23.85}));
+    EXPECT_EQ(kSampleRatesHz, (std::array<int, 6>{16000, 22050, 24000, 32000, 44100, 48000}));
+    EXPECT_EQ(kVideoBitratesKbps, (std::array<int, 12>{128, 192, 216, 256, 384, 512, 576, 768, 1024,
+                                                       1500, 2048, 4096}));
+    EXPECT_EQ(kFrameRates, (std::array<double, 6>{0, 14.985, 23.976, 24, 25, 29.97}));
+    EXPECT_EQ(kAmrNbSampleRateHz, 8000);
+    EXPECT_EQ(kAmrWbSampleRateHz, 16000);
+
     const EncodingParams record = CommonDefaults();
     EXPECT_EQ(kSampleRatesHz.at(record.AudioSampleRate), 44100);
     EXPECT_EQ(kAudioBitratesKbps.at(record.AudioBitrate), 128);
     EXPECT_EQ(kVideoBitratesKbps.at(record.VideoBitrate), 768);
     EXPECT_EQ(kVideoBitratesKbps.at(record.VideoMinBitrate), 256);
-    EXPECT_EQ(kVideoBitratesKbps.at(record.VideoMaxBitrate), 256);
-    EXPECT_EQ(kFrameRates.at(record.FrameRate), 0.0);
+}
 
-    // List lengths bound every position check later code makes.
-    EXPECT_EQ(kAudioBitratesKbps.size(), 10u);
-    EXPECT_EQ(kAmrNbBitratesKbps.size(), 8u);
-    EXPECT_EQ(kAmrWbBitratesKbps.size(), 9u);
-    EXPECT_EQ(kSampleRatesHz.size(), 6u);
-    EXPECT_EQ(kVideoBitratesKbps.size(), 12u);
-    EXPECT_EQ(kFrameRates.size(), 6u);
-    EXPECT_EQ(kAudioBitratesKbps.back(), 192);
-    EXPECT_EQ(kAmrWbBitratesKbps.back(), 23.85);
-    EXPECT_EQ(kSampleRatesHz.back(), 48000);
-    EXPECT_EQ(kVideoBitratesKbps.back(), 4096);
-    EXPECT_EQ(kFrameRates.back(), 29.97);
+TEST_F(EncodingParamsTest, OneRecordPerFormatShared) {
+    EXPECT_EQ(GetEncodingParams(-1), nullptr);
+    EXPECT_EQ(GetEncodingParams(kFormatCount), nullptr);
+    EXPECT_EQ(GetEncodingParams(-2147483647 - 1), nullptr);
+
+    EncodingParams* first = GetEncodingParams(7);
+    ASSERT_NE(first, nullptr);
+    first->AudioBitrate = 9;
+    EXPECT_EQ(GetEncodingParams(7), first);
+    EXPECT_EQ(GetEncodingParams(6)->AudioBitrate, 6); // no field is shared between formats
 }
 
 TEST_F(EncodingParamsTest, PerFormatDefaultsOverTheCommonOnes) {
@@ -138,6 +115,7 @@ TEST_F(EncodingParamsTest, PerFormatDefaultsOverTheCommonOnes) {
         expected.Width = row.width;
         expected.Height = row.height;
         if (row.amr) {
+            // AMR records: mono narrow band at 12.2 kbit/s.
             expected.AudioChannel = 1;
             expected.AudioSampleRate = 0;
             expected.AudioBitrate = 7;
@@ -147,49 +125,9 @@ TEST_F(EncodingParamsTest, PerFormatDefaultsOverTheCommonOnes) {
         EXPECT_EQ(*record, expected) << row.id;
         EXPECT_EQ(BuiltInDefaults(row.id), expected) << row.id;
     }
-}
-
-TEST_F(EncodingParamsTest, DefaultCodecsAreTheNamedEncoders) {
-    const char* audio[] = {"libfaac", "pcm_s16be",  "libamr_nb",  "pcm_s16be",  "flac",
-                           "libfaac", "libmp3lame", "libmp3lame", "vorbis",     "pcm_s16le",
-                           "wmav2",   "libamr_nb",  "libamr_nb",  "libmp3lame", "libfaac",
-                           "libfaac", "mp2",        "libfaac",    "libmp3lame", "libmp3lame",
-                           "vorbis"};
-    const char* video[] = {"h263",       "h263",    "libx264", "libx264", "libx264",
-                           "mpeg1video", "libx264", "flv",     "flv",     "mpeg4"};
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        EXPECT_EQ(AudioCodecName(GetEncodingParams(id)->AudioCodec), audio[id]) << id;
-        if (id < kFirstVideoFormat) {
-            EXPECT_EQ(GetEncodingParams(id)->VideoCodec, -1) << id;
-        } else {
-            EXPECT_EQ(VideoCodecName(GetEncodingParams(id)->VideoCodec),
-                      video[id - kFirstVideoFormat])
-                << id;
-        }
-    }
-}
-
-TEST_F(EncodingParamsTest, AmrRecordsAreMonoNarrowBandAtTwelvePointTwo) {
-    for (FormatId id : {2, 11, 12}) {
-        const EncodingParams& record = *GetEncodingParams(id);
-        EXPECT_EQ(record.AudioCodec, kAudioCodecAmrNb) << id;
-        EXPECT_EQ(AudioCodecName(record.AudioCodec), "libamr_nb") << id;
-        EXPECT_EQ(record.AudioChannel, 1) << id;
-        EXPECT_EQ(kAmrNbBitratesKbps.at(record.AudioBitrate), 12.2) << id;
-    }
-    EXPECT_EQ(kAmrNbSampleRateHz, 8000);
-    EXPECT_EQ(kAmrWbSampleRateHz, 16000);
-    EXPECT_EQ(GetEncodingParams(11)->VideoCodec, kVideoCodecH263);
-    EXPECT_EQ(GetEncodingParams(12)->Width, 176);
-    EXPECT_EQ(GetEncodingParams(12)->Height, 144);
-}
-
-TEST_F(EncodingParamsTest, OutputDirIsTheProgramFolderPlusOutput) {
-    const std::string expected = GetModuleDirectory() + "output";
-    EXPECT_EQ(DefaultOutputDirectory(), expected);
-    for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(GetEncodingParams(id)->OutputDir, expected) << id;
-    EXPECT_NE(expected.back(), kPathSeparator);
+    EXPECT_EQ(kAmrNbBitratesKbps.at(GetEncodingParams(2)->AudioBitrate), 12.2);
+    EXPECT_EQ(GetEncodingParams(2)->AudioCodec, kAudioCodecAmrNb);
+    EXPECT_EQ(GetEncodingParams(12)->VideoCodec, kVideoCodecH263);
 }
 
 TEST_F(EncodingParamsTest, ResetAllRestoresEveryRecord) {
@@ -200,9 +138,4 @@ TEST_F(EncodingParamsTest, ResetAllRestoresEveryRecord) {
     ResetAllEncodingParams();
     for (FormatId id = 0; id < kFormatCount; ++id)
         EXPECT_EQ(*GetEncodingParams(id), BuiltInDefaults(id)) << id;
-}
-
-TEST_F(EncodingParamsTest, UnknownIdsGetTheCommonDefaults) {
-    EXPECT_EQ(BuiltInDefaults(-1), CommonDefaults());
-    EXPECT_EQ(BuiltInDefaults(kFormatCount), CommonDefaults());
 }

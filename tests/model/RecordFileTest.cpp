@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 using namespace velmont;
 
@@ -38,7 +39,7 @@ void ExpectSkeletonWith(const std::string& path, const std::string& directory) {
 
 } // namespace
 
-TEST_F(RecordFile, MissingFileReadsEmptyAndSavingCreatesTheSkeleton) {
+TEST_F(RecordFile, MissingFileReadsEmptyAndSavingCreatesOrReplacesTheSkeleton) {
     const std::string path = PathOf("record.ini");
     EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -46,11 +47,6 @@ TEST_F(RecordFile, MissingFileReadsEmptyAndSavingCreatesTheSkeleton) {
     EXPECT_TRUE(SaveOutputDirectoryTo(path, "/home/user/Videos"));
     ExpectSkeletonWith(path, "/home/user/Videos");
     EXPECT_EQ(LoadOutputDirectoryFrom(path), "/home/user/Videos");
-}
-
-TEST_F(RecordFile, SavingReplacesTheEarlierDirectory) {
-    const std::string path = PathOf("record.ini");
-    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/first"));
     ASSERT_TRUE(SaveOutputDirectoryTo(path, "/second"));
     ExpectSkeletonWith(path, "/second");
 }
@@ -65,20 +61,16 @@ TEST_F(RecordFile, DirectoryIsStoredAsItStandsAndEscaped) {
 }
 
 TEST_F(RecordFile, ReadingTakesAnyRootAndNeedsTheAttribute) {
-    EXPECT_EQ(LoadOutputDirectoryFrom(
-                  Write("a.ini", "<settings><OutDir directory=\"/out\"/></settings>")),
-              "/out");
-    EXPECT_EQ(LoadOutputDirectoryFrom(Write("b.ini", "<root><OutDir/></root>")), "");
-    EXPECT_EQ(LoadOutputDirectoryFrom(Write("c.ini", "<root><outdir directory=\"/x\"/></root>")),
-              "");
-    EXPECT_EQ(LoadOutputDirectoryFrom(
-                  Write("d.ini", "<root><x><OutDir directory=\"/deep\"/></x></root>")),
-              "");
-    EXPECT_EQ(LoadOutputDirectoryFrom(Write(
-                  "e.ini", "<root><OutDir directory=\"/1\"/><OutDir directory=\"/2\"/></root>")),
-              "/1");
-    EXPECT_EQ(LoadOutputDirectoryFrom(Write("f.ini", "<root><OutDir directory=\"/x\"/>")), "");
-    EXPECT_EQ(LoadOutputDirectoryFrom(Write("g.ini", "<?xml version=\"1.0\"?>")), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"<settings><OutDir directory=\"/out\"/></settings>", "/out"},
+        {"<root><OutDir directory=\"/1\"/><OutDir directory=\"/2\"/></root>", "/1"},
+        {"<root><OutDir/></root>", ""}, // missing directory
+        {"<root><outdir directory=\"/x\"/></root>", ""},
+        {"<root><x><OutDir directory=\"/deep\"/></x></root>", ""},
+        {"<root><OutDir directory=\"/x\"/>", ""},
+        {"<?xml version=\"1.0\"?>", ""}};
+    for (const auto& [text, directory] : cases)
+        EXPECT_EQ(LoadOutputDirectoryFrom(Write("record.ini", text)), directory) << text;
 }
 
 TEST_F(RecordFile, SavingKeepsOtherElementsAndTheRoot) {

@@ -57,52 +57,19 @@ class Fuzzer {
 
     // Random sequences of XML-ish tokens reach deeper into the parser.
     std::string RandomTokens() {
-        static const std::vector<std::string> tokens = {"<",
-                                                        ">",
-                                                        "/",
-                                                        "/>",
-                                                        "</",
-                                                        "=",
-                                                        "\"",
-                                                        "'",
-                                                        " ",
-                                                        "\n",
-                                                        "<!--",
-                                                        "-->",
-                                                        "<![CDATA[",
-                                                        "]]>",
-                                                        "<?xml version=\"1.0\"?>",
-                                                        "?>",
-                                                        "<!DOCTYPE x [",
-                                                        "&amp;",
-                                                        "&#",
-                                                        "&#x41;",
-                                                        "&",
-                                                        "root",
-                                                        "param",
-                                                        "pos",
-                                                        "X",
-                                                        "Y",
-                                                        "mp3",
-                                                        "3gp",
-                                                        "3gpc",
-                                                        "m4a",
-                                                        "ogg",
-                                                        "OutDir",
-                                                        "directory",
-                                                        "AudioBitrate",
-                                                        "Width",
-                                                        "EnableVBR",
-                                                        "0",
-                                                        "9",
-                                                        "-",
-                                                        "t",
-                                                        "\xc3\xa9",
-                                                        "\xff",
-                                                        std::string(1, '\0')};
+        // clang-format off
+        static const char* const tokens[] = {
+            "<", ">", "/", "/>", "</", "=", "\"", "'", " ", "\n", "<!--", "-->", "<![CDATA[",
+            "]]>", "<?xml version=\"1.0\"?>", "?>", "<!DOCTYPE x [", "&amp;", "&#", "&#x41;", "&",
+            "root", "param", "pos", "X", "Y", "mp3", "3gp", "3gpc", "m4a", "ogg", "OutDir",
+            "directory", "AudioBitrate", "Width", "EnableVBR", "0", "9", "-", "t", "\xc3\xa9",
+            "\xff", ""};
+        // clang-format on
         std::string text;
-        for (std::size_t n = Below(80); n > 0; --n)
-            text += tokens[Below(tokens.size())];
+        for (std::size_t n = Below(80); n > 0; --n) {
+            const char* token = tokens[Below(std::size(tokens))];
+            text += *token ? std::string(token) : std::string(1, '\0');
+        }
         return text;
     }
 
