@@ -8,32 +8,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
 using velmont::ChildProcess;
 using velmont::FindProcessesByExecutable;
 
 namespace {
-
-class ProcessListTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/velmont-proclist-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
-    // A copy of the fake encoder at root/relative: a different file with
-    // the same name.
-    std::string CopyOfEncoder(const std::string& relative) {
-        const fs::path target = root_ / relative;
-        fs::create_directories(target.parent_path());
-        fs::copy_file(FakeEncoderPath(), target);
-        return target.string();
-    }
-
-    fs::path root_;
-};
 
 bool Contains(const std::vector<int>& pids, int pid) {
     return std::find(pids.begin(), pids.end(), pid) != pids.end();
@@ -41,11 +19,12 @@ bool Contains(const std::vector<int>& pids, int pid) {
 
 } // namespace
 
-TEST_F(ProcessListTest, MatchesOnlyProcessesRunningExactlyThatFile) {
-    const std::string running = CopyOfEncoder("a/enc");
-    const std::string sameName = CopyOfEncoder("b/enc");
-    const std::string nameInPath = CopyOfEncoder("enc-tools/other");
-    fs::create_symlink(running, root_ / "link-to-enc");
+TEST(ProcessListTest, MatchesOnlyProcessesRunningExactlyThatFile) {
+    EncoderCopies copies;
+    const std::string running = copies.Copy("a/enc");
+    const std::string sameName = copies.Copy("b/enc");
+    const std::string nameInPath = copies.Copy("enc-tools/other");
+    std::filesystem::create_symlink(running, copies.Path("link-to-enc"));
 
     ChildProcess child;
     std::error_code error;
@@ -54,10 +33,10 @@ TEST_F(ProcessListTest, MatchesOnlyProcessesRunningExactlyThatFile) {
 
     EXPECT_TRUE(Contains(FindProcessesByExecutable(running), child.Pid()));
     // Reached through a link, it is still the same file.
-    EXPECT_TRUE(Contains(FindProcessesByExecutable((root_ / "link-to-enc").string()), child.Pid()));
+    EXPECT_TRUE(Contains(FindProcessesByExecutable(copies.Path("link-to-enc")), child.Pid()));
     EXPECT_FALSE(Contains(FindProcessesByExecutable(sameName), child.Pid()));
     EXPECT_FALSE(Contains(FindProcessesByExecutable(nameInPath), child.Pid()));
-    EXPECT_TRUE(FindProcessesByExecutable((root_ / "missing").string()).empty());
+    EXPECT_TRUE(FindProcessesByExecutable(copies.Path("missing")).empty());
     EXPECT_TRUE(FindProcessesByExecutable("").empty());
     // Never this process itself.
     char self[4096] = {};
