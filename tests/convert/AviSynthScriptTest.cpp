@@ -6,30 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace velmont {
 namespace {
 
-TEST(KnownInputExtensionsTest, ExtensionIsTheLastDotOfTheFileName) {
-    EXPECT_EQ(PathExtension("/a/b.AVI"), ".AVI");
-    EXPECT_EQ(PathExtension("/a/b.tar.gz"), ".gz");
-    EXPECT_EQ(PathExtension("/a.dir/name"), "");
-    EXPECT_EQ(PathExtension("/a/name."), ".");
-    EXPECT_EQ(PathExtension("name.mp3"), ".mp3");
-    EXPECT_EQ(PathExtension(""), "");
-}
-
-TEST(KnownInputExtensionsTest, ComparedWithoutRegardToCase) {
-    EXPECT_TRUE(IsKnownInputExtension(".mp3"));
-    EXPECT_TRUE(IsKnownInputExtension(".MP3"));
-    EXPECT_TRUE(IsKnownInputExtension(".Wax"));
-    EXPECT_TRUE(IsKnownInputExtension(".mpeg"));
-    EXPECT_FALSE(IsKnownInputExtension(".MKV"));
-    EXPECT_FALSE(IsKnownInputExtension(".mp"));
-    EXPECT_FALSE(IsKnownInputExtension(".mp33"));
-    EXPECT_FALSE(IsKnownInputExtension("mp3"));
-    EXPECT_FALSE(IsKnownInputExtension("."));
-    EXPECT_FALSE(IsKnownInputExtension(""));
+TEST(KnownInputExtensionsTest, LastDotOfTheFileNameComparedWithoutRegardToCase) {
+    const std::pair<const char*, const char*> extensions[] = {
+        {"/a/b.AVI", ".AVI"}, {"/a/b.tar.gz", ".gz"}, {"/a.dir/name", ""},
+        {"/a/name.", "."},    {"name.mp3", ".mp3"},   {"", ""}};
+    for (const auto& [path, extension] : extensions)
+        EXPECT_EQ(PathExtension(path), extension) << path;
+    for (const char* known : {".mp3", ".MP3", ".Wax", ".mpeg"})
+        EXPECT_TRUE(IsKnownInputExtension(known)) << known;
+    for (const char* unknown : {".MKV", ".mp", ".mp33", "mp3", ".", ""})
+        EXPECT_FALSE(IsKnownInputExtension(unknown)) << unknown;
 }
 
 TEST(AviSynthScriptTest, KeepRateTemplateByteForByte) {

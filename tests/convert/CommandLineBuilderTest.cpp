@@ -42,86 +42,58 @@ TEST(CommandLineBuilderTest, Mp3JobFromAVideoFile) {
     EXPECT_EQ(OutputPath(job), "/out/clip.mp3");
 }
 
-struct FormatLines {
+// Each format's default options: the audio part, the video part (empty for
+// an audio format, which gets -vn when the source has video) and extension.
+struct FormatLine {
     FormatId formatId;
-    const char* withVideo;
-    const char* withoutVideo;
+    const char* audio;
+    const char* video;
+    const char* extension;
 };
 
-constexpr const char* kStart = "\"/prog/Rendix\" -i \"/in/clip.avi\" -y";
-
-const FormatLines kDefaultLines[] = {
-    {0, " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -vn \"/out/clip.aac\"",
-     " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.aac\""},
-    {1, " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" -vn \"/out/clip.aiff\"",
-     " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" \"/out/clip.aiff\""},
-    {2, " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -vn \"/out/clip.amr\"",
-     " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.amr\""},
-    {3, " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" -vn \"/out/clip.au\"",
-     " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\" \"/out/clip.au\""},
-    {4, " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\" -vn \"/out/clip.flac\"",
-     " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\" \"/out/clip.flac\""},
-    {5, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -vn \"/out/clip.m4a\"",
-     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.m4a\""},
-    {6, " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -vn \"/out/clip.mp2\"",
-     " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.mp2\""},
-    {7, " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -vn \"/out/clip.mp3\"",
-     " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.mp3\""},
-    {8, " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" -vn \"/out/clip.ogg\"",
-     " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" \"/out/clip.ogg\""},
-    {9, " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\" -vn \"/out/clip.wav\"",
-     " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\" \"/out/clip.wav\""},
-    {10, " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\" -vn \"/out/clip.wma\"",
-     " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\" \"/out/clip.wma\""},
-    {11,
-     " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -s 176*144 -b 768000 "
-     "-qscale 4.00 -pass 1 -vcodec \"h263\" \"/out/clip.3g2\"",
-     " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.3g2\""},
-    {12,
-     " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" -s 176*144 -b 768000 "
-     "-qscale 4.00 -pass 1 -vcodec \"h263\" \"/out/clip.3gp\"",
-     " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\" \"/out/clip.3gp\""},
-    {13,
-     " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.avi\"",
-     " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.avi\""},
-    {14,
-     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -s 320*240 -b 768000 "
-     "-qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.m4v\"",
-     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.m4v\""},
-    {15,
-     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -s 320*240 -b 768000 "
-     "-qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mp4\"",
-     " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.mp4\""},
-    {16,
-     " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"mpeg1video\" \"/out/clip.mpg\"",
-     " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\" \"/out/clip.mpg\""},
-    {17,
-     " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mov\"",
-     " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\" \"/out/clip.mov\""},
-    {18,
-     " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"flv\" \"/out/clip.flv\"",
-     " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.flv\""},
-    {19,
-     " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"flv\" \"/out/clip.swf\"",
-     " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\" \"/out/clip.swf\""},
-    {20,
-     " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" -b 768000 -qscale 4.00 "
-     "-pass 1 -vcodec \"mpeg4\" \"/out/clip.nut\"",
-     " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\" \"/out/clip.nut\""},
+const FormatLine kDefaultLines[] = {
+    {0, " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"", "", "aac"},
+    {1, " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\"", "", "aiff"},
+    {2, " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"", "", "amr"},
+    {3, " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\"", "", "au"},
+    {4, " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\"", "", "flac"},
+    {5, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"", "", "m4a"},
+    {6, " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"", "", "mp2"},
+    {7, " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"", "", "mp3"},
+    {8, " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\"", "", "ogg"},
+    {9, " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\"", "", "wav"},
+    {10, " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\"", "", "wma"},
+    {11, " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"",
+     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec \"h263\"", "3g2"},
+    {12, " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"",
+     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec \"h263\"", "3gp"},
+    {13, " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "avi"},
+    {14, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
+     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "m4v"},
+    {15, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
+     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "mp4"},
+    {16, " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"mpeg1video\"", "mpg"},
+    {17, " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "mov"},
+    {18, " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"flv\"", "flv"},
+    {19, " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"flv\"", "swf"},
+    {20, " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\"",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"mpeg4\"", "nut"},
 };
 
 TEST(CommandLineBuilderTest, EveryFormatsDefaultRecordWithAndWithoutVideo) {
-    for (const FormatLines& lines : kDefaultLines) {
-        SCOPED_TRACE(lines.formatId);
-        EXPECT_EQ(CommandLineOf(DefaultJob(lines.formatId, true)),
-                  std::string(kStart) + lines.withVideo);
-        EXPECT_EQ(CommandLineOf(DefaultJob(lines.formatId, false)),
-                  std::string(kStart) + lines.withoutVideo);
+    const std::string start = "\"/prog/Rendix\" -i \"/in/clip.avi\" -y";
+    for (const FormatLine& line : kDefaultLines) {
+        SCOPED_TRACE(line.formatId);
+        const std::string output = std::string(" \"/out/clip.") + line.extension + "\"";
+        const std::string video = *line.video ? line.video : " -vn";
+        EXPECT_EQ(CommandLineOf(DefaultJob(line.formatId, true)),
+                  start + line.audio + video + output);
+        EXPECT_EQ(CommandLineOf(DefaultJob(line.formatId, false)), start + line.audio + output);
     }
 }
 
@@ -155,23 +127,9 @@ TEST(CommandLineBuilderTest, VideoOptionsAndTheirConditions) {
     EXPECT_EQ(BuildVideoOptions(job).find(" -s "), std::string::npos);
 
     JobItem full = DefaultJob(kFormatMp4, true);
-    full.video.frameRate = 29.97;
-    full.video.aspect = 1;
-    full.video.quantiserScale = 2.5f;
-    full.video.vbrEnabled = true;
-    full.video.minRate = 256000;
-    full.video.maxRate = 1024000;
-    full.video.bufferSize = 4096;
-    full.video.pass = 2;
-    full.video.cropTop = 1;
-    full.video.cropBottom = 2;
-    full.video.cropLeft = 3;
-    full.video.cropRight = 4;
-    full.video.padTop = 5;
-    full.video.padBottom = 6;
-    full.video.padLeft = 7;
-    full.video.padRight = 8;
-    full.video.codec = "mpeg4";
+    // Every option set, in the fields' order: height, width, rate, aspect, ...
+    full.video = {240, 320, 29.97, 1, 768000, 2.5f, true, true, 256000, 1024000, 4096,
+                  2,   1,   2,     3, 4,      5,    6,    7,    8,      "mpeg4"};
     EXPECT_EQ(BuildVideoOptions(full),
               " -s 320*240 -r 29.97 -aspect 16:9 -b 768000 -qscale 2.50 -minrate 256000 "
               "-maxrate 1024000 -bufsize 4096 -pass 2 -croptop 1 -cropbottom 2 -cropleft 3 "

@@ -1,4 +1,5 @@
 #include "convert/ConversionEngine.h"
+#include "convert/AviSynthScript.h"
 #include "convert/MemoryListCells.h"
 #include "convert/MemoryLogView.h"
 
@@ -16,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -139,26 +141,6 @@ TEST_F(ConversionEngineTest, OutputFolderIsCreatedWithItsParents) {
     EXPECT_EQ(engine.Job().outputDirectory, media_.Path("a/b/c/"));
 }
 
-TEST_F(ConversionEngineTest, TagTextsReachTheEncoderUnchanged) {
-    ConversionEngine engine(program_.Directory());
-    JobItem job = WaitingJob();
-    job.title = "Song\" -f rawvideo \"/tmp/elsewhere";
-    job.author = "Back\\slash\\";
-    job.album = "\\\"quoted\\\"";
-    job.outputName = "with \"quotes\" and blanks";
-    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
-    const std::vector<std::string> arguments = EncoderArguments();
-    ASSERT_EQ(arguments.size(), 20u);
-    EXPECT_EQ(arguments[13], "-title");
-    EXPECT_EQ(arguments[14], job.title);
-    EXPECT_EQ(arguments[15], "-author");
-    EXPECT_EQ(arguments[16], job.author);
-    EXPECT_EQ(arguments[17], "-album");
-    EXPECT_EQ(arguments[18], job.album);
-    EXPECT_EQ(arguments[19], media_.Path("out/with \"quotes\" and blanks.mp3"));
-    EXPECT_TRUE(fs::exists(arguments[19]));
-}
-
 TEST_F(ConversionEngineTest, JobThatIsNotWaitingDoesNotRun) {
     ConversionEngine engine(program_.Directory());
     for (const int state : {kJobNotSelected, kJobConverted}) {
@@ -176,28 +158,20 @@ TEST_F(ConversionEngineTest, MissingEncoderCannotStart) {
     EXPECT_NE(log_.Text().find("Error creating process"), std::string::npos);
 }
 
-TEST_F(ConversionEngineTest, EmptyOutputIsDeleted) {
-    SetMode("empty");
-    ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
-    EXPECT_FALSE(fs::exists(media_.Path("out/song.mp3")));
-}
-
-TEST_F(ConversionEngineTest, FailedRunLeavesNoOutput) {
-    SetMode("fail-late");
-    ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
-    EXPECT_FALSE(fs::exists(media_.Path("out/song.mp3")));
-}
-
-TEST_F(ConversionEngineTest, FileTheEncoderNeverWroteIsKept) {
-    SetMode("fail-early");
+TEST_F(ConversionEngineTest, CleanUpAfterARun) {
+    // Empty and failed outputs go; a file the encoder never wrote stays.
+    const std::pair<const char*, const char*> cases[] = {
+        {"empty", nullptr}, {"fail-late", nullptr}, {"fail-early", "earlier output"}};
     fs::create_directories(media_.Path("out"));
-    const std::string earlier = media_.Path("out/song.mp3");
-    ASSERT_TRUE(test::WriteWholeFile(earlier, "earlier output"));
-    ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
-    EXPECT_EQ(test::ReadWholeFile(earlier), "earlier output");
+    const std::string output = media_.Path("out/song.mp3");
+    for (const auto& [mode, kept] : cases) {
+        SCOPED_TRACE(mode);
+        SetMode(mode);
+        ASSERT_TRUE(test::WriteWholeFile(output, "earlier output"));
+        ConversionEngine engine(program_.Directory());
+        EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+        EXPECT_EQ(fs::exists(output), kept != nullptr);
+    }
 }
 
 TEST_F(ConversionEngineTest, OutputThatIsTheSourceIsNeverDeleted) {
@@ -239,9 +213,9 @@ TEST_F(ConversionEngineTest, StoppedRunLeavesNoOutput) {
 
 TEST_F(ConversionEngineTest, KnownExtensionsAreOpenedDirectly) {
     ConversionEngine engine(program_.Directory());
-    for (const std::string name : {"SONG.MP3", "clip.Avi", "a.mpeg", "x.wax"}) {
+    for (const std::string name : {"SONG.MP3", "clip.Avi", "a.mpeg", "x.wax", ""}) {
         JobItem job = WaitingJob();
-        job.inputPath = media_.Path(name);
+        job.inputPath = name.empty() ? name : media_.Path(name);
         engine.LoadJob(job);
         EXPECT_EQ(engine.Job(), job) << name;
     }
@@ -250,51 +224,30 @@ TEST_F(ConversionEngineTest, KnownExtensionsAreOpenedDirectly) {
 
 TEST_F(ConversionEngineTest, OtherSourcesAreWrappedInAScript) {
     ConversionEngine engine(program_.Directory());
-    JobItem job = WaitingJob();
-    job.inputPath = media_.Path("movie.MKV");
-    job.formatId = kFormatMp4;
-    job.hasVideo = true;
-    job.video.frameRate = 23.976;
-    engine.LoadJob(job);
-    EXPECT_EQ(engine.ScriptPath(), program_.Path("templateFile.avs"));
-    EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
-    EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
-              "# Generic File Input\r\nDirectShowSource(\"" + job.inputPath +
-                  "\", 23.976, convertfps = true)\r\nChangeFPS(23.976)\r\nreturn last\r\n");
-    EXPECT_EQ(engine.BuildJobCommandLine().rfind("\"" + program_.Path("Rendix") + "\" -i \"" +
-                                                     engine.ScriptPath() + "\" -y -f mp4 ",
-                                                 0),
-              0u);
+    for (const std::string name : {"movie.MKV", "no_dot_at_all"}) {
+        JobItem job = WaitingJob();
+        job.inputPath = media_.Path(name);
+        job.formatId = kFormatMp4;
+        job.hasVideo = true;
+        job.video.frameRate = 23.976;
+        engine.LoadJob(job);
+        EXPECT_EQ(engine.ScriptPath(), program_.Path("templateFile.avs"));
+        EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
+        EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
+                  FormatAviSynthScript(job.inputPath, kFormatMp4, 23.976));
+        EXPECT_EQ(engine.BuildJobCommandLine().rfind("\"" + program_.Path("Rendix") + "\" -i \"" +
+                                                         engine.ScriptPath() + "\" -y -f mp4 ",
+                                                     0),
+                  0u);
+    }
 
-    // The job in the list keeps its own input.
-    EXPECT_EQ(job.inputPath, media_.Path("movie.MKV"));
-
-    // Frame rate 0 and names without a dot: the keep-rate script.
-    job.video.frameRate = 0;
-    job.inputPath = media_.Path("no_dot_at_all");
-    engine.LoadJob(job);
-    EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
-    EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
-              "# Generic File Input\r\nDirectShowSource(\"" + job.inputPath +
-                  "\", 25, convertfps=true)\r\nChangeFPS(23.98)\r\nreturn last\r\n");
-}
-
-TEST_F(ConversionEngineTest, ScriptThatCannotBeWrittenLeavesTheInput) {
-    ConversionEngine engine(media_.Path("missing-folder"));
-    EXPECT_EQ(engine.ProgramDirectory(), media_.Path("missing-folder/"));
+    // Without a writable program folder the job runs with its own input.
+    ConversionEngine unwritable(media_.Path("missing-folder"));
+    EXPECT_EQ(unwritable.ProgramDirectory(), media_.Path("missing-folder/"));
     JobItem job = WaitingJob();
     job.inputPath = media_.Path("movie.mkv");
-    engine.LoadJob(job);
-    EXPECT_EQ(engine.Job().inputPath, job.inputPath);
-}
-
-TEST_F(ConversionEngineTest, EmptyInputLoadsWithoutScript) {
-    ConversionEngine engine(program_.Directory());
-    JobItem job = WaitingJob();
-    job.inputPath.clear();
-    engine.LoadJob(job);
-    EXPECT_EQ(engine.Job(), job);
-    EXPECT_FALSE(fs::exists(engine.ScriptPath()));
+    unwritable.LoadJob(job);
+    EXPECT_EQ(unwritable.Job().inputPath, job.inputPath);
 }
 
 TEST_F(ConversionEngineTest, KillStrayEncodersEndsEncodersOfThisFolder) {
@@ -316,15 +269,6 @@ TEST_F(ConversionEngineTest, KillStrayEncodersEndsEncodersOfThisFolder) {
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     EXPECT_TRUE(WIFSIGNALED(status));
-}
-
-TEST_F(ConversionEngineTest, ProbeUsesTheJobsInput) {
-    ConversionEngine engine(program_.Directory());
-    JobItem job;
-    job.inputPath = source_; // not media
-    EXPECT_FALSE(engine.ProbeMediaFile(job));
-    EXPECT_EQ(job.outputName, "song");
-    EXPECT_EQ(job.duration, kUnknownDuration);
 }
 
 } // namespace

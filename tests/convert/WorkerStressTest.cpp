@@ -39,30 +39,22 @@ int EnvironmentNumber(const char* name, int fallback) {
 
 // The engine's runner, watched: overlapping runs and encoders still
 // running when Cancel kills strays are counted.
-class WatchedRunner : public IJobRunner {
+class WatchedRunner : public ConversionEngineRunner {
   public:
-    WatchedRunner(ConversionEngine& engine) : engine_(engine), runner_(engine) {}
+    explicit WatchedRunner(ConversionEngine& engine)
+        : ConversionEngineRunner(engine), engine_(engine) {}
 
-    void ResolveEncoderValues(JobItem& job) override { runner_.ResolveEncoderValues(job); }
-    void LoadJob(const JobItem& job) override { runner_.LoadJob(job); }
-    void SetLogView(ILogView* logView) override { runner_.SetLogView(logView); }
-    void SetProgressCell(IListCells* list, int row, int column) override {
-        runner_.SetProgressCell(list, row, column);
-    }
     int RunJob() override {
         if (++active_ > 1)
             ++overlaps;
-        const int result = runner_.RunJob();
+        const int result = ConversionEngineRunner::RunJob();
         --active_;
         return result;
     }
-    void StopJob() override { runner_.StopJob(); }
-    void PauseJob() override { runner_.PauseJob(); }
-    void ResumeJob() override { runner_.ResumeJob(); }
     void KillStrayEncoders() override {
         if (!FindProcessesByExecutable(engine_.EncoderPath()).empty())
             ++leftRunning;
-        runner_.KillStrayEncoders();
+        ConversionEngineRunner::KillStrayEncoders();
     }
 
     std::atomic<int> overlaps{0};
@@ -70,7 +62,6 @@ class WatchedRunner : public IJobRunner {
 
   private:
     ConversionEngine& engine_;
-    ConversionEngineRunner runner_;
     std::atomic<int> active_{0};
 };
 
