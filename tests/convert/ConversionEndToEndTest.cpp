@@ -159,16 +159,17 @@ TEST_F(ConversionEndToEndTest, OutputOntoItsOwnSourceIsRefusedAndTheSourceKept) 
 }
 
 TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
-    // A named pipe fed in real time: the encoder waits in the middle of its
+    // A named pipe fed at twenty times real time: the encoder waits in the middle of its
     // run until it is stopped. The feeder dies with its ChildProcess.
     const std::string live = output_.Path("live.wav");
     ASSERT_EQ(mkfifo(live.c_str(), 0600), 0);
     ChildProcess feeder;
     std::error_code error;
     ASSERT_EQ(
-        feeder.Start("ffmpeg -nostdin -v error -re -f lavfi -i sine=d=20:r=8000 -f wav -y \"" +
-                         live + "\"",
-                     error),
+        feeder.Start(
+            "ffmpeg -nostdin -v error -readrate 20 -f lavfi -i sine=d=600:r=8000 -f wav -y \"" +
+                live + "\"",
+            error),
         ChildProcess::StartResult::Started)
         << error.message();
     JobItem job;
@@ -185,12 +186,10 @@ TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
     ConversionEngine engine(program_.Directory());
     const std::string output = output_.Path("out/live.mp3");
     auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
+    // Stop once the encoder has opened its output and begun encoding.
     const auto limit = std::chrono::steady_clock::now() + 20s;
-    const auto encoding = [&] {
-        std::error_code error;
-        return fs::file_size(output, error) > 0 && !error;
-    };
-    while (!encoding() && std::chrono::steady_clock::now() < limit)
+    while (!(fs::exists(output) && cells_.Cell(0, 1).progressUpdates > 0) &&
+           std::chrono::steady_clock::now() < limit)
         std::this_thread::sleep_for(10ms);
     const bool wroteOutput = fs::exists(output);
     engine.StopJob();
