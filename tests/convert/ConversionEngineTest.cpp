@@ -3,13 +3,13 @@
 #include "convert/MemoryListCells.h"
 #include "convert/MemoryLogView.h"
 
+#include "../platform/ProcessStateProbe.h"
 #include "MediaTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <future>
 #include <signal.h>
 #include <spawn.h>
@@ -18,7 +18,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <utility>
-#include <vector>
 
 extern char** environ;
 
@@ -28,11 +27,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// A stand-in for the encoder: records its arguments (NUL-separated) and
+// A stand-in for the encoder: records its arguments (each closed by |) and
 // acts as the file "mode" beside it says, writing to its last argument.
 constexpr const char* kFakeEncoder = R"(#!/bin/sh
 dir=$(dirname "$0")
-for argument in "$@"; do printf '%s\0' "$argument"; done > "$dir/arguments"
+printf '%s|' "$@" > "$dir/arguments"
 mode=$(cat "$dir/mode" 2>/dev/null)
 for output do :; done
 echo "Input #0, wav, from 'x':"
@@ -47,30 +46,6 @@ case "$mode" in
      echo "size=       1kB time=2.00 bitrate=   1kbits/s"; exit 0 ;;
 esac
 )";
-
-template <typename Condition> bool WaitFor(Condition condition, std::chrono::seconds limit = 20s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
-std::vector<std::string> SplitAtNul(const std::string& text) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (const char c : text) {
-        if (c == '\0') {
-            parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    return parts;
-}
 
 class ConversionEngineTest : public ::testing::Test {
   protected:
@@ -107,10 +82,6 @@ class ConversionEngineTest : public ::testing::Test {
         return engine.RunJob();
     }
 
-    std::vector<std::string> EncoderArguments() const {
-        return SplitAtNul(test::ReadWholeFile(program_.Path("arguments")));
-    }
-
     test::TempFolder program_;
     test::TempFolder media_;
     std::string source_;
@@ -124,9 +95,8 @@ TEST_F(ConversionEngineTest, FinishedRunKeepsItsOutput) {
     const std::string output = media_.Path("out/song.mp3");
     EXPECT_EQ(test::ReadWholeFile(output), "encoded\n");
     EXPECT_EQ(engine.Job().outputDirectory, media_.Path("out/"));
-    EXPECT_EQ(EncoderArguments(),
-              (std::vector<std::string>{"-i", source_, "-y", "-f", "mp3", "-ab", "128000", "-ar",
-                                        "44100", "-ac", "2", "-vol", "256", output}));
+    EXPECT_EQ(test::ReadWholeFile(program_.Path("arguments")),
+              "-i|" + source_ + "|-y|-f|mp3|-ab|128000|-ar|44100|-ac|2|-vol|256|" + output + "|");
     EXPECT_EQ(test::ReadWholeFile(source_), "source bytes");
     EXPECT_NE(log_.Text().find("Duration: 00:00:02.00"), std::string::npos);
     EXPECT_EQ(cells_.Cell(0, 1).progress, 100);
@@ -197,12 +167,12 @@ TEST_F(ConversionEngineTest, StoppedRunLeavesNoOutput) {
     ConversionEngine engine(program_.Directory());
     const std::string output = media_.Path("out/song.mp3");
     auto run = std::async(std::launch::async, [&] { return Run(engine, WaitingJob()); });
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(output); }));
+    ASSERT_TRUE(Eventually([&] { return fs::exists(output); }));
 
     engine.PauseJob();
-    EXPECT_TRUE(WaitFor([&] { return cells_.Cell(0, 2).text == "Suspended!"; }));
+    EXPECT_TRUE(Eventually([&] { return cells_.Cell(0, 2).text == "Suspended!"; }));
     engine.ResumeJob();
-    EXPECT_TRUE(WaitFor([&] { return cells_.Cell(0, 2).text.empty(); }));
+    EXPECT_TRUE(Eventually([&] { return cells_.Cell(0, 2).text.empty(); }));
     engine.StopJob();
 
     ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
@@ -260,7 +230,7 @@ TEST_F(ConversionEngineTest, KillStrayEncodersEndsEncodersOfThisFolder) {
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, encoder.c_str(), nullptr, nullptr, arguments, environ), 0);
     // Wait until the child runs the copy, not the test's own image.
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(Eventually([&] {
         std::error_code error;
         return fs::read_symlink("/proc/" + std::to_string(pid) + "/exe", error) == encoder;
     }));
