@@ -33,8 +33,6 @@ class FakeDesktop : public IDesktop {
     OpenFilesResult openFilesAnswer; // Cancelled unless set
     FolderResult folderAnswer;       // Cancelled unless set
     bool openPathAnswer = true;
-    bool openUrlAnswer = true;
-    bool showHelpAnswer = true;
     bool powerOffAnswer = true;
 
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -62,19 +60,16 @@ class FakeDesktop : public IDesktop {
     }
     bool OpenUrl(const std::string& url) override {
         openedUrls.push_back(url);
-        return openUrlAnswer;
+        return true;
     }
     bool ShowHelp(const std::string& helpFilePath) override {
         helpRequests.push_back(helpFilePath);
-        return showHelpAnswer;
+        return true;
     }
     bool PowerOff() override {
         ++powerOffRequests;
         return powerOffAnswer;
     }
-
-    // Convenience for assertions
-    const Message* LastMessage() const { return messages.empty() ? nullptr : &messages.back(); }
 };
 
 } // namespace velmont

@@ -49,6 +49,7 @@ struct RowView {
     QString duration;
     QString format;
     QString output;
+    bool operator==(const RowView&) const = default;
 };
 
 RowView ViewOf(const MainDialog& dialog, int row) {
@@ -101,17 +102,6 @@ class ListCommandsTest : public QObject {
         QVERIFY(dialog.tagRequests.empty());
     }
 
-    void deletingTheOnlyRowLeavesTheEmptyList() {
-        RecordingMainDialog dialog(desktop_, SetupIn(program_));
-        AddRows(dialog, {"only.mp3"});
-        dialog.OnDel();
-        QCOMPARE(dialog.FileList()->GetItemCount(), 0);
-        QVERIFY(dialog.Jobs().Empty());
-        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), -1);
-        QCOMPARE(dialog.FileList()->GetEmptyText(), QString("Please <+Add> files to convert"));
-        QVERIFY(desktop_.messages.empty());
-    }
-
     void deletingSelectsTheNeighbour() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         AddRows(dialog, {"a.mp3", "b.mp3", "c.mp3", "d.mp3"});
@@ -125,6 +115,12 @@ class ListCommandsTest : public QObject {
         QCOMPARE(dialog.Jobs().Count(), std::size_t(2));
         QCOMPARE(dialog.Jobs()[0].inputPath, Std(Missing("b.mp3")));
         QCOMPARE(dialog.Jobs()[1].inputPath, Std(Missing("c.mp3")));
+        dialog.OnDel();
+        dialog.OnDel();
+        QCOMPARE(dialog.FileList()->GetItemCount(), 0);
+        QVERIFY(dialog.Jobs().Empty());
+        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), -1);
+        QVERIFY(desktop_.messages.empty());
     }
 
     void movingKeepsEachFilesSettingsTogether() {
@@ -142,23 +138,15 @@ class ListCommandsTest : public QObject {
         const RowView firstRow = ViewOf(dialog, 0);
         const RowView secondRow = ViewOf(dialog, 1);
         QCOMPARE(first.formatId, 9);
-        QCOMPARE(first.outputName, std::string("opening"));
+        QCOMPARE(firstRow.output, QString("opening"));
         QCOMPARE(first.title, std::string("Title"));
 
         dialog.OnDown();
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 1);
         QCOMPARE(dialog.Jobs()[1], first);
         QCOMPARE(dialog.Jobs()[0], second);
-        QCOMPARE(ViewOf(dialog, 1).check, firstRow.check);
-        QCOMPARE(ViewOf(dialog, 1).path, firstRow.path);
-        QCOMPARE(ViewOf(dialog, 1).name, firstRow.name);
-        QCOMPARE(ViewOf(dialog, 1).duration, firstRow.duration);
-        QCOMPARE(ViewOf(dialog, 1).format, QString("wav"));
-        QCOMPARE(ViewOf(dialog, 1).output, QString("opening"));
-        QCOMPARE(ViewOf(dialog, 0).check, secondRow.check);
-        QCOMPARE(ViewOf(dialog, 0).path, secondRow.path);
-        QCOMPARE(ViewOf(dialog, 0).format, QString("mp3"));
-        QCOMPARE(ViewOf(dialog, 0).output, QString("second"));
+        QVERIFY(ViewOf(dialog, 1) == firstRow);
+        QVERIFY(ViewOf(dialog, 0) == secondRow);
         // The combo cells stay combos over the same list.
         QVERIFY(dialog.FileList()->IsComboCell(0, 3) && dialog.FileList()->IsComboCell(1, 3));
 
@@ -169,8 +157,7 @@ class ListCommandsTest : public QObject {
         dialog.OnUp();
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
         QCOMPARE(dialog.Jobs()[0], first);
-        QCOMPARE(ViewOf(dialog, 0).check, 0);
-        QCOMPARE(ViewOf(dialog, 0).output, QString("opening"));
+        QVERIFY(ViewOf(dialog, 0) == firstRow);
 
         // A tag edit after the moves reaches the moved file's job.
         dialog.tagAnswer = TagTexts{"New", "", "", "", "0", "0"};
@@ -189,7 +176,6 @@ class ListCommandsTest : public QObject {
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 1);
         dialog.FileList()->SetCurSel(0, true);
         dialog.OnUp();
-        QCOMPARE(ViewOf(dialog, 0).name, QString("a.mp3"));
         QCOMPARE(dialog.Jobs()[0].inputPath, Std(Missing("a.mp3")));
         QVERIFY(desktop_.messages.empty());
     }
@@ -219,17 +205,13 @@ class ListCommandsTest : public QObject {
         dialog.tagAnswer.reset(); // Cancel
         dialog.OnTag();
         QCOMPARE(dialog.tagRequests, std::vector<QString>{"song"});
-        QCOMPARE(dialog.tagTextsShown[0].title, QString("Old"));
-        QCOMPARE(dialog.tagTextsShown[0].track, QString("3"));
-        QCOMPARE(dialog.tagTextsShown[0].year, QString("0"));
+        QCOMPARE(dialog.tagTextsShown[0], (TagTexts{"Old", "", "", "", "3", "0"}));
         QCOMPARE(dialog.Jobs()[0].title, std::string("Old"));
 
         dialog.tagAnswer = TagTexts{"", "Artist", "", "Album", "12abc", "abc"};
         dialog.OnTag();
         const JobItem& job = dialog.Jobs()[0];
-        QCOMPARE(job.title, std::string());
-        QCOMPARE(job.author, std::string("Artist"));
-        QCOMPARE(job.album, std::string("Album"));
+        QVERIFY(job.title.empty() && job.author == "Artist" && job.album == "Album");
         QCOMPARE(job.track, 12);
         QCOMPARE(job.year, 0);
     }
@@ -317,8 +299,6 @@ class ListCommandsTest : public QObject {
         dialog.FileList()->SetComboBox(0, 3, "nut");
         QCOMPARE(dialog.OnComboSelection(0, 3), 0); // not changed by the user
         QCOMPARE(dialog.Jobs()[0].formatId, 4);
-        QCOMPARE(dialog.OnComboSelection(0, -1), 0);
-        QCOMPARE(dialog.OnComboSelection(5, 3), 0);
     }
 
     void editedNamesAreCutAtTheFirstDot() {
@@ -329,11 +309,7 @@ class ListCommandsTest : public QObject {
         QCOMPARE(dialog.FileList()->GetItemText(0, 4), QString("live"));
         TypeName(dialog, 0, "  spaced name ");
         QCOMPARE(dialog.Jobs()[0].outputName, std::string("  spaced name "));
-    }
-
-    void editedNamesStayInsideTheOutputFolder() {
-        RecordingMainDialog dialog(desktop_, SetupIn(program_));
-        AddRows(dialog, {"a.mp3"});
+        // Names stay inside the output folder.
         TypeName(dialog, 0, "sub/dir");
         QCOMPARE(dialog.Jobs()[0].outputName, std::string("sub_dir"));
         // Nothing left of the name: the previous one stays.

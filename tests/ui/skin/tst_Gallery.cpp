@@ -1,4 +1,3 @@
-#include "ui/skin/DraggableDialog.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinArt.h"
 #include "ui/skin/SkinTabCtrl.h"
@@ -6,136 +5,47 @@
 #include "ui/widgets/LogEdit.h"
 
 #include "FakeDesktop.h"
+#include "main/MainDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTest>
-#include <QTimer>
 
 using namespace velmont;
 
 namespace {
 
-// A stand-in for the main window: the skin's background, every image button
-// at its place and a filled file list.
-class MockMainWindow : public DraggableDialog {
-  public:
-    MockMainWindow() {
-        skin::InitSkinResources();
-        setFixedSize(605, 567);
-        background_ = QPixmap(QString::fromLatin1(skin::kBackground));
-        struct Entry {
-            skin::ButtonArt art;
-            const char* tooltip;
-        };
-        const Entry entries[] = {
-            {skin::kAdd, "Add files to list"},
-            {skin::kRemove, "Remove selected files from list"},
-            {skin::kSettings, "Configuration"},
-            {skin::kMoveDown, "Move down the selected file"},
-            {skin::kMoveUp, "Move up the selected file"},
-            {skin::kPlay, "Play the selected file"},
-            {skin::kTag, "Edit the ID3 Tag of the selected file"},
-            {skin::kOutputLabel, nullptr},
-            {skin::kFolder, "Select output directory"},
-            {skin::kConvert, "Start to convert the files selected in the list"},
-            {skin::kHelp, nullptr},
-            {skin::kExit, nullptr},
-            {skin::kAbout, nullptr},
-            {skin::kMinimise, nullptr},
-            {skin::kClose, nullptr},
-            {skin::kBrand, nullptr},
-            {skin::kHomePage, "homepage"},
-        };
-        for (const Entry& entry : entries) {
-            auto* button = new ImageButton(this);
-            button->move(entry.art.position);
-            button->SetDrawBorder(false);
-            button->SetDrawTransparent();
-            button->SetBitmaps(QString::fromLatin1(entry.art.hover), entry.art.keyBgr,
-                               QString::fromLatin1(entry.art.normal), entry.art.keyBgr);
-            button->SizeToContent();
-            if (entry.tooltip)
-                button->SetTooltipText(QString::fromLatin1(entry.tooltip));
-            if (!*entry.art.normal) {
-                button->SetGreyedDisabledLook(false);
-                button->setEnabled(false);
-            }
-            if (entry.art.hover == skin::kHomePage.hover) {
-                button->SetGreyedDisabledLook(false);
-                button->SetUrl(QString::fromLatin1(skin::kHomePageUrl));
-                button->SetHoverCursor(QString::fromLatin1(skin::kLinkCursor),
-                                       skin::kLinkCursorHotSpot);
-                button->SetDesktop(&desktop_);
-            }
-            if (entry.art.hover == skin::kConvert.hover)
-                convert_ = button;
-        }
+// The real main window with a few files listed.
+struct GalleryMainWindow {
+    QTemporaryDir program;
+    FakeDesktop desktop;
+    MainDialog window{desktop, SetupIn(program)};
 
-        auto* output = new QLineEdit(QStringLiteral("/home/ann/Music/converted/"), this);
-        output->setGeometry(143, 420, 370, 26);
-
-        list_ = new CXListCtrl(this);
-        list_->setGeometry(24, 145, 556, 256);
-        list_->SetEmptyText(QStringLiteral("Please <+Add> files to convert"));
-        list_->InsertColumn(0, QString(), 30);
-        list_->InsertColumn(1, QStringLiteral("File Name"), 150);
-        list_->InsertColumn(2, QStringLiteral("Duration"), 85);
-        list_->InsertColumn(3, QStringLiteral("Output Format"), 120);
-        list_->InsertColumn(4, QStringLiteral("Output File Name"), 554 - 385 - 2);
-        const QStringList formats{"aac", "aiff", "amr", "au",  "flac", "m4a", "mp2",
-                                  "mp3", "ogg",  "wav", "wma", "3g2",  "3gp", "avi",
-                                  "m4v", "mp4",  "mpg", "mov", "flv",  "swf", "nut"};
+    GalleryMainWindow() {
+        window.DirectoryBox()->setText(QStringLiteral("/home/ann/Music/converted/"));
         struct Row {
             const char* name;
             const char* duration;
-            int format;
+            const char* format;
         };
-        const Row rows[] = {{"Morning Walk.flac", "00:04:12", 7},
-                            {"Interview 2026-03.wav", "01:02:05", 7},
-                            {"Holiday in Porto.mov", "00:12:47", 15},
-                            {"voice memo", "--:--:--", 7},
-                            {"Lecture.Part.2.mkv", "100:00:00", 15}};
+        const Row rows[] = {{"Morning Walk.flac", "00:04:12", "mp3"},
+                            {"Interview 2026-03.wav", "01:02:05", "mp3"},
+                            {"Holiday in Porto.mov", "00:12:47", "mp4"},
+                            {"voice memo", "--:--:--", "mp3"},
+                            {"Lecture.Part.2.mkv", "100:00:00", "mp4"}};
+        CXListCtrl* list = window.FileList();
         for (const Row& row : rows) {
-            const int r = list_->InsertItem(list_->GetItemCount(), QString());
-            list_->SetCheckbox(r, 0, r == 3 ? 0 : 1);
-            list_->SetItemText(r, 1, QString::fromUtf8(row.name));
-            list_->SetItemToolTipText(r, 1, QStringLiteral("/home/ann/in/") + row.name);
-            list_->SetItemText(r, 2, QString::fromLatin1(row.duration));
-            list_->SetComboBox(r, 3, true, formats, 8, row.format, false);
-            QString stem = QString::fromUtf8(row.name);
-            if (stem.contains(QLatin1Char('.')))
-                stem = stem.left(stem.lastIndexOf(QLatin1Char('.')));
-            list_->SetItemText(r, 4, stem);
-            list_->SetEdit(r, 4);
+            const int r = list->GetItemCount();
+            window.AddFileRow("/home/ann/in/" + std::string(row.name), r);
+            list->SetItemText(r, MainDialog::kDurationColumn, QString::fromLatin1(row.duration));
+            list->SetComboBox(r, MainDialog::kFormatColumn, QString::fromLatin1(row.format));
         }
-        list_->SetCurSel(2, true);
+        list->SetCheckbox(3, MainDialog::kCheckColumn, 0);
+        list->SetCurSel(2, true);
     }
-
-    ImageButton* ConvertButton() const { return convert_; }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawTiledPixmap(rect(), background_);
-        // The black five-pixel frame of the window.
-        const QRect r = rect();
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), 5), Qt::black);
-        painter.fillRect(QRect(r.left(), r.bottom() - 4, r.width(), 5), Qt::black);
-        painter.fillRect(QRect(r.left(), r.top(), 5, r.height()), Qt::black);
-        painter.fillRect(QRect(r.right() - 4, r.top(), 5, r.height()), Qt::black);
-    }
-
-  private:
-    QPixmap background_;
-    CXListCtrl* list_ = nullptr;
-    ImageButton* convert_ = nullptr;
-    FakeDesktop desktop_;
 };
 
 // The other widgets: the tab control with disabled tabs, a conversion list
@@ -229,7 +139,8 @@ class GalleryTest : public QObject {
 };
 
 void GalleryTest::galleryRenders() {
-    MockMainWindow main;
+    GalleryMainWindow gallery;
+    MainDialog& main = gallery.window;
     SidePanel side;
     main.move(8, 8);
     side.setWindowFlags(Qt::FramelessWindowHint);
@@ -245,8 +156,8 @@ void GalleryTest::galleryRenders() {
         // Show one hover look: the pointer rests on Convert.
         QCursor::setPos(main.mapToGlobal(QPoint(300, 540)));
         QTest::qWait(200);
-        QTest::mouseMove(main.ConvertButton(), QPoint(100, 30));
-        QCursor::setPos(main.ConvertButton()->mapToGlobal(QPoint(100, 30)));
+        QTest::mouseMove(main.Button(MainDialog::kGoId), QPoint(100, 30));
+        QCursor::setPos(main.Button(MainDialog::kGoId)->mapToGlobal(QPoint(100, 30)));
         QTest::qWait(seconds * 1000);
     }
 }
