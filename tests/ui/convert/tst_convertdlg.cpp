@@ -1,4 +1,5 @@
 #include "FakeDesktop.h"
+#include "UiTestSupport.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ProbeMediaFile.h"
 #include "model/EncodingParams.h"
@@ -16,7 +17,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -28,14 +28,7 @@ namespace {
 constexpr int kLongWait = 60000;
 const QString kRendix = QStringLiteral(VELMONT_BIN_DIR "/Rendix");
 
-bool MakeTone(const std::string& path) {
-    const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i "
-                                "sine=frequency=440:duration=1 \"" +
-                                path + "\" </dev/null";
-    return std::system(command.c_str()) == 0;
-}
-
-// True while an encoder runs with this source on its command line. Only
+// How many encoders run with this source on their command line. Only
 // reads /proc: opening the FIFO would hand the waiting encoder an input.
 int EncodersRunningOn(const std::string& source) {
     int count = 0;
@@ -52,10 +45,6 @@ int EncodersRunningOn(const std::string& source) {
             ++count;
     }
     return count;
-}
-
-bool EncoderRunningOn(const std::string& source) {
-    return EncodersRunningOn(source) > 0;
 }
 
 // One conversion as the main window's Go prepares it: generated sources, a
@@ -92,45 +81,37 @@ struct Conversion {
     }
     std::string Output(const std::string& name) const { return outputDir + "/" + name + ".mp3"; }
 
-    // A one-second tone; returns its job's index.
-    int AddTone(const std::string& name) {
-        const std::string path = Source(name + ".wav");
-        if (!MakeTone(path))
-            return -1;
+    static JobItem Unprobed() {
         JobItem job;
-        if (!ProbeMediaFile(path, job))
-            return -1;
-        return AddJob(job, path, name);
+        job.hasAudio = true;
+        job.duration = 1;
+        return job;
+    }
+    // A one-second tone.
+    bool AddTone(const std::string& name) {
+        const std::string path = Source(name + ".wav");
+        JobItem job;
+        return MakeAudio(QString::fromStdString(path)) && ProbeMediaFile(path, job) &&
+               AddJob(job, path, name);
     }
     // A source the encoder cannot read.
-    int AddBroken(const std::string& name) {
+    bool AddBroken(const std::string& name) {
         const std::string path = Source(name + ".wav");
-        QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::WriteOnly) || file.write("this is no sound at all\n") < 0)
-            return -1;
-        file.close();
-        JobItem job;
-        job.hasAudio = true;
-        job.duration = 1;
-        return AddJob(job, path, name);
+        return WriteText(QString::fromStdString(path), "this is no sound at all\n") &&
+               AddJob(Unprobed(), path, name);
     }
     // A source the encoder waits on until it is stopped.
-    int AddEndless(const std::string& name) {
+    bool AddEndless(const std::string& name) {
         const std::string path = Source(name + ".wav");
-        if (mkfifo(path.c_str(), 0600) != 0)
-            return -1;
-        JobItem job;
-        job.hasAudio = true;
-        job.duration = 1;
-        return AddJob(job, path, name);
+        return mkfifo(path.c_str(), 0600) == 0 && AddJob(Unprobed(), path, name);
     }
-    int AddJob(JobItem job, const std::string& path, const std::string& name) {
+    bool AddJob(JobItem job, const std::string& path, const std::string& name) {
         job.inputPath = path;
         job.outputName = name;
         job.formatId = kFormatMp3;
         job.state = kJobWaiting;
         jobs.Append(job);
-        return int(jobs.Count()) - 1;
+        return true;
     }
 
     void Start() {
@@ -151,6 +132,14 @@ struct Conversion {
         const std::string log = LogText();
         return !log.empty() && log.find("Please wait for the conversion") == std::string::npos;
     }
+    // Every message so far asked the user to stop first.
+    bool AskedToStopFirst(std::size_t times) const {
+        return desktop.messages.size() == times &&
+               std::all_of(desktop.messages.begin(), desktop.messages.end(), [](const auto& m) {
+                   return m.text == "Please stop the conversion at first" &&
+                          m.caption == "Information" && m.icon == MessageIcon::Information;
+               });
+    }
 };
 
 bool HasContent(const std::string& path) {
@@ -161,6 +150,12 @@ bool HasContent(const std::string& path) {
 // Enabled state and text of a button in one string, e.g. "E Pause".
 QString State(const QPushButton* button) {
     return (button->isEnabled() ? "E " : "D ") + button->text();
+}
+
+// Pause, Stop and Open Folder in one string, e.g. "E Pause, E Stop, D Open Folder".
+QString Buttons(const CConvertDlg& dialog) {
+    return State(dialog.PauseButton()) + ", " + State(dialog.StopButton()) + ", " +
+           State(dialog.OpenFolderButton());
 }
 
 } // namespace
@@ -207,9 +202,7 @@ class ConvertDialogTest : public QObject {
         // Without a job list nothing runs: the batch is over at once, the
         // dialog can be closed and the computer is not powered off for it.
         QVERIFY(!dialog.BatchActive());
-        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
         QTest::qWait(50);
         QCOMPARE(desktop.powerOffRequests, 0);
 
@@ -229,8 +222,8 @@ class ConvertDialogTest : public QObject {
 
     void jobsWhoseEncoderCannotStartStayWaitingAndKeepTheBatchOpen() {
         Conversion conversion(false);
-        QVERIFY(conversion.AddBroken("first") >= 0);
-        QVERIFY(conversion.AddBroken("second") >= 0);
+        QVERIFY(conversion.AddBroken("first"));
+        QVERIFY(conversion.AddBroken("second"));
         ShutdownAfterConversion = true;
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
@@ -241,9 +234,7 @@ class ConvertDialogTest : public QObject {
         QVERIFY(conversion.List().GetBold(1, 0));
         QCOMPARE(conversion.List().GetProgress(1, 1), 0);
         QVERIFY(conversion.LogText().find("Error creating process") != std::string::npos);
-        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("E Stop"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("E Pause, E Stop, E Open Folder"));
         QCOMPARE(conversion.desktop.powerOffRequests, 0);
 
         // Clicking a row leaves the log alone while Pause is offered.
@@ -253,18 +244,13 @@ class ConvertDialogTest : public QObject {
 
         dialog.CancelButton()->click();
         QVERIFY(dialog.isVisible());
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
-        QCOMPARE(conversion.desktop.messages[0].text,
-                 std::string("Please stop the conversion at first"));
-        QCOMPARE(conversion.desktop.messages[0].caption, std::string("Information"));
-        QVERIFY(conversion.desktop.messages[0].icon == MessageIcon::Information);
+        QVERIFY(conversion.AskedToStopFirst(1));
 
         dialog.StopButton()->click();
-        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        QCOMPARE(Buttons(dialog), QString("D Pause, E Restart, E Open Folder"));
         dialog.CancelButton()->click();
         QTRY_VERIFY(!dialog.isVisible());
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QVERIFY(conversion.AskedToStopFirst(1));
     }
 
     void threeJobsAreConvertedAndThenTheComputerIsPoweredOffOnce() {
@@ -272,7 +258,7 @@ class ConvertDialogTest : public QObject {
             QSKIP("Rendix has not been built");
         Conversion conversion;
         for (const char* name : {"one", "two", "three"})
-            QVERIFY(conversion.AddTone(name) >= 0);
+            QVERIFY(conversion.AddTone(name));
         ShutdownAfterConversion = true;
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
@@ -286,9 +272,7 @@ class ConvertDialogTest : public QObject {
         }
         for (const char* name : {"one", "two", "three"})
             QVERIFY2(HasContent(conversion.Output(name)), name);
-        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
         QTest::qWait(200);
         QCOMPARE(conversion.desktop.powerOffRequests, 1);
         QVERIFY(conversion.desktop.messages.empty());
@@ -302,30 +286,15 @@ class ConvertDialogTest : public QObject {
         QTRY_VERIFY(!dialog.isVisible());
     }
 
-    void refusedPowerOffIsReported() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
-        Conversion conversion;
-        QVERIFY(conversion.AddTone("only") >= 0);
-        conversion.desktop.powerOffAnswer = false;
-        ShutdownAfterConversion = true;
-        conversion.Start();
-
-        QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
-        QCOMPARE(conversion.desktop.powerOffRequests, 1);
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
-        QCOMPARE(conversion.desktop.messages[0].text, std::string("Failed to shut down"));
-        QCOMPARE(conversion.desktop.messages[0].caption, std::string("Information"));
-        QVERIFY(conversion.dialog->isVisible());
-    }
-
     void aFailingJobIsShownWhiteOnRedAndTheBatchGoesOn() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
         Conversion conversion;
-        QVERIFY(conversion.AddTone("before") >= 0);
-        QVERIFY(conversion.AddBroken("broken") >= 0);
-        QVERIFY(conversion.AddTone("after") >= 0);
+        QVERIFY(conversion.AddTone("before"));
+        QVERIFY(conversion.AddBroken("broken"));
+        QVERIFY(conversion.AddTone("after"));
+        conversion.desktop.powerOffAnswer = false;
+        ShutdownAfterConversion = true;
         conversion.Start();
 
         QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
@@ -340,15 +309,21 @@ class ConvertDialogTest : public QObject {
         // It ran to its end, so it is not run again.
         QCOMPARE(conversion.jobs[1].state, kJobConverted);
         QCOMPARE(conversion.jobs[2].state, kJobConverted);
+        // Nothing is left waiting: the power-off is asked for; its refusal is told.
+        QTRY_COMPARE(conversion.desktop.messages.size(), std::size_t(1));
+        QCOMPARE(conversion.desktop.powerOffRequests, 1);
+        QCOMPARE(conversion.desktop.messages[0].text, std::string("Failed to shut down"));
+        QCOMPARE(conversion.desktop.messages[0].caption, std::string("Information"));
+        QVERIFY(conversion.dialog->isVisible());
     }
 
     void stopDuringTheSecondJobThenRestartRunsTheRestOnly() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
         Conversion conversion;
-        QVERIFY(conversion.AddTone("first") >= 0);
-        QVERIFY(conversion.AddEndless("second") >= 0);
-        QVERIFY(conversion.AddTone("third") >= 0);
+        QVERIFY(conversion.AddTone("first"));
+        QVERIFY(conversion.AddEndless("second"));
+        QVERIFY(conversion.AddTone("third"));
         ShutdownAfterConversion = true;
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
@@ -360,32 +335,26 @@ class ConvertDialogTest : public QObject {
 
         dialog.CancelButton()->click();
         QVERIFY(dialog.isVisible());
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(1));
-        QCOMPARE(conversion.desktop.messages[0].text,
-                 std::string("Please stop the conversion at first"));
+        QVERIFY(conversion.AskedToStopFirst(1));
 
         dialog.StopButton()->click();
-        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("D Pause, E Restart, E Open Folder"));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
         QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
         QCOMPARE(conversion.jobs[1].state, kJobWaiting);
         QCOMPARE(conversion.jobs[2].state, kJobWaiting);
         QCOMPARE(list.GetItemText(1, 2), QString("Stopped!"));
-        QVERIFY(!EncoderRunningOn(conversion.Source("second.wav")));
+        QVERIFY(!EncodersRunningOn(conversion.Source("second.wav")));
         QCOMPARE(conversion.desktop.powerOffRequests, 0);
 
         // The second source becomes readable; the first job's output goes,
         // so a second run of it would show.
         QVERIFY(QFile::remove(QString::fromStdString(conversion.Output("first"))));
         QVERIFY(QFile::remove(QString::fromStdString(conversion.Source("second.wav"))));
-        QVERIFY(MakeTone(conversion.Source("second.wav")));
+        QVERIFY(MakeAudio(QString::fromStdString(conversion.Source("second.wav"))));
 
         dialog.StopButton()->click();
-        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("E Stop"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("D Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("E Pause, E Stop, D Open Folder"));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
 
         for (int job = 0; job < 3; ++job)
@@ -396,54 +365,32 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(list.GetProgress(1, 1), 100);
         QCOMPARE(list.GetProgress(2, 1), 100);
         QVERIFY(conversion.LogText().find("Stopped!") == std::string::npos);
-        QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
-        QCOMPARE(State(dialog.StopButton()), QString("D Stop"));
+        QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
         QTest::qWait(200);
         QCOMPARE(conversion.desktop.powerOffRequests, 1);
-    }
-
-    void cancelRightAfterStopClosesOnceTheWorkerHasEnded() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
-        Conversion conversion;
-        QVERIFY(conversion.AddEndless("endless") >= 0);
-        QVERIFY(conversion.AddTone("never") >= 0);
-        conversion.Start();
-        CConvertDlg& dialog = *conversion.dialog;
-
-        QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
-        QVERIFY(EncoderRunningOn(conversion.Source("endless.wav")));
-        dialog.StopButton()->click();
-        dialog.CancelButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), kLongWait);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(conversion.desktop.messages.empty());
-        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
-        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
-        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
-        QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("never"))));
     }
 
     void closingTheDialogMidRunLeavesNoEncoderBehind() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
         Conversion conversion;
-        QVERIFY(conversion.AddEndless("endless") >= 0);
+        QVERIFY(conversion.AddEndless("endless"));
         conversion.Start();
         QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
-        QVERIFY(EncoderRunningOn(conversion.Source("endless.wav")));
+        QVERIFY(EncodersRunningOn(conversion.Source("endless.wav")));
 
         conversion.dialog.reset();
-        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
+        QVERIFY(!EncodersRunningOn(conversion.Source("endless.wav")));
         QCOMPARE(conversion.jobs[0].state, kJobWaiting);
         QTest::qWait(50); // work the worker posted must not reach the dead dialog
     }
 
-    void quickStopsAndRestartsNeverRunTwoEncoders() {
+    void quickStopsAndRestartsNeverRunTwoEncodersAndCancelEndsCleanly() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
         Conversion conversion;
-        QVERIFY(conversion.AddEndless("endless") >= 0);
+        QVERIFY(conversion.AddEndless("endless"));
+        QVERIFY(conversion.AddTone("never"));
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
         const std::string source = conversion.Source("endless.wav");
@@ -466,27 +413,29 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(most, 1);
         QVERIFY(dialog.BatchActive());
 
+        // Cancel right after Stop closes once the worker has ended.
         dialog.StopButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
-        QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
         dialog.CancelButton()->click();
-        QTRY_VERIFY(!dialog.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), kLongWait);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(conversion.desktop.messages.empty());
         QCOMPARE(EncodersRunningOn(source), 0);
         QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("never"))));
     }
 
     void pauseAndResumeWhileAJobRuns() {
         if (!QFileInfo::exists(kRendix))
             QSKIP("Rendix has not been built");
         Conversion conversion;
-        QVERIFY(conversion.AddEndless("endless") >= 0);
+        QVERIFY(conversion.AddEndless("endless"));
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
         QTRY_VERIFY_WITH_TIMEOUT(conversion.EncoderSpoke(), kLongWait);
 
         dialog.PauseButton()->click();
-        QCOMPARE(State(dialog.PauseButton()), QString("E Resume"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("E Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("E Resume, E Stop, E Open Folder"));
         QTRY_COMPARE_WITH_TIMEOUT(conversion.List().GetItemText(0, 2), QString("Suspended!"),
                                   kLongWait);
         // Cancel, the close box and Escape all refuse while paused.
@@ -494,13 +443,10 @@ class ConvertDialogTest : public QObject {
         QVERIFY(!dialog.close());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
-        QCOMPARE(conversion.desktop.messages.size(), std::size_t(3));
-        for (const FakeDesktop::Message& message : conversion.desktop.messages)
-            QCOMPARE(message.text, std::string("Please stop the conversion at first"));
+        QVERIFY(conversion.AskedToStopFirst(3));
 
         dialog.PauseButton()->click();
-        QCOMPARE(State(dialog.PauseButton()), QString("E Pause"));
-        QCOMPARE(State(dialog.OpenFolderButton()), QString("D Open Folder"));
+        QCOMPARE(Buttons(dialog), QString("E Pause, E Stop, D Open Folder"));
         QTRY_COMPARE_WITH_TIMEOUT(conversion.List().GetItemText(0, 2), QString(), kLongWait);
 
         // Stop while paused ends the suspended encoder too.
@@ -508,7 +454,7 @@ class ConvertDialogTest : public QObject {
         dialog.StopButton()->click();
         QCOMPARE(State(dialog.PauseButton()), QString("D Pause"));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
-        QVERIFY(!EncoderRunningOn(conversion.Source("endless.wav")));
+        QVERIFY(!EncodersRunningOn(conversion.Source("endless.wav")));
         dialog.CancelButton()->click();
         QTRY_VERIFY(!dialog.isVisible());
     }

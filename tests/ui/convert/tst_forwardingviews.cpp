@@ -1,4 +1,3 @@
-#include "convert/MemoryListCells.h"
 #include "convert/MemoryLogView.h"
 #include "ui/convert/ForwardingListCells.h"
 #include "ui/convert/ForwardingLogView.h"
@@ -18,61 +17,65 @@ using namespace velmont;
 
 namespace {
 
-// A log pane that fails the test when touched off the thread it lives on.
-class ThreadCheckedLog : public MemoryLogView {
-  public:
+// Notes the changes a log pane and a list receive in one shared order, and
+// counts calls made off the thread the views live on.
+struct Recorder {
+    std::vector<std::string> order;
     std::atomic<int> foreignCalls{0};
-    int TextLength() const override {
+    std::thread::id owner = std::this_thread::get_id();
+    void Check() {
+        if (std::this_thread::get_id() != owner)
+            ++foreignCalls;
+    }
+    void Note(std::string call) {
         Check();
+        order.push_back(std::move(call));
+    }
+};
+
+class RecordingLog : public MemoryLogView {
+  public:
+    explicit RecordingLog(Recorder& recorder) : recorder_(recorder) {}
+    int TextLength() const override {
+        recorder_.Check();
         return MemoryLogView::TextLength();
     }
     void SetSelection(int start, int end) override {
-        Check();
+        recorder_.Check();
         MemoryLogView::SetSelection(start, end);
     }
     void ReplaceSelection(const std::string& text) override {
-        Check();
+        recorder_.Note("log " + text);
         MemoryLogView::ReplaceSelection(text);
     }
     void ScrollToEnd() override {
-        Check();
+        recorder_.Check();
         MemoryLogView::ScrollToEnd();
     }
 
   private:
-    void Check() const {
-        if (std::this_thread::get_id() != owner_)
-            ++const_cast<ThreadCheckedLog*>(this)->foreignCalls;
-    }
-    std::thread::id owner_ = std::this_thread::get_id();
+    Recorder& recorder_;
 };
 
-// Records the order of list changes and the thread that made them.
 class RecordingCells : public IListCells {
   public:
-    std::vector<std::string> calls;
-    int foreignCalls = 0;
-    void SetCurSel(int row, bool) override { Record("sel " + std::to_string(row)); }
+    explicit RecordingCells(Recorder& recorder) : recorder_(recorder) {}
+    void SetCurSel(int row, bool) override { recorder_.Note("sel " + std::to_string(row)); }
     void UpdateProgress(int row, int, int percent) override {
-        Record("progress " + std::to_string(row) + " " + std::to_string(percent));
+        recorder_.Note("progress " + std::to_string(row) + " " + std::to_string(percent));
     }
     void SetBold(int row, int, bool bold) override {
-        Record("bold " + std::to_string(row) + (bold ? " on" : " off"));
+        recorder_.Note("bold " + std::to_string(row) + (bold ? " on" : " off"));
     }
     void SetItemText(int row, int, const std::string& text) override {
-        Record("text " + std::to_string(row) + " " + text);
+        recorder_.Note("text " + std::to_string(row) + " " + text);
     }
     void SetItemText(int row, int, const std::string& text, Rgb, Rgb) override {
-        Record("coloured " + std::to_string(row) + " " + text);
+        recorder_.Note("coloured " + std::to_string(row) + " " + text);
     }
 
   private:
-    void Record(std::string call) {
-        if (std::this_thread::get_id() != owner_)
-            ++foreignCalls;
-        calls.push_back(std::move(call));
-    }
-    std::thread::id owner_ = std::this_thread::get_id();
+    Recorder& recorder_;
 };
 
 // What the output parser does to a run's region of the log: redraw the
@@ -101,7 +104,8 @@ class ForwardingViewsTest : public QObject {
   private slots:
     void logPositionsAreExactOnTheWorkerAndThePaneCatchesUpInOrder() {
         UiThreadQueue queue;
-        ThreadCheckedLog pane;
+        Recorder recorder;
+        RecordingLog pane(recorder);
         ForwardingLogView workerSide(pane, queue);
         MemoryLogView reference;
 
@@ -120,82 +124,48 @@ class ForwardingViewsTest : public QObject {
         QCOMPARE(workerSide.Text(), reference.Text());
         QTRY_COMPARE(queue.Pending(), std::size_t(0));
         QCOMPARE(pane.Text(), reference.Text());
-        QCOMPARE(pane.foreignCalls.load(), 0);
+        QCOMPARE(recorder.foreignCalls.load(), 0);
     }
 
-    void cellChangesArriveInTheOrderTheWorkerMadeThem() {
+    void logAndCellChangesArriveInTheOrderTheWorkerMadeThem() {
         UiThreadQueue queue;
-        RecordingCells list;
-        ForwardingListCells workerSide(list, queue);
-
-        std::vector<std::string> expected;
-        std::thread worker([&] {
-            for (int row = 0; row < 50; ++row) {
-                workerSide.SetCurSel(row, true);
-                workerSide.SetBold(row, 0, true);
-                for (int percent = 1; percent <= 100; percent += 33)
-                    workerSide.UpdateProgress(row, 1, percent);
-                workerSide.SetBold(row, 0, false);
-                workerSide.SetItemText(row, 2, "done");
-                workerSide.SetItemText(row, 2, "failed", kWhite, kRed);
-            }
-        });
-        worker.join();
-        for (int row = 0; row < 50; ++row) {
-            const std::string r = std::to_string(row);
-            expected.push_back("sel " + r);
-            expected.push_back("bold " + r + " on");
-            for (int percent = 1; percent <= 100; percent += 33)
-                expected.push_back("progress " + r + " " + std::to_string(percent));
-            expected.push_back("bold " + r + " off");
-            expected.push_back("text " + r + " done");
-            expected.push_back("coloured " + r + " failed");
-        }
-
-        QVERIFY(list.calls.empty());
-        QTRY_COMPARE(list.calls.size(), expected.size());
-        QVERIFY(list.calls == expected);
-        QCOMPARE(list.foreignCalls, 0);
-    }
-
-    void logAndCellsShareOneOrder() {
-        UiThreadQueue queue;
-        std::vector<std::string> order;
-        struct Log : MemoryLogView {
-            std::vector<std::string>* order;
-            void ReplaceSelection(const std::string& text) override {
-                order->push_back("log " + text);
-                MemoryLogView::ReplaceSelection(text);
-            }
-        } pane;
-        pane.order = &order;
-        struct Cells : MemoryListCells {
-            std::vector<std::string>* order;
-            void UpdateProgress(int, int, int percent) override {
-                order->push_back("progress " + std::to_string(percent));
-            }
-        } list;
-        list.order = &order;
+        Recorder recorder;
+        RecordingLog pane(recorder);
+        RecordingCells list(recorder);
         ForwardingLogView log(pane, queue);
         ForwardingListCells cells(list, queue);
-        bool finished = false;
 
-        std::thread worker([&] {
-            for (int i = 0; i < 100; ++i) {
-                log.SetSelection(0, log.TextLength());
-                log.ReplaceSelection(std::to_string(i));
-                cells.UpdateProgress(0, 1, i);
+        std::vector<std::string> expected;
+        for (int row = 0; row < 50; ++row) {
+            const std::string r = std::to_string(row);
+            expected.insert(expected.end(), {"sel " + r, "bold " + r + " on"});
+            for (int percent = 1; percent <= 100; percent += 33) {
+                expected.push_back("log " + std::to_string(percent));
+                expected.push_back("progress " + r + " " + std::to_string(percent));
             }
-            queue.Post([&] { finished = true; });
+            expected.insert(expected.end(), {"bold " + r + " off", "text " + r + " done",
+                                             "coloured " + r + " failed"});
+        }
+        std::thread worker([&] {
+            for (int row = 0; row < 50; ++row) {
+                cells.SetCurSel(row, true);
+                cells.SetBold(row, 0, true);
+                for (int percent = 1; percent <= 100; percent += 33) {
+                    log.SetSelection(0, log.TextLength());
+                    log.ReplaceSelection(std::to_string(percent));
+                    cells.UpdateProgress(row, 1, percent);
+                }
+                cells.SetBold(row, 0, false);
+                cells.SetItemText(row, 2, "done");
+                cells.SetItemText(row, 2, "failed", kWhite, kRed);
+            }
         });
         worker.join();
-        QTRY_VERIFY(finished);
 
-        QCOMPARE(order.size(), std::size_t(200));
-        for (int i = 0; i < 100; ++i) {
-            QCOMPARE(order[2 * i], "log " + std::to_string(i));
-            QCOMPARE(order[2 * i + 1], "progress " + std::to_string(i));
-        }
+        QVERIFY(recorder.order.empty());
+        QTRY_COMPARE(recorder.order.size(), expected.size());
+        QVERIFY(recorder.order == expected);
+        QCOMPARE(recorder.foreignCalls.load(), 0);
     }
 
     void workThatOpensALoopDoesNotLetLaterWorkOvertakeEarlierWork() {
