@@ -1,3 +1,4 @@
+#include "UiTestSupport.h"
 #include "ui/skin/DragGeometry.h"
 #include "ui/skin/DraggableDialog.h"
 
@@ -29,23 +30,18 @@ class DraggableDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void freeDragMovesByThePointerDelta();
-    void clampStopsAtEachScreenEdge();
-    void windowLargerThanScreenAlignsRightAndBottom();
-    void clampHonoursTheScreenOrigin();
+    void dragArithmeticClampsAtEachScreenEdge();
     void dragAlphaAcceptsOnlyZeroTo255();
     void dragFadesMovesClampsAndRestores();
     void pressOnChildControlDoesNotDrag();
 };
 
-void DraggableDialogTest::freeDragMovesByThePointerDelta() {
+void DraggableDialogTest::dragArithmeticClampsAtEachScreenEdge() {
     QCOMPARE(DraggedTopLeft(kWindow, {10, -20}, kScreen, false), QPoint(110, 30));
     // Without clamping the window may leave the screen.
     QCOMPARE(DraggedTopLeft(kWindow, {-300, -100}, kScreen, false), QPoint(-200, -50));
     QCOMPARE(DraggedTopLeft(kWindow, {500, 400}, kScreen, false), QPoint(600, 450));
-}
 
-void DraggableDialogTest::clampStopsAtEachScreenEdge() {
     // Left and top: the edge stops at 0.
     QCOMPARE(DraggedTopLeft(kWindow, {-150, 0}, kScreen, true), QPoint(0, 50));
     QCOMPARE(DraggedTopLeft(kWindow, {0, -80}, kScreen, true), QPoint(100, 0));
@@ -57,15 +53,10 @@ void DraggableDialogTest::clampStopsAtEachScreenEdge() {
     QCOMPARE(DraggedTopLeft(kWindow, {319, 151}, kScreen, true), QPoint(419, 201));
     // A corner clamps both ways at once.
     QCOMPARE(DraggedTopLeft(kWindow, {-500, 900}, kScreen, true), QPoint(0, 201));
-}
-
-void DraggableDialogTest::windowLargerThanScreenAlignsRightAndBottom() {
+    // A window larger than the screen aligns right and bottom.
     const QRect huge(0, 0, 1200, 900);
     QCOMPARE(DraggedTopLeft(huge, {-10, -10}, kScreen, true), QPoint(1024 - 1200, 768 - 900));
     QCOMPARE(DraggedTopLeft(huge, {10, 10}, kScreen, true), QPoint(1024 - 1200, 768 - 900));
-}
-
-void DraggableDialogTest::clampHonoursTheScreenOrigin() {
     const QRect second(1024, 0, 1280, 1024); // a screen right of the first
     QCOMPARE(DraggedTopLeft(QRect(1100, 100, 605, 567), {-200, 0}, second, true),
              QPoint(1024, 100));
@@ -76,17 +67,10 @@ void DraggableDialogTest::clampHonoursTheScreenOrigin() {
 void DraggableDialogTest::dragAlphaAcceptsOnlyZeroTo255() {
     DraggableDialog dialog;
     QCOMPARE(dialog.DragAlpha(), 255);
-    QVERIFY(dialog.SetDragAlpha(100));
-    QCOMPARE(dialog.DragAlpha(), 100);
-    QVERIFY(!dialog.SetDragAlpha(300));
-    QVERIFY(!dialog.SetDragAlpha(256));
-    QVERIFY(!dialog.SetDragAlpha(-1));
-    QCOMPARE(dialog.DragAlpha(), 100);
-    QVERIFY(dialog.SetDragAlpha(0));
-    QCOMPARE(dialog.DragAlpha(), 0);
-    QVERIFY(dialog.SetDragAlpha(255));
-    QCOMPARE(dialog.DragAlpha(), 255);
-    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    for (int alpha : {100, 0, 255})
+        QVERIFY(dialog.SetDragAlpha(alpha) && dialog.DragAlpha() == alpha);
+    for (int alpha : {256, 300, -1})
+        QVERIFY(!dialog.SetDragAlpha(alpha) && dialog.DragAlpha() == 255);
 }
 
 void DraggableDialogTest::dragFadesMovesClampsAndRestores() {
@@ -94,8 +78,7 @@ void DraggableDialogTest::dragFadesMovesClampsAndRestores() {
     dialog.resize(300, 200);
     dialog.SetClampToScreen(true);
     QVERIFY(dialog.SetDragAlpha(100));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(velmont::ShowExposed(dialog));
     dialog.move(200, 150);
     const QRect screen = dialog.screen()->geometry();
 
@@ -132,8 +115,7 @@ void DraggableDialogTest::pressOnChildControlDoesNotDrag() {
     dialog.resize(300, 200);
     auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
     button->setGeometry(100, 100, 80, 30);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(velmont::ShowExposed(dialog));
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(button->isDown());

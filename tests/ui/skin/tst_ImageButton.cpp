@@ -66,6 +66,12 @@ struct Scene {
         return parent->grab().toImage().pixelColor(kButtonAt + inButton);
     }
     QPoint Centre() const { return button->rect().center(); }
+    bool Exposed() const { return QTest::qWaitForWindowExposed(parent.get()); }
+    // Moves the pointer onto the button; true once it lights up.
+    bool Hover() const {
+        QTest::mouseMove(button, Centre());
+        return QTest::qWaitFor([this] { return button->IsHovered(); });
+    }
 };
 
 bool IsGrey(const QColor& colour) {
@@ -80,45 +86,38 @@ class ImageButtonTest : public QObject {
 
   private slots:
     void showsNormalThenHoverThenNormal();
-    void withoutNormalImageAlwaysShowsHover();
     void pressedShowsHoverImageMovedByOnePixel();
-    void keyColourLeavesParentVisible();
+    void keyColourLeavesParentVisibleAndNoBorderUnlessAsked();
     void pressStartedElsewhereDoesNotLightTheButton();
     void disabledLookIsGreyedUnlessSwitchedOff();
-    void borderOnlyWhenTheSwitchAllowsIt();
     void setBitmapsReportsFailureAndFreesImages();
     void sizeToContentTakesTheHoverImageSize();
     void clickOpensUrlAndDoubleClickCountsAsClick();
     void urlKeepsAtMost259Bytes();
-    void hoverCursorAndTooltip();
+    void hoverCursorFallsBackToTheArrow();
 };
 
 void ImageButtonTest::showsNormalThenHoverThenNormal() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     QCOMPARE(scene.At(scene.Centre()), kNormalColour);
 
-    QTest::mouseMove(scene.button, scene.Centre());
-    QTRY_VERIFY(scene.button->IsHovered());
+    QVERIFY(scene.Hover());
     QCOMPARE(scene.At(scene.Centre()), kHoverColour);
 
     QTest::mouseMove(scene.parent.get(), QPoint(90, 50));
     QTRY_VERIFY(!scene.button->IsHovered());
     QCOMPARE(scene.At(scene.Centre()), kNormalColour);
-}
 
-void ImageButtonTest::withoutNormalImageAlwaysShowsHover() {
-    Scene scene(false);
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
-    QCOMPARE(scene.At(scene.Centre()), kHoverColour);
-    QTest::mouseMove(scene.button, scene.Centre());
-    QTRY_VERIFY(scene.button->IsHovered());
-    QCOMPARE(scene.At(scene.Centre()), kHoverColour);
+    // Without a normal image the hover image shows at all times.
+    Scene hoverOnly(false);
+    QVERIFY(hoverOnly.Exposed());
+    QCOMPARE(hoverOnly.At(hoverOnly.Centre()), kHoverColour);
 }
 
 void ImageButtonTest::pressedShowsHoverImageMovedByOnePixel() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     QCOMPARE(scene.At(kMarkerAt), kMarker);
 
     QTest::mouseMove(scene.button, scene.Centre());
@@ -132,21 +131,26 @@ void ImageButtonTest::pressedShowsHoverImageMovedByOnePixel() {
     QCOMPARE(scene.At(kMarkerAt), kMarker);
 }
 
-void ImageButtonTest::keyColourLeavesParentVisible() {
+void ImageButtonTest::keyColourLeavesParentVisibleAndNoBorderUnlessAsked() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     // The frame of the image is key-coloured in both looks.
     QCOMPARE(scene.At({0, 0}), kParentColour);
     QCOMPARE(scene.At({19, 11}), kParentColour);
-    QTest::mouseMove(scene.button, scene.Centre());
-    QTRY_VERIFY(scene.button->IsHovered());
-    QCOMPARE(scene.At({0, 5}), kParentColour);
+    QVERIFY(scene.Hover());
+    QCOMPARE(scene.At({0, 5}), kParentColour); // no border on hover
     QCOMPARE(scene.At({1, 5}), kHoverColour);
+    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
+    QCOMPARE(scene.At({0, 0}), kParentColour); // nor while pressed
+    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
+
+    scene.button->SetDrawBorder(true);
+    QVERIFY(scene.At({0, 0}) != kParentColour); // the thin hover frame
 }
 
 void ImageButtonTest::pressStartedElsewhereDoesNotLightTheButton() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     // Through the window, as the system delivers a real drag.
     QWindow* window = scene.parent->windowHandle();
     QTest::mouseMove(window, QPoint(80, 50));
@@ -162,7 +166,7 @@ void ImageButtonTest::pressStartedElsewhereDoesNotLightTheButton() {
 
 void ImageButtonTest::disabledLookIsGreyedUnlessSwitchedOff() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     scene.button->setEnabled(false);
     const QColor greyed = scene.At(scene.Centre());
     QVERIFY2(IsGrey(greyed), qPrintable(greyed.name()));
@@ -171,20 +175,6 @@ void ImageButtonTest::disabledLookIsGreyedUnlessSwitchedOff() {
 
     scene.button->SetGreyedDisabledLook(false);
     QCOMPARE(scene.At(scene.Centre()), kNormalColour);
-}
-
-void ImageButtonTest::borderOnlyWhenTheSwitchAllowsIt() {
-    Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
-    QTest::mouseMove(scene.button, scene.Centre());
-    QTRY_VERIFY(scene.button->IsHovered());
-    QCOMPARE(scene.At({0, 0}), kParentColour); // no frame on hover
-    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(scene.At({0, 0}), kParentColour); // nor while pressed
-    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
-
-    scene.button->SetDrawBorder(true);
-    QVERIFY(scene.At({0, 0}) != kParentColour); // the thin hover frame
 }
 
 void ImageButtonTest::setBitmapsReportsFailureAndFreesImages() {
@@ -216,7 +206,7 @@ void ImageButtonTest::sizeToContentTakesTheHoverImageSize() {
 
 void ImageButtonTest::clickOpensUrlAndDoubleClickCountsAsClick() {
     Scene scene;
-    QVERIFY(QTest::qWaitForWindowExposed(scene.parent.get()));
+    QVERIFY(scene.Exposed());
     velmont::FakeDesktop desktop;
     scene.button->SetDesktop(&desktop);
     QSignalSpy clicks(scene.button, &QAbstractButton::clicked);
@@ -254,7 +244,7 @@ void ImageButtonTest::urlKeepsAtMost259Bytes() {
     QVERIFY(button.Url().isEmpty());
 }
 
-void ImageButtonTest::hoverCursorAndTooltip() {
+void ImageButtonTest::hoverCursorFallsBackToTheArrow() {
     ImageButton button;
     QCOMPARE(button.SetHoverCursor(QString::fromLatin1(velmont::skin::kLinkCursor),
                                    velmont::skin::kLinkCursorHotSpot),
@@ -262,13 +252,6 @@ void ImageButtonTest::hoverCursorAndTooltip() {
     QCOMPARE(button.cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(button.SetHoverCursor(QStringLiteral(":/skin/missing.png")), 1);
     QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-
-    button.SetTooltipText(QStringLiteral("Add files to list"));
-    QCOMPARE(button.toolTip(), QString("Add files to list"));
-    button.SetTooltipText(QString()); // a null text changes nothing
-    QCOMPARE(button.toolTip(), QString("Add files to list"));
-    button.SetTooltipText(QStringLiteral("Add files to list"), false);
-    QCOMPARE(button.toolTip(), QString());
 }
 
 QTEST_MAIN(ImageButtonTest)
