@@ -26,3 +26,22 @@ class RendixMedia : public ::testing::Test {
     static std::string folder_;
     static std::string media_;
 };
+
+// What a finished conversion must show. A null codec means the stream must
+// be absent; a zero or negative number is not checked.
+struct Expectation {
+    const char* container; // libavformat's demuxer name
+    const char* audioCodec;
+    int sampleRate;
+    int channels;
+    const char* videoCodec = nullptr;
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;
+    double duration = 2.0;
+};
+
+// Checks the run (exit status, header, status lines ending in carriage
+// returns, their time running up to the duration) and probes the output.
+ProbedMedia ExpectConverted(const RendixRun& run, const std::string& output,
+                            const Expectation& want);

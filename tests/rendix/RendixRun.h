@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // Runs the built Rendix with the given arguments, standard output and error
@@ -14,7 +15,9 @@ struct RendixRun {
 RendixRun RunRendix(const std::vector<std::string>& args,
                     const std::vector<std::string>& environment = {});
 
-// Runs a shell command (input generation); true on exit status 0.
-bool RunShell(const std::string& command);
+// Starts Rendix without waiting; *readEnd receives the pipe's reading end.
+pid_t StartRendix(const std::vector<std::string>& args, const std::vector<std::string>& environment,
+                  int* readEnd);
 
-std::string RendixPath();
+// Reads the pipe until end of file, chunk by chunk, and closes it.
+void ReadAll(int fd, RendixRun& run);
