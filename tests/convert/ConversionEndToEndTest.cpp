@@ -146,18 +146,6 @@ TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
     EXPECT_TRUE(output.hasAudio);
 }
 
-TEST_F(ConversionEndToEndTest, OutputOntoItsOwnSourceIsRefusedAndTheSourceKept) {
-    const std::string source = output_.Path("own.mp3");
-    ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=d=1 '" + source + "'"));
-    const std::string before = test::ReadWholeFile(source);
-    // The output folder names the source's folder by another path.
-    const JobItem job = ResolvedJob(source, kFormatMp3, output_.Path("./"));
-    ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
-    EXPECT_EQ(test::ReadWholeFile(source), before);
-    EXPECT_TRUE(cells_.Cell(0, 2).coloured); // the encoder's refusal, in red
-}
-
 TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
     // A named pipe fed at twenty times real time: the encoder waits in the middle of its
     // run until it is stopped. The feeder dies with its ChildProcess.

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 using namespace velmont;
 
 namespace {
@@ -173,34 +176,23 @@ TEST_F(ParserTest, ErrorReportGoesBackToTheHeaderPhase) {
               "Error creating pipe\r\nNo status because FormatMessage failed.\r\n");
 }
 
-TEST(FilterEncoderBanner, RemovesTheBannerBlockWithItsLineBreak) {
-    std::string crlf = "before\r\nFFmpeg version SVN-r10087, Copyright\r\n  built on x\r\nEnjoy it"
-                       "\r\nInput #0\r\n";
-    EncoderProcess::FilterEncoderBanner(crlf);
-    EXPECT_EQ(crlf, "before\r\nInput #0\r\n");
-
-    std::string lf = "FFmpeg version SVN-r10087\nEnjoy it\nInput #0\n";
-    EncoderProcess::FilterEncoderBanner(lf);
-    EXPECT_EQ(lf, "Input #0\n"); // a lone line feed goes, the next line stays whole
-
-    std::string atEnd = "x FFmpeg version SVN-r10087 ... Enjoy it";
-    EncoderProcess::FilterEncoderBanner(atEnd);
-    EXPECT_EQ(atEnd, "x ");
-}
-
-TEST(FilterEncoderBanner, BlanksEveryEncoderNameAndLeavesOtherTextAlone) {
-    std::string text = "FFmpeg version SVN-r10087 (no end)\nlibavFFmpeg FFmpegFFmpeg\n";
-    EncoderProcess::FilterEncoderBanner(text);
-    EXPECT_EQ(text, "       version SVN-r10087 (no end)\nlibav                   \n");
-
-    // An "Enjoy it" before the banner does not cut text outside it.
-    std::string early = "Enjoy it\nFFmpeg version SVN-r10087 tail";
-    EncoderProcess::FilterEncoderBanner(early);
-    EXPECT_EQ(early, "Enjoy it\n       version SVN-r10087 tail");
-
-    std::string plain = "Input #0, wav, from 'a.wav':\n";
-    EncoderProcess::FilterEncoderBanner(plain);
-    EXPECT_EQ(plain, "Input #0, wav, from 'a.wav':\n");
+TEST(FilterEncoderBanner, RemovesTheBannerBlockAndBlanksEveryEncoderName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"before\r\nFFmpeg version SVN-r10087, Copyright\r\n  built on x\r\nEnjoy it\r\n"
+         "Input #0\r\n",
+         "before\r\nInput #0\r\n"},
+        // A lone line feed goes, the next line stays whole.
+        {"FFmpeg version SVN-r10087\nEnjoy it\nInput #0\n", "Input #0\n"},
+        {"x FFmpeg version SVN-r10087 ... Enjoy it", "x "},
+        {"FFmpeg version SVN-r10087 (no end)\nlibavFFmpeg FFmpegFFmpeg\n",
+         "       version SVN-r10087 (no end)\nlibav                   \n"},
+        // An "Enjoy it" before the banner does not cut text outside it.
+        {"Enjoy it\nFFmpeg version SVN-r10087 tail", "Enjoy it\n       version SVN-r10087 tail"},
+        {"Input #0, wav, from 'a.wav':\n", "Input #0, wav, from 'a.wav':\n"}};
+    for (auto [text, expected] : cases) {
+        EncoderProcess::FilterEncoderBanner(text);
+        EXPECT_EQ(text, expected);
+    }
 }
 
 TEST(MemoryViews, LogSelectionIsClampedAndListCellsRecordColoursAndSelection) {

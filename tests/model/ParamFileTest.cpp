@@ -27,27 +27,19 @@ void ExpectAllDefaults() {
 } // namespace
 
 TEST_F(ParamFile, MissingOrUnusableFilesLeaveEveryDefault) {
-    LoadParamFileFrom(PathOf("no-such-param.ini"));
-    ExpectAllDefaults();
-
-    LoadParam("");
-    ExpectAllDefaults();
-
-    LoadParam("<?xml version=\"1.0\"?>\n<!-- nothing -->\n");
-    ExpectAllDefaults();
-
-    // Malformed: nothing is taken, not even the well-formed beginning.
-    LoadParam("<root><pos X=\"5\"/><param><mp3 AudioCodec=\"3\"/></param>");
-    ExpectAllDefaults();
-    LoadParam("<root><param><mp3 AudioCodec=\"3\"></param></root>");
-    ExpectAllDefaults();
-    EXPECT_EQ(PosX, -1);
-
-    // A folder where the file should be.
-    std::filesystem::create_directory(PathOf("folder.ini"));
-    LoadParamFileFrom(PathOf("folder.ini"));
-    ExpectAllDefaults();
-
+    std::filesystem::create_directory(PathOf("folder.ini")); // a folder where the file should be
+    for (const std::string& path : {PathOf("no-such-param.ini"), PathOf("folder.ini")}) {
+        LoadParamFileFrom(path);
+        ExpectAllDefaults();
+    }
+    // Malformed files give nothing, not even their well-formed beginning.
+    for (const char* text : {"", "<?xml version=\"1.0\"?>\n<!-- nothing -->\n",
+                             "<root><pos X=\"5\"/><param><mp3 AudioCodec=\"3\"/></param>",
+                             "<root><param><mp3 AudioCodec=\"3\"></param></root>"}) {
+        LoadParam(text);
+        ExpectAllDefaults();
+        EXPECT_EQ(PosX, -1) << text;
+    }
     LoadParam("<root><pos X=\"1\"/></root>"); // no param element
     ExpectAllDefaults();
 }
@@ -86,9 +78,9 @@ TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
     EXPECT_EQ(Record(12).Width, 200);
     // Names with a leading digit do not cost the file its other settings.
     EXPECT_EQ(Record(7).AudioVolume, 9);
-}
 
-TEST_F(ParamFile, DigitNamesInCommentsAndValuesAreNotElements) {
+    // Nor are they found in comments, text or attribute values.
+    ResetState();
     LoadParam(InParam("<!-- <3gp Width=\"1\"/> --><![CDATA[<3gp Width=\"2\"/>]]>"
                       "<3gpc OutputDir=\"a>3 '<3gp'\" Width='7'/>"));
     EXPECT_EQ(Record(12), BuiltInDefaults(12));
