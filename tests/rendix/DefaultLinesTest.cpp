@@ -127,8 +127,8 @@ TEST_P(RendixDefaultLine, ConvertsAndTheOutputHoldsWhatWasAskedFor) {
         EXPECT_NE(bytes.find("titl"), std::string::npos);
         EXPECT_NE(bytes.find(kTitle), std::string::npos);
     } else if (line.holdsTags) {
-        EXPECT_EQ(m.tag("title"), kTitle);
-        EXPECT_EQ(m.tag("artist").empty() ? m.tag("author") : m.tag("artist"), kAuthor);
+        EXPECT_EQ(m["tags.title"], kTitle);
+        EXPECT_EQ(m.count("tags.artist") ? m["tags.artist"] : m["tags.author"], kAuthor);
     }
 }
 

@@ -148,7 +148,7 @@ TEST_F(RendixErrors, SurvivesStopAndContinueAndCleansUpWhenTerminated) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ::kill(pid, SIGCONT);
     EXPECT_EQ(finish(pid), 0) << run.output;
-    EXPECT_NEAR(ProbeMedia(Out("stopped.mp4")).duration, 2.0, 0.2);
+    EXPECT_NEAR(Number(ProbeMedia(Out("stopped.mp4")), "format.duration"), 2.0, 0.2);
     EXPECT_FALSE(fs::exists(stale)) << "stale statistics folder not swept";
 
     // Terminated while stopped once encoding began: ends when resumed, statistics gone.
