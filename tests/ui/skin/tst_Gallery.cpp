@@ -135,32 +135,30 @@ class GalleryTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void galleryRenders();
-};
+    void galleryRenders() {
+        GalleryMainWindow gallery;
+        MainDialog& main = gallery.window;
+        SidePanel side;
+        main.move(8, 8);
+        side.setWindowFlags(Qt::FramelessWindowHint);
+        side.move(625, 8);
+        main.show();
+        side.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(QTest::qWaitForWindowExposed(&side));
+        QVERIFY(!main.grab().isNull());
 
-void GalleryTest::galleryRenders() {
-    GalleryMainWindow gallery;
-    MainDialog& main = gallery.window;
-    SidePanel side;
-    main.move(8, 8);
-    side.setWindowFlags(Qt::FramelessWindowHint);
-    side.move(625, 8);
-    main.show();
-    side.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY(QTest::qWaitForWindowExposed(&side));
-    QVERIFY(!main.grab().isNull());
-
-    const int seconds = qEnvironmentVariableIntValue("VELMONT_GALLERY_SECONDS");
-    if (seconds > 0) {
-        // Show one hover look: the pointer rests on Convert.
-        QCursor::setPos(main.mapToGlobal(QPoint(300, 540)));
-        QTest::qWait(200);
-        QTest::mouseMove(main.Button(MainDialog::kGoId), QPoint(100, 30));
-        QCursor::setPos(main.Button(MainDialog::kGoId)->mapToGlobal(QPoint(100, 30)));
-        QTest::qWait(seconds * 1000);
+        const int seconds = qEnvironmentVariableIntValue("VELMONT_GALLERY_SECONDS");
+        if (seconds > 0) {
+            // Show one hover look: the pointer rests on Convert.
+            QCursor::setPos(main.mapToGlobal(QPoint(300, 540)));
+            QTest::qWait(200);
+            QTest::mouseMove(main.Button(MainDialog::kGoId), QPoint(100, 30));
+            QCursor::setPos(main.Button(MainDialog::kGoId)->mapToGlobal(QPoint(100, 30)));
+            QTest::qWait(seconds * 1000);
+        }
     }
-}
+};
 
 QTEST_MAIN(GalleryTest)
 #include "tst_Gallery.moc"

@@ -85,174 +85,163 @@ class ImageButtonTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void showsNormalThenHoverThenNormal();
-    void pressedShowsHoverImageMovedByOnePixel();
-    void keyColourLeavesParentVisibleAndNoBorderUnlessAsked();
-    void pressStartedElsewhereDoesNotLightTheButton();
-    void disabledLookIsGreyedUnlessSwitchedOff();
-    void setBitmapsReportsFailureAndFreesImages();
-    void sizeToContentTakesTheHoverImageSize();
-    void clickOpensUrlAndDoubleClickCountsAsClick();
-    void urlKeepsAtMost259Bytes();
-    void hoverCursorFallsBackToTheArrow();
+    void showsNormalThenHoverThenNormal() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        QCOMPARE(scene.At(scene.Centre()), kNormalColour);
+
+        QVERIFY(scene.Hover());
+        QCOMPARE(scene.At(scene.Centre()), kHoverColour);
+
+        QTest::mouseMove(scene.parent.get(), QPoint(90, 50));
+        QTRY_VERIFY(!scene.button->IsHovered());
+        QCOMPARE(scene.At(scene.Centre()), kNormalColour);
+
+        // Without a normal image the hover image shows at all times.
+        Scene hoverOnly(false);
+        QVERIFY(hoverOnly.Exposed());
+        QCOMPARE(hoverOnly.At(hoverOnly.Centre()), kHoverColour);
+    }
+
+    void pressedShowsHoverImageMovedByOnePixel() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        QCOMPARE(scene.At(kMarkerAt), kMarker);
+
+        QTest::mouseMove(scene.button, scene.Centre());
+        QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QVERIFY(scene.button->isDown());
+        QCOMPARE(scene.At(kMarkerAt + QPoint(1, 1)), kMarker);
+        QCOMPARE(scene.At(kMarkerAt), kHoverColour);
+        QCOMPARE(scene.At(scene.Centre()), kHoverColour);
+
+        QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QCOMPARE(scene.At(kMarkerAt), kMarker);
+    }
+
+    void keyColourLeavesParentVisibleAndNoBorderUnlessAsked() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        // The frame of the image is key-coloured in both looks.
+        QCOMPARE(scene.At({0, 0}), kParentColour);
+        QCOMPARE(scene.At({19, 11}), kParentColour);
+        QVERIFY(scene.Hover());
+        QCOMPARE(scene.At({0, 5}), kParentColour); // no border on hover
+        QCOMPARE(scene.At({1, 5}), kHoverColour);
+        QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QCOMPARE(scene.At({0, 0}), kParentColour); // nor while pressed
+        QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
+
+        scene.button->SetDrawBorder(true);
+        QVERIFY(scene.At({0, 0}) != kParentColour); // the thin hover frame
+    }
+
+    void pressStartedElsewhereDoesNotLightTheButton() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        // Through the window, as the system delivers a real drag.
+        QWindow* window = scene.parent->windowHandle();
+        QTest::mouseMove(window, QPoint(80, 50));
+        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(80, 50));
+        QTest::mouseMove(window, kButtonAt + scene.Centre());
+        QTest::qWait(20);
+        const bool lit = scene.button->IsHovered();
+        const QColor shown = scene.At(scene.Centre());
+        QTest::mouseRelease(window, Qt::LeftButton, {}, kButtonAt + scene.Centre());
+        QVERIFY(!lit);
+        QCOMPARE(shown, kNormalColour);
+    }
+
+    void disabledLookIsGreyedUnlessSwitchedOff() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        scene.button->setEnabled(false);
+        const QColor greyed = scene.At(scene.Centre());
+        QVERIFY2(IsGrey(greyed), qPrintable(greyed.name()));
+        QVERIFY(greyed != kNormalColour);
+        QCOMPARE(scene.At({0, 0}), kParentColour); // still see-through at the key
+
+        scene.button->SetGreyedDisabledLook(false);
+        QCOMPARE(scene.At(scene.Centre()), kNormalColour);
+    }
+
+    void setBitmapsReportsFailureAndFreesImages() {
+        ImageButton button;
+        QCOMPARE(button.SetBitmaps(TestImage(kHoverColour), kKeyBgr), int(ImageButton::BitmapOk));
+        QVERIFY(!button.CurrentImage().isNull());
+        QCOMPARE(button.SetBitmaps(QStringLiteral(":/skin/no_such_image.png"), kKeyBgr),
+                 int(ImageButton::BitmapNotLoaded));
+        QVERIFY(button.CurrentImage().isNull());
+        QCOMPARE(button.SetBitmaps(QString::fromLatin1(velmont::skin::kAdd.hover), kKeyBgr,
+                                   QStringLiteral("/nonexistent.png"), kKeyBgr),
+                 int(ImageButton::BitmapNotLoaded));
+        QVERIFY(button.CurrentImage().isNull());
+    }
+
+    void sizeToContentTakesTheHoverImageSize() {
+        QWidget parent;
+        ImageButton button(&parent);
+        button.move(34, 89);
+        const velmont::skin::ButtonArt& art = velmont::skin::kAdd;
+        QCOMPARE(button.SetBitmaps(QString::fromLatin1(art.hover), art.keyBgr,
+                                   QString::fromLatin1(art.normal), art.keyBgr),
+                 int(ImageButton::BitmapOk));
+        button.SizeToContent();
+        QCOMPARE(button.geometry(), QRect(art.position, art.size));
+        // Resource images carry their key: the corner of the rounded card is clear.
+        QCOMPARE(qAlpha(button.CurrentImage().pixel(0, 0)), 0);
+    }
+
+    void clickOpensUrlAndDoubleClickCountsAsClick() {
+        Scene scene;
+        QVERIFY(scene.Exposed());
+        velmont::FakeDesktop desktop;
+        scene.button->SetDesktop(&desktop);
+        QSignalSpy clicks(scene.button, &QAbstractButton::clicked);
+
+        QTest::mouseClick(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(desktop.openedUrls.empty()); // no address, nothing opened
+
+        scene.button->SetUrl(QStringLiteral("https://velmont.example/converter"));
+        QTest::mouseClick(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(desktop.openedUrls.size(), std::size_t(1));
+        QCOMPARE(desktop.openedUrls[0], std::string("https://velmont.example/converter"));
+
+        // The second press of a double click arrives as a double-click event
+        // alone; it still makes a click.
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(scene.Centre()),
+                                scene.button->mapToGlobal(QPointF(scene.Centre())), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(scene.button, &doubleClick);
+        QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
+        QCOMPARE(clicks.count(), 3);
+        QCOMPARE(desktop.openedUrls.size(), std::size_t(2));
+    }
+
+    void urlKeepsAtMost259Bytes() {
+        ImageButton button;
+        button.SetUrl(QString(300, QLatin1Char('a')));
+        QCOMPARE(button.Url().toUtf8().size(), 259);
+        // A multi-byte character is never cut in half.
+        button.SetUrl(QString(129, QLatin1Char('b')) + QString(100, QChar(0x00FC)));
+        QVERIFY(button.Url().toUtf8().size() <= 259);
+        QCOMPARE(button.Url(), QString(129, QLatin1Char('b')) + QString(65, QChar(0x00FC)));
+        button.SetUrl(QString());
+        QVERIFY(button.Url().isEmpty());
+    }
+
+    void hoverCursorFallsBackToTheArrow() {
+        ImageButton button;
+        QCOMPARE(button.SetHoverCursor(QString::fromLatin1(velmont::skin::kLinkCursor),
+                                       velmont::skin::kLinkCursorHotSpot),
+                 0);
+        QCOMPARE(button.cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(button.SetHoverCursor(QStringLiteral(":/skin/missing.png")), 1);
+        QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    }
 };
-
-void ImageButtonTest::showsNormalThenHoverThenNormal() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    QCOMPARE(scene.At(scene.Centre()), kNormalColour);
-
-    QVERIFY(scene.Hover());
-    QCOMPARE(scene.At(scene.Centre()), kHoverColour);
-
-    QTest::mouseMove(scene.parent.get(), QPoint(90, 50));
-    QTRY_VERIFY(!scene.button->IsHovered());
-    QCOMPARE(scene.At(scene.Centre()), kNormalColour);
-
-    // Without a normal image the hover image shows at all times.
-    Scene hoverOnly(false);
-    QVERIFY(hoverOnly.Exposed());
-    QCOMPARE(hoverOnly.At(hoverOnly.Centre()), kHoverColour);
-}
-
-void ImageButtonTest::pressedShowsHoverImageMovedByOnePixel() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    QCOMPARE(scene.At(kMarkerAt), kMarker);
-
-    QTest::mouseMove(scene.button, scene.Centre());
-    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QVERIFY(scene.button->isDown());
-    QCOMPARE(scene.At(kMarkerAt + QPoint(1, 1)), kMarker);
-    QCOMPARE(scene.At(kMarkerAt), kHoverColour);
-    QCOMPARE(scene.At(scene.Centre()), kHoverColour);
-
-    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(scene.At(kMarkerAt), kMarker);
-}
-
-void ImageButtonTest::keyColourLeavesParentVisibleAndNoBorderUnlessAsked() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    // The frame of the image is key-coloured in both looks.
-    QCOMPARE(scene.At({0, 0}), kParentColour);
-    QCOMPARE(scene.At({19, 11}), kParentColour);
-    QVERIFY(scene.Hover());
-    QCOMPARE(scene.At({0, 5}), kParentColour); // no border on hover
-    QCOMPARE(scene.At({1, 5}), kHoverColour);
-    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(scene.At({0, 0}), kParentColour); // nor while pressed
-    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
-
-    scene.button->SetDrawBorder(true);
-    QVERIFY(scene.At({0, 0}) != kParentColour); // the thin hover frame
-}
-
-void ImageButtonTest::pressStartedElsewhereDoesNotLightTheButton() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    // Through the window, as the system delivers a real drag.
-    QWindow* window = scene.parent->windowHandle();
-    QTest::mouseMove(window, QPoint(80, 50));
-    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(80, 50));
-    QTest::mouseMove(window, kButtonAt + scene.Centre());
-    QTest::qWait(20);
-    const bool lit = scene.button->IsHovered();
-    const QColor shown = scene.At(scene.Centre());
-    QTest::mouseRelease(window, Qt::LeftButton, {}, kButtonAt + scene.Centre());
-    QVERIFY(!lit);
-    QCOMPARE(shown, kNormalColour);
-}
-
-void ImageButtonTest::disabledLookIsGreyedUnlessSwitchedOff() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    scene.button->setEnabled(false);
-    const QColor greyed = scene.At(scene.Centre());
-    QVERIFY2(IsGrey(greyed), qPrintable(greyed.name()));
-    QVERIFY(greyed != kNormalColour);
-    QCOMPARE(scene.At({0, 0}), kParentColour); // still see-through at the key
-
-    scene.button->SetGreyedDisabledLook(false);
-    QCOMPARE(scene.At(scene.Centre()), kNormalColour);
-}
-
-void ImageButtonTest::setBitmapsReportsFailureAndFreesImages() {
-    ImageButton button;
-    QCOMPARE(button.SetBitmaps(TestImage(kHoverColour), kKeyBgr), int(ImageButton::BitmapOk));
-    QVERIFY(!button.CurrentImage().isNull());
-    QCOMPARE(button.SetBitmaps(QStringLiteral(":/skin/no_such_image.png"), kKeyBgr),
-             int(ImageButton::BitmapNotLoaded));
-    QVERIFY(button.CurrentImage().isNull());
-    QCOMPARE(button.SetBitmaps(QString::fromLatin1(velmont::skin::kAdd.hover), kKeyBgr,
-                               QStringLiteral("/nonexistent.png"), kKeyBgr),
-             int(ImageButton::BitmapNotLoaded));
-    QVERIFY(button.CurrentImage().isNull());
-}
-
-void ImageButtonTest::sizeToContentTakesTheHoverImageSize() {
-    QWidget parent;
-    ImageButton button(&parent);
-    button.move(34, 89);
-    const velmont::skin::ButtonArt& art = velmont::skin::kAdd;
-    QCOMPARE(button.SetBitmaps(QString::fromLatin1(art.hover), art.keyBgr,
-                               QString::fromLatin1(art.normal), art.keyBgr),
-             int(ImageButton::BitmapOk));
-    button.SizeToContent();
-    QCOMPARE(button.geometry(), QRect(art.position, art.size));
-    // Resource images carry their key: the corner of the rounded card is clear.
-    QCOMPARE(qAlpha(button.CurrentImage().pixel(0, 0)), 0);
-}
-
-void ImageButtonTest::clickOpensUrlAndDoubleClickCountsAsClick() {
-    Scene scene;
-    QVERIFY(scene.Exposed());
-    velmont::FakeDesktop desktop;
-    scene.button->SetDesktop(&desktop);
-    QSignalSpy clicks(scene.button, &QAbstractButton::clicked);
-
-    QTest::mouseClick(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(desktop.openedUrls.empty()); // no address, nothing opened
-
-    scene.button->SetUrl(QStringLiteral("https://velmont.example/converter"));
-    QTest::mouseClick(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(clicks.count(), 2);
-    QCOMPARE(desktop.openedUrls.size(), std::size_t(1));
-    QCOMPARE(desktop.openedUrls[0], std::string("https://velmont.example/converter"));
-
-    // The second press of a double click arrives as a double-click event
-    // alone; it still makes a click.
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(scene.Centre()),
-                            scene.button->mapToGlobal(QPointF(scene.Centre())), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(scene.button, &doubleClick);
-    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.Centre());
-    QCOMPARE(clicks.count(), 3);
-    QCOMPARE(desktop.openedUrls.size(), std::size_t(2));
-}
-
-void ImageButtonTest::urlKeepsAtMost259Bytes() {
-    ImageButton button;
-    button.SetUrl(QString(300, QLatin1Char('a')));
-    QCOMPARE(button.Url().toUtf8().size(), 259);
-    // A multi-byte character is never cut in half.
-    button.SetUrl(QString(129, QLatin1Char('b')) + QString(100, QChar(0x00FC)));
-    QVERIFY(button.Url().toUtf8().size() <= 259);
-    QCOMPARE(button.Url(), QString(129, QLatin1Char('b')) + QString(65, QChar(0x00FC)));
-    button.SetUrl(QString());
-    QVERIFY(button.Url().isEmpty());
-}
-
-void ImageButtonTest::hoverCursorFallsBackToTheArrow() {
-    ImageButton button;
-    QCOMPARE(button.SetHoverCursor(QString::fromLatin1(velmont::skin::kLinkCursor),
-                                   velmont::skin::kLinkCursorHotSpot),
-             0);
-    QCOMPARE(button.cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(button.SetHoverCursor(QStringLiteral(":/skin/missing.png")), 1);
-    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-}
 
 QTEST_MAIN(ImageButtonTest)
 #include "tst_ImageButton.moc"

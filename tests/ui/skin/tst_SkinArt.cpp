@@ -34,56 +34,52 @@ class SkinArtTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase();
-    void everyPaintedImageIsAResourceOfTheSameSize();
-    void buttonImagesFitTheirPlaceKeepTheirKeyAndLightUp();
-};
-
-void SkinArtTest::initTestCase() {
-    skin::InitSkinResources();
-    const QByteArray target = qgetenv("VELMONT_WRITE_SKIN_ART");
-    if (target.isEmpty())
-        return;
-    QDir().mkpath(QString::fromLocal8Bit(target));
-    for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
-        const QString path = QDir(QString::fromLocal8Bit(target)).filePath(painted.fileName);
-        QVERIFY2(painted.image.save(path, "PNG"), qPrintable(path));
-    }
-}
-
-void SkinArtTest::everyPaintedImageIsAResourceOfTheSameSize() {
-    for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
-        const QImage stored(QStringLiteral(":/skin/") + painted.fileName);
-        QVERIFY2(!stored.isNull(), qPrintable(painted.fileName));
-        QCOMPARE(stored.size(), painted.image.size());
-    }
-    QCOMPARE(QImage(skin::kBackground).size(), QSize(605, 567));
-    QVERIFY(!QImage(skin::kAppIcon).isNull());
-    QVERIFY(!QImage(skin::kLinkCursor).isNull());
-}
-
-void SkinArtTest::buttonImagesFitTheirPlaceKeepTheirKeyAndLightUp() {
-    for (const skin::ButtonArt& art : kButtons) {
-        for (const char* path : {art.hover, art.normal}) {
-            if (!*path)
-                continue;
-            const QImage image(QString::fromLatin1(path));
-            QVERIFY2(!image.isNull(), path);
-            QCOMPARE(image.size(), art.size);
-            // Every image has see-through parts in its key colour, and its
-            // drawn parts never use that colour.
-            const QRgb key = ColourFromBgr(art.keyBgr).rgb();
-            const int keyPixels = CountColour(image, key);
-            QVERIFY2(keyPixels > 0, path);
-            QVERIFY2(keyPixels < image.width() * image.height(), path);
+    void initTestCase() {
+        skin::InitSkinResources();
+        const QByteArray target = qgetenv("VELMONT_WRITE_SKIN_ART");
+        if (target.isEmpty())
+            return;
+        QDir().mkpath(QString::fromLocal8Bit(target));
+        for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
+            const QString path = QDir(QString::fromLocal8Bit(target)).filePath(painted.fileName);
+            QVERIFY2(painted.image.save(path, "PNG"), qPrintable(path));
         }
-        // The buttons stay inside the 605 x 567 window; hover looks differ.
-        QVERIFY(QRect(QPoint(0, 0), QSize(605, 567)).contains(QRect(art.position, art.size)));
-        QVERIFY2(!*art.normal || QImage(QString::fromLatin1(art.hover)) !=
-                                     QImage(QString::fromLatin1(art.normal)),
-                 art.hover);
     }
-}
+
+    void everyPaintedImageIsAResourceOfTheSameSize() {
+        for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
+            const QImage stored(QStringLiteral(":/skin/") + painted.fileName);
+            QVERIFY2(!stored.isNull(), qPrintable(painted.fileName));
+            QCOMPARE(stored.size(), painted.image.size());
+        }
+        QCOMPARE(QImage(skin::kBackground).size(), QSize(605, 567));
+        QVERIFY(!QImage(skin::kAppIcon).isNull());
+        QVERIFY(!QImage(skin::kLinkCursor).isNull());
+    }
+
+    void buttonImagesFitTheirPlaceKeepTheirKeyAndLightUp() {
+        for (const skin::ButtonArt& art : kButtons) {
+            for (const char* path : {art.hover, art.normal}) {
+                if (!*path)
+                    continue;
+                const QImage image(QString::fromLatin1(path));
+                QVERIFY2(!image.isNull(), path);
+                QCOMPARE(image.size(), art.size);
+                // Every image has see-through parts in its key colour, and its
+                // drawn parts never use that colour.
+                const QRgb key = ColourFromBgr(art.keyBgr).rgb();
+                const int keyPixels = CountColour(image, key);
+                QVERIFY2(keyPixels > 0, path);
+                QVERIFY2(keyPixels < image.width() * image.height(), path);
+            }
+            // The buttons stay inside the 605 x 567 window; hover looks differ.
+            QVERIFY(QRect(QPoint(0, 0), QSize(605, 567)).contains(QRect(art.position, art.size)));
+            QVERIFY2(!*art.normal || QImage(QString::fromLatin1(art.hover)) !=
+                                         QImage(QString::fromLatin1(art.normal)),
+                     art.hover);
+        }
+    }
+};
 
 QTEST_MAIN(SkinArtTest)
 #include "tst_SkinArt.moc"

@@ -46,107 +46,100 @@ class SkinTabCtrlTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void firstTabAndPageShownAfterAdding();
-    void clickingEnabledTabSwitchesPages();
-    void clickingDisabledTabKeepsTheCurrentOne();
-    void disablingTheSelectedTabKeepsItInView();
-    void keyboardCannotLandOnDisabledTab();
-    void disabledTextIsGreyEnabledTextIsAlike();
-};
-
-void SkinTabCtrlTest::firstTabAndPageShownAfterAdding() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    QCOMPARE(tabs.control.TabCount(), 3);
-    QCOMPARE(tabs.control.CurrentTab(), 0);
-    QVERIFY(tabs.Shown(0) && !tabs.Shown(1) && !tabs.Shown(2));
-    for (int i = 0; i < 3; ++i) {
-        QVERIFY(tabs.control.IsTabEnabled(i));
-        QCOMPARE(tabs.control.Page(i), tabs.pages[std::size_t(i)]);
-        QCOMPARE(tabs.pages[std::size_t(i)]->parentWidget(), &tabs.control);
-        QCOMPARE(tabs.pages[std::size_t(i)]->pos(), QPoint(4, 28));
-        QCOMPARE(tabs.pages[std::size_t(i)]->size(), QSize(380, 200)); // size kept
+    void firstTabAndPageShownAfterAdding() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        QCOMPARE(tabs.control.TabCount(), 3);
+        QCOMPARE(tabs.control.CurrentTab(), 0);
+        QVERIFY(tabs.Shown(0) && !tabs.Shown(1) && !tabs.Shown(2));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(tabs.control.IsTabEnabled(i));
+            QCOMPARE(tabs.control.Page(i), tabs.pages[std::size_t(i)]);
+            QCOMPARE(tabs.pages[std::size_t(i)]->parentWidget(), &tabs.control);
+            QCOMPARE(tabs.pages[std::size_t(i)]->pos(), QPoint(4, 28));
+            QCOMPARE(tabs.pages[std::size_t(i)]->size(), QSize(380, 200)); // size kept
+        }
+        QVERIFY(!tabs.control.IsTabEnabled(3));
     }
-    QVERIFY(!tabs.control.IsTabEnabled(3));
-}
 
-void SkinTabCtrlTest::clickingEnabledTabSwitchesPages() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    QSignalSpy changes(&tabs.control, &SkinTabCtrl::currentTabChanged);
-    tabs.Click(2);
-    QCOMPARE(tabs.control.CurrentTab(), 2);
-    QVERIFY(tabs.Shown(2) && !tabs.Shown(0));
-    QCOMPARE(changes.count(), 1);
-    tabs.Click(1);
-    QVERIFY(tabs.Shown(1) && !tabs.Shown(2));
-}
+    void clickingEnabledTabSwitchesPages() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        QSignalSpy changes(&tabs.control, &SkinTabCtrl::currentTabChanged);
+        tabs.Click(2);
+        QCOMPARE(tabs.control.CurrentTab(), 2);
+        QVERIFY(tabs.Shown(2) && !tabs.Shown(0));
+        QCOMPARE(changes.count(), 1);
+        tabs.Click(1);
+        QVERIFY(tabs.Shown(1) && !tabs.Shown(2));
+    }
 
-void SkinTabCtrlTest::clickingDisabledTabKeepsTheCurrentOne() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    tabs.control.EnableTab(1, false);
-    tabs.control.EnableTab(2, false);
-    QSignalSpy changes(&tabs.control, &SkinTabCtrl::currentTabChanged);
-    tabs.Click(1);
-    tabs.Click(2);
-    QCOMPARE(tabs.control.CurrentTab(), 0);
-    QVERIFY(tabs.Shown(0) && !tabs.Shown(1) && !tabs.Shown(2));
-    QCOMPARE(changes.count(), 0);
-    QVERIFY(!tabs.control.SetCurrentTab(2));
-    QCOMPARE(tabs.control.CurrentTab(), 0);
+    void clickingDisabledTabKeepsTheCurrentOne() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        tabs.control.EnableTab(1, false);
+        tabs.control.EnableTab(2, false);
+        QSignalSpy changes(&tabs.control, &SkinTabCtrl::currentTabChanged);
+        tabs.Click(1);
+        tabs.Click(2);
+        QCOMPARE(tabs.control.CurrentTab(), 0);
+        QVERIFY(tabs.Shown(0) && !tabs.Shown(1) && !tabs.Shown(2));
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(!tabs.control.SetCurrentTab(2));
+        QCOMPARE(tabs.control.CurrentTab(), 0);
 
-    // Enabled again, it can be chosen.
-    tabs.control.EnableTab(2, true);
-    tabs.Click(2);
-    QCOMPARE(tabs.control.CurrentTab(), 2);
-    QVERIFY(tabs.Shown(2) && !tabs.Shown(0));
-}
+        // Enabled again, it can be chosen.
+        tabs.control.EnableTab(2, true);
+        tabs.Click(2);
+        QCOMPARE(tabs.control.CurrentTab(), 2);
+        QVERIFY(tabs.Shown(2) && !tabs.Shown(0));
+    }
 
-void SkinTabCtrlTest::disablingTheSelectedTabKeepsItInView() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    tabs.Click(1);
-    tabs.control.EnableTab(1, false);
-    QCOMPARE(tabs.control.CurrentTab(), 1);
-    QVERIFY(tabs.Shown(1));
-    QVERIFY(!tabs.control.IsTabEnabled(1));
-    // Another tab can still be chosen; coming back is then refused.
-    tabs.Click(0);
-    QCOMPARE(tabs.control.CurrentTab(), 0);
-    QVERIFY(tabs.Shown(0) && !tabs.Shown(1));
-    tabs.Click(1);
-    QCOMPARE(tabs.control.CurrentTab(), 0);
-}
+    void disablingTheSelectedTabKeepsItInView() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        tabs.Click(1);
+        tabs.control.EnableTab(1, false);
+        QCOMPARE(tabs.control.CurrentTab(), 1);
+        QVERIFY(tabs.Shown(1));
+        QVERIFY(!tabs.control.IsTabEnabled(1));
+        // Another tab can still be chosen; coming back is then refused.
+        tabs.Click(0);
+        QCOMPARE(tabs.control.CurrentTab(), 0);
+        QVERIFY(tabs.Shown(0) && !tabs.Shown(1));
+        tabs.Click(1);
+        QCOMPARE(tabs.control.CurrentTab(), 0);
+    }
 
-void SkinTabCtrlTest::keyboardCannotLandOnDisabledTab() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    tabs.control.EnableTab(1, false);
-    tabs.control.TabBar()->setFocus();
-    QTest::keyClick(tabs.control.TabBar(), Qt::Key_Right);
-    QVERIFY(tabs.control.CurrentTab() != 1);
-    QVERIFY(!tabs.Shown(1));
-    QVERIFY(tabs.Shown(tabs.control.CurrentTab()));
-}
+    void keyboardCannotLandOnDisabledTab() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        tabs.control.EnableTab(1, false);
+        tabs.control.TabBar()->setFocus();
+        QTest::keyClick(tabs.control.TabBar(), Qt::Key_Right);
+        QVERIFY(tabs.control.CurrentTab() != 1);
+        QVERIFY(!tabs.Shown(1));
+        QVERIFY(tabs.Shown(tabs.control.CurrentTab()));
+    }
 
-void SkinTabCtrlTest::disabledTextIsGreyEnabledTextIsAlike() {
-    Tabs tabs;
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
-    tabs.control.EnableTab(2, false);
-    const QColor text = tabs.control.TabTextColour(0);
-    const QColor grey = tabs.control.TabTextColour(2);
-    QCOMPARE(tabs.control.TabTextColour(1), text); // selected or not, same colour
-    QVERIFY(grey != text);
-    QVERIFY(grey.lightness() > text.lightness());
+    void disabledTextIsGreyEnabledTextIsAlike() {
+        Tabs tabs;
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs.control));
+        tabs.control.EnableTab(2, false);
+        const QColor text = tabs.control.TabTextColour(0);
+        const QColor grey = tabs.control.TabTextColour(2);
+        QCOMPARE(tabs.control.TabTextColour(1), text); // selected or not, same colour
+        QVERIFY(grey != text);
+        QVERIFY(grey.lightness() > text.lightness());
 
-    // What is drawn follows: text pixels in the tab's own colour only.
-    QVERIFY(PixelsOf(tabs.control, 0, text) > 0);
-    QVERIFY(PixelsOf(tabs.control, 1, text) > 0);
-    QCOMPARE(PixelsOf(tabs.control, 2, text), 0);
-    QVERIFY(PixelsOf(tabs.control, 2, grey) > 0);
-    QCOMPARE(PixelsOf(tabs.control, 0, grey), 0);
-}
+        // What is drawn follows: text pixels in the tab's own colour only.
+        QVERIFY(PixelsOf(tabs.control, 0, text) > 0);
+        QVERIFY(PixelsOf(tabs.control, 1, text) > 0);
+        QCOMPARE(PixelsOf(tabs.control, 2, text), 0);
+        QVERIFY(PixelsOf(tabs.control, 2, grey) > 0);
+        QCOMPARE(PixelsOf(tabs.control, 0, grey), 0);
+    }
+};
 
 QTEST_MAIN(SkinTabCtrlTest)
 #include "tst_SkinTabCtrl.moc"

@@ -42,266 +42,252 @@ class CXListCtrlTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void rowsInsertAppendAndDeleteKeepOrder();
-    void textColoursBoldAndTooltipsReadBack();
-    void checkboxCellsToggleByClick();
-    void comboPickSetsTextModifiedAndNotifies();
-    void editFinishedNotifiesAndMarksModified();
-    void emptyTextDrawnOnlyWithoutRows();
-    void selectionReportsFirstRowOrMinusOne();
-    void progressClampsAndAcceptsWorkerThreadCalls();
-    void cellsOutsideTheListAreRefused();
-};
+    void rowsInsertAppendDeleteAndRefuseCellsOutside() {
+        CXListCtrl list;
+        list.InsertColumn(0, "Name", 100);
+        QCOMPARE(list.InsertItem(0, "b"), 0);
+        QCOMPARE(list.InsertItem(0, "a"), 0);
+        QCOMPARE(list.InsertItem(99, "c"), 2); // past the end appends
+        QCOMPARE(list.InsertItem(-1, "x"), -1);
+        QCOMPARE(list.GetItemCount(), 3);
+        QCOMPARE(list.GetItemText(0, 0), QString("a"));
+        QCOMPARE(list.GetItemText(2, 0), QString("c"));
 
-void CXListCtrlTest::rowsInsertAppendAndDeleteKeepOrder() {
-    CXListCtrl list;
-    list.InsertColumn(0, "Name", 100);
-    QCOMPARE(list.InsertItem(0, "b"), 0);
-    QCOMPARE(list.InsertItem(0, "a"), 0);
-    QCOMPARE(list.InsertItem(99, "c"), 2); // past the end appends
-    QCOMPARE(list.InsertItem(-1, "x"), -1);
-    QCOMPARE(list.GetItemCount(), 3);
-    QCOMPARE(list.GetItemText(0, 0), QString("a"));
-    QCOMPARE(list.GetItemText(2, 0), QString("c"));
+        QVERIFY(list.DeleteItem(0));
+        QCOMPARE(list.GetItemCount(), 2);
+        QCOMPARE(list.GetItemText(0, 0), QString("b"));
+        QCOMPARE(list.GetItemText(1, 0), QString("c"));
+        QVERIFY(!list.DeleteItem(2));
 
-    QVERIFY(list.DeleteItem(0));
-    QCOMPARE(list.GetItemCount(), 2);
-    QCOMPARE(list.GetItemText(0, 0), QString("b"));
-    QCOMPARE(list.GetItemText(1, 0), QString("c"));
-    QVERIFY(!list.DeleteItem(2));
-}
-
-void CXListCtrlTest::textColoursBoldAndTooltipsReadBack() {
-    CXListCtrl list;
-    FillFileList(list, 2);
-    QVERIFY(list.SetItemText(1, 1, "red on white", Qt::red, Qt::white));
-    QCOMPARE(list.GetItemText(1, 1), QString("red on white"));
-    QCOMPARE(list.GetItemTextColour(1, 1), QColor(Qt::red));
-    QCOMPARE(list.GetItemBackgroundColour(1, 1), QColor(Qt::white));
-
-    // The job-list interface takes plain bytes and colour triples.
-    velmont::IListCells& cells = list;
-    cells.SetItemText(0, 3, std::string("Fehler \xC3\xBC"), velmont::kRed, velmont::kWhite);
-    QCOMPARE(list.GetItemText(0, 3), QString::fromUtf8("Fehler \xC3\xBC"));
-    QCOMPARE(list.GetItemTextColour(0, 3), QColor(255, 0, 0));
-
-    QVERIFY(!list.GetBold(0, 1));
-    cells.SetBold(0, 1, true);
-    QVERIFY(list.GetBold(0, 1));
-    QVERIFY(!list.GetBold(1, 1));
-    cells.SetBold(0, 1, false);
-    QVERIFY(!list.GetBold(0, 1));
-
-    QVERIFY(list.SetItemToolTipText(1, 1, "/media/in/file1.wav"));
-    QCOMPARE(list.GetItemToolTipText(1, 1), QString("/media/in/file1.wav"));
-    QCOMPARE(list.GetItemToolTipText(0, 1), QString());
-    // Rows moving up carry their tooltips along.
-    list.DeleteItem(0);
-    QCOMPARE(list.GetItemToolTipText(0, 1), QString("/media/in/file1.wav"));
-}
-
-void CXListCtrlTest::checkboxCellsToggleByClick() {
-    CXListCtrl list;
-    FillFileList(list, 2);
-    list.resize(500, 200);
-    QVERIFY(velmont::ShowExposed(list));
-
-    QCOMPARE(list.GetCheckbox(0, 0), 1);
-    QCOMPARE(list.GetCheckbox(0, 1), -1); // not a check box
-    list.SetItemCheckedState(1, 0, 0);
-    QCOMPARE(list.GetItemCheckedState(1, 0), 0);
-
-    // Click the indicator of row 0 the way a user would.
-    QStyleOptionViewItem option;
-    option.initFrom(list.viewport());
-    option.rect = list.visualRect(list.model()->index(0, 0));
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    const QRect indicator =
-        list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, indicator.center());
-    QCOMPARE(list.GetCheckbox(0, 0), 0);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, indicator.center());
-    QCOMPARE(list.GetCheckbox(0, 0), 1);
-}
-
-void CXListCtrlTest::comboPickSetsTextModifiedAndNotifies() {
-    CXListCtrl list;
-    FillFileList(list, 3);
-    list.resize(500, 200);
-    QVERIFY(velmont::ShowExposed(list));
-    QSignalSpy picks(&list, &CXListCtrl::comboSelection);
-    QSignalSpy edits(&list, &CXListCtrl::editEnd);
-
-    QCOMPARE(list.GetComboText(1, 2), QString("mp3"));
-    QVERIFY(list.IsComboCell(1, 2));
-    QCOMPARE(list.GetModified(1, 2), 0);
-
-    // One click opens the combo in place.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualRect(list.model()->index(1, 2)).center());
-    auto* combo = list.viewport()->findChild<QComboBox*>();
-    QVERIFY(combo);
-    QCOMPARE(combo->count(), kFormats.size());
-    QCOMPARE(combo->currentText(), QString("mp3"));
-    combo->hidePopup();
-    combo->setCurrentIndex(4);
-    emit combo->activated(4);
-
-    QCOMPARE(picks.count(), 1);
-    QCOMPARE(picks.at(0).at(0).toInt(), 1);
-    QCOMPARE(picks.at(0).at(1).toInt(), 2);
-    QCOMPARE(edits.count(), 0);
-    QCOMPARE(list.GetComboText(1, 2), QString("mp4"));
-    QCOMPARE(list.GetModified(1, 2), 1);
-    QCOMPARE(list.GetModified(0, 2), 0);
-
-    // Showing a text in an existing combo is no user change.
-    QVERIFY(list.SetComboBox(0, 2, QString("aac")));
-    QCOMPARE(list.GetComboText(0, 2), QString("aac"));
-    QCOMPARE(list.GetModified(0, 2), 0);
-    QVERIFY(!list.SetComboBox(0, 1, QString("aac"))); // not a combo cell
-
-    // Browsing without a pick, then focus leaving the editor (which commits
-    // it, as the delegate does on focus-out), is no pick.
-    list.edit(list.model()->index(2, 2));
-    combo = list.viewport()->findChild<QComboBox*>();
-    QVERIFY(combo);
-    combo->hidePopup();
-    combo->setCurrentIndex(0);
-    emit list.itemDelegate()->commitData(combo);
-    QCOMPARE(picks.count(), 1);
-    QCOMPARE(list.GetComboText(2, 2), QString("mp3"));
-    QCOMPARE(list.GetModified(2, 2), 0);
-}
-
-void CXListCtrlTest::editFinishedNotifiesAndMarksModified() {
-    CXListCtrl list;
-    FillFileList(list, 2);
-    list.resize(500, 200);
-    QVERIFY(velmont::ShowExposed(list));
-    QSignalSpy edits(&list, &CXListCtrl::editEnd);
-
-    QVERIFY(list.IsEditCell(1, 3));
-    QVERIFY(!list.IsEditCell(1, 1));
-    const QPoint centre = list.visualRect(list.model()->index(1, 3)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
-    auto* edit = list.viewport()->findChild<QLineEdit*>();
-    QVERIFY(edit);
-    QCOMPARE(edit->text(), QString("file1"));
-    edit->selectAll();
-    QTest::keyClicks(edit, "song.final");
-    QTest::keyClick(edit, Qt::Key_Return);
-
-    QTRY_COMPARE(edits.count(), 1);
-    QCOMPARE(edits.at(0).at(0).toInt(), 1);
-    QCOMPARE(edits.at(0).at(1).toInt(), 3);
-    QCOMPARE(list.GetItemText(1, 3), QString("song.final"));
-    QCOMPARE(list.GetModified(1, 3), 1);
-    QCOMPARE(list.GetModified(0, 3), 0);
-
-    // Escape cancels an edit: no notification, no change.
-    list.edit(list.model()->index(0, 3));
-    edit = list.viewport()->findChild<QLineEdit*>();
-    QVERIFY(edit);
-    QTest::keyClicks(edit, "other");
-    QTest::keyClick(edit, Qt::Key_Escape);
-    QTRY_VERIFY(!list.viewport()->findChild<QLineEdit*>());
-    QCOMPARE(edits.count(), 1);
-    QCOMPARE(list.GetItemText(0, 3), QString("file0"));
-    QCOMPARE(list.GetModified(0, 3), 0);
-
-    // A plain text cell has no editor.
-    list.edit(list.model()->index(0, 1));
-    QVERIFY(!list.viewport()->findChild<QLineEdit*>());
-}
-
-void CXListCtrlTest::emptyTextDrawnOnlyWithoutRows() {
-    CXListCtrl plain;
-    CXListCtrl withText;
-    for (CXListCtrl* list : {&plain, &withText}) {
-        list->InsertColumn(0, "File Name", 200);
-        list->resize(300, 150);
+        // Cells outside the list are refused or ignored, never a crash.
+        QVERIFY(!list.SetItemText(2, 0, QString("x")));
+        QVERIFY(!list.SetItemText(0, 1, QString("x")));
+        QVERIFY(!list.SetCheckbox(3, 0, 1));
+        QVERIFY(!list.SetEdit(0, 5));
+        QCOMPARE(list.GetItemText(4, 4), QString());
+        QCOMPARE(list.GetModified(4, 4), 0);
+        list.UpdateProgress(7, 0, 50);
+        list.SetBold(7, 0, true);
+        QCOMPARE(list.GetItemCount(), 2);
     }
-    withText.SetEmptyText("Please <+Add> files to convert");
-    QCOMPARE(withText.GetEmptyText(), QString("Please <+Add> files to convert"));
-    QVERIFY(Render(plain) != Render(withText));
 
-    plain.InsertItem(0, "a.mp3");
-    withText.InsertItem(0, "a.mp3");
-    QCOMPARE(Render(plain), Render(withText));
+    void textColoursBoldAndTooltipsReadBack() {
+        CXListCtrl list;
+        FillFileList(list, 2);
+        QVERIFY(list.SetItemText(1, 1, "red on white", Qt::red, Qt::white));
+        QCOMPARE(list.GetItemText(1, 1), QString("red on white"));
+        QCOMPARE(list.GetItemTextColour(1, 1), QColor(Qt::red));
+        QCOMPARE(list.GetItemBackgroundColour(1, 1), QColor(Qt::white));
 
-    plain.DeleteItem(0);
-    withText.DeleteItem(0);
-    QVERIFY(Render(plain) != Render(withText));
-}
+        // The job-list interface takes plain bytes and colour triples.
+        velmont::IListCells& cells = list;
+        cells.SetItemText(0, 3, std::string("Fehler \xC3\xBC"), velmont::kRed, velmont::kWhite);
+        QCOMPARE(list.GetItemText(0, 3), QString::fromUtf8("Fehler \xC3\xBC"));
+        QCOMPARE(list.GetItemTextColour(0, 3), QColor(255, 0, 0));
 
-void CXListCtrlTest::selectionReportsFirstRowOrMinusOne() {
-    CXListCtrl list;
-    FillFileList(list, 40);
-    list.resize(500, 150);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    QCOMPARE(list.GetFirstSelectedItem(), -1);
+        QVERIFY(!list.GetBold(0, 1));
+        cells.SetBold(0, 1, true);
+        QVERIFY(list.GetBold(0, 1));
+        QVERIFY(!list.GetBold(1, 1));
+        cells.SetBold(0, 1, false);
+        QVERIFY(!list.GetBold(0, 1));
 
-    list.SetCurSel(35, true);
-    QCOMPARE(list.GetFirstSelectedItem(), 35);
-    QVERIFY(list.viewport()->rect().intersects(list.visualRect(list.model()->index(35, 0))));
+        QVERIFY(list.SetItemToolTipText(1, 1, "/media/in/file1.wav"));
+        QCOMPARE(list.GetItemToolTipText(1, 1), QString("/media/in/file1.wav"));
+        QCOMPARE(list.GetItemToolTipText(0, 1), QString());
+        // Rows moving up carry their tooltips along.
+        list.DeleteItem(0);
+        QCOMPARE(list.GetItemToolTipText(0, 1), QString("/media/in/file1.wav"));
+    }
 
-    list.SetCurSel(2, false);
-    QCOMPARE(list.GetFirstSelectedItem(), 2); // single selection: 35 is no longer selected
-    QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
+    void checkboxCellsToggleByClick() {
+        CXListCtrl list;
+        FillFileList(list, 2);
+        list.resize(500, 200);
+        QVERIFY(velmont::ShowExposed(list));
 
-    list.SetCurSel(-1, false);
-    QCOMPARE(list.GetFirstSelectedItem(), -1);
-}
+        QCOMPARE(list.GetCheckbox(0, 0), 1);
+        QCOMPARE(list.GetCheckbox(0, 1), -1); // not a check box
+        list.SetItemCheckedState(1, 0, 0);
+        QCOMPARE(list.GetItemCheckedState(1, 0), 0);
 
-void CXListCtrlTest::progressClampsAndAcceptsWorkerThreadCalls() {
-    CXListCtrl list;
-    list.InsertColumn(0, "File", 100);
-    list.InsertColumn(1, "Progress", 100);
-    list.InsertColumn(2, "Log", 100);
-    list.InsertItem(0, "a.wav");
-    list.InsertItem(1, "b.wav");
-    QCOMPARE(list.GetProgress(0, 1), -1);
-    QVERIFY(list.SetProgress(0, 1));
-    QCOMPARE(list.GetProgress(0, 1), 0);
-    list.UpdateProgress(0, 1, 140);
-    QCOMPARE(list.GetProgress(0, 1), 100);
-    list.UpdateProgress(0, 1, -5);
-    QCOMPARE(list.GetProgress(0, 1), 0);
+        // Click the indicator of row 0 the way a user would.
+        QStyleOptionViewItem option;
+        option.initFrom(list.viewport());
+        option.rect = list.visualRect(list.model()->index(0, 0));
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect indicator =
+            list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, indicator.center());
+        QCOMPARE(list.GetCheckbox(0, 0), 0);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, indicator.center());
+        QCOMPARE(list.GetCheckbox(0, 0), 1);
+    }
 
-    // A worker thread's calls land on the list's thread, in order.
-    velmont::IListCells& cells = list;
-    std::thread worker([&cells] {
-        cells.SetCurSel(1, true);
-        cells.SetBold(1, 0, true);
-        for (int percent = 0; percent <= 100; percent += 10)
-            cells.UpdateProgress(1, 1, percent);
-        cells.SetItemText(1, 2, std::string("done"));
-    });
-    worker.join();
-    QTRY_COMPARE(list.GetItemText(1, 2), QString("done"));
-    QCOMPARE(list.GetProgress(1, 1), 100);
-    QVERIFY(list.GetBold(1, 0));
-    QCOMPARE(list.GetFirstSelectedItem(), 1);
-    QCOMPARE(list.GetProgress(0, 1), 0);
-}
+    void comboPickSetsTextModifiedAndNotifies() {
+        CXListCtrl list;
+        FillFileList(list, 3);
+        list.resize(500, 200);
+        QVERIFY(velmont::ShowExposed(list));
+        QSignalSpy picks(&list, &CXListCtrl::comboSelection);
+        QSignalSpy edits(&list, &CXListCtrl::editEnd);
 
-void CXListCtrlTest::cellsOutsideTheListAreRefused() {
-    CXListCtrl list;
-    list.InsertColumn(0, "File", 100);
-    list.InsertItem(0, "a");
-    QVERIFY(!list.SetItemText(1, 0, QString("x")));
-    QVERIFY(!list.SetItemText(0, 1, QString("x")));
-    QVERIFY(!list.SetCheckbox(3, 0, 1));
-    QVERIFY(!list.SetEdit(0, 5));
-    QCOMPARE(list.GetItemText(4, 4), QString());
-    QCOMPARE(list.GetModified(4, 4), 0);
-    list.UpdateProgress(7, 0, 50); // ignored, no crash
-    list.SetBold(7, 0, true);
-    QCOMPARE(list.GetItemCount(), 1);
-}
+        QCOMPARE(list.GetComboText(1, 2), QString("mp3"));
+        QVERIFY(list.IsComboCell(1, 2));
+        QCOMPARE(list.GetModified(1, 2), 0);
+
+        // One click opens the combo in place.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualRect(list.model()->index(1, 2)).center());
+        auto* combo = list.viewport()->findChild<QComboBox*>();
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), kFormats.size());
+        QCOMPARE(combo->currentText(), QString("mp3"));
+        combo->hidePopup();
+        combo->setCurrentIndex(4);
+        emit combo->activated(4);
+
+        QCOMPARE(picks.count(), 1);
+        QCOMPARE(picks.at(0).at(0).toInt(), 1);
+        QCOMPARE(picks.at(0).at(1).toInt(), 2);
+        QCOMPARE(edits.count(), 0);
+        QCOMPARE(list.GetComboText(1, 2), QString("mp4"));
+        QCOMPARE(list.GetModified(1, 2), 1);
+        QCOMPARE(list.GetModified(0, 2), 0);
+
+        // Showing a text in an existing combo is no user change.
+        QVERIFY(list.SetComboBox(0, 2, QString("aac")));
+        QCOMPARE(list.GetComboText(0, 2), QString("aac"));
+        QCOMPARE(list.GetModified(0, 2), 0);
+        QVERIFY(!list.SetComboBox(0, 1, QString("aac"))); // not a combo cell
+
+        // Browsing without a pick, then focus leaving the editor (which commits
+        // it, as the delegate does on focus-out), is no pick.
+        list.edit(list.model()->index(2, 2));
+        combo = list.viewport()->findChild<QComboBox*>();
+        QVERIFY(combo);
+        combo->hidePopup();
+        combo->setCurrentIndex(0);
+        emit list.itemDelegate()->commitData(combo);
+        QCOMPARE(picks.count(), 1);
+        QCOMPARE(list.GetComboText(2, 2), QString("mp3"));
+        QCOMPARE(list.GetModified(2, 2), 0);
+    }
+
+    void editFinishedNotifiesAndMarksModified() {
+        CXListCtrl list;
+        FillFileList(list, 2);
+        list.resize(500, 200);
+        QVERIFY(velmont::ShowExposed(list));
+        QSignalSpy edits(&list, &CXListCtrl::editEnd);
+
+        QVERIFY(list.IsEditCell(1, 3));
+        QVERIFY(!list.IsEditCell(1, 1));
+        const QPoint centre = list.visualRect(list.model()->index(1, 3)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+        auto* edit = list.viewport()->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QString("file1"));
+        edit->selectAll();
+        QTest::keyClicks(edit, "song.final");
+        QTest::keyClick(edit, Qt::Key_Return);
+
+        QTRY_COMPARE(edits.count(), 1);
+        QCOMPARE(edits.at(0).at(0).toInt(), 1);
+        QCOMPARE(edits.at(0).at(1).toInt(), 3);
+        QCOMPARE(list.GetItemText(1, 3), QString("song.final"));
+        QCOMPARE(list.GetModified(1, 3), 1);
+        QCOMPARE(list.GetModified(0, 3), 0);
+
+        // Escape cancels an edit: no notification, no change.
+        list.edit(list.model()->index(0, 3));
+        edit = list.viewport()->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        QTest::keyClicks(edit, "other");
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QTRY_VERIFY(!list.viewport()->findChild<QLineEdit*>());
+        QCOMPARE(edits.count(), 1);
+        QCOMPARE(list.GetItemText(0, 3), QString("file0"));
+        QCOMPARE(list.GetModified(0, 3), 0);
+
+        // A plain text cell has no editor.
+        list.edit(list.model()->index(0, 1));
+        QVERIFY(!list.viewport()->findChild<QLineEdit*>());
+    }
+
+    void emptyTextDrawnOnlyWithoutRows() {
+        CXListCtrl plain;
+        CXListCtrl withText;
+        for (CXListCtrl* list : {&plain, &withText}) {
+            list->InsertColumn(0, "File Name", 200);
+            list->resize(300, 150);
+        }
+        withText.SetEmptyText("Please <+Add> files to convert");
+        QCOMPARE(withText.GetEmptyText(), QString("Please <+Add> files to convert"));
+        QVERIFY(Render(plain) != Render(withText));
+
+        plain.InsertItem(0, "a.mp3");
+        withText.InsertItem(0, "a.mp3");
+        QCOMPARE(Render(plain), Render(withText));
+
+        plain.DeleteItem(0);
+        withText.DeleteItem(0);
+        QVERIFY(Render(plain) != Render(withText));
+    }
+
+    void selectionReportsFirstRowOrMinusOne() {
+        CXListCtrl list;
+        FillFileList(list, 40);
+        list.resize(500, 150);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QCOMPARE(list.GetFirstSelectedItem(), -1);
+
+        list.SetCurSel(35, true);
+        QCOMPARE(list.GetFirstSelectedItem(), 35);
+        QVERIFY(list.viewport()->rect().intersects(list.visualRect(list.model()->index(35, 0))));
+
+        list.SetCurSel(2, false);
+        QCOMPARE(list.GetFirstSelectedItem(), 2); // single selection: 35 is no longer selected
+        QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
+
+        list.SetCurSel(-1, false);
+        QCOMPARE(list.GetFirstSelectedItem(), -1);
+    }
+
+    void progressClampsAndAcceptsWorkerThreadCalls() {
+        CXListCtrl list;
+        list.InsertColumn(0, "File", 100);
+        list.InsertColumn(1, "Progress", 100);
+        list.InsertColumn(2, "Log", 100);
+        list.InsertItem(0, "a.wav");
+        list.InsertItem(1, "b.wav");
+        QCOMPARE(list.GetProgress(0, 1), -1);
+        QVERIFY(list.SetProgress(0, 1));
+        QCOMPARE(list.GetProgress(0, 1), 0);
+        list.UpdateProgress(0, 1, 140);
+        QCOMPARE(list.GetProgress(0, 1), 100);
+        list.UpdateProgress(0, 1, -5);
+        QCOMPARE(list.GetProgress(0, 1), 0);
+
+        // A worker thread's calls land on the list's thread, in order.
+        velmont::IListCells& cells = list;
+        std::thread worker([&cells] {
+            cells.SetCurSel(1, true);
+            cells.SetBold(1, 0, true);
+            for (int percent = 0; percent <= 100; percent += 10)
+                cells.UpdateProgress(1, 1, percent);
+            cells.SetItemText(1, 2, std::string("done"));
+        });
+        worker.join();
+        QTRY_COMPARE(list.GetItemText(1, 2), QString("done"));
+        QCOMPARE(list.GetProgress(1, 1), 100);
+        QVERIFY(list.GetBold(1, 0));
+        QCOMPARE(list.GetFirstSelectedItem(), 1);
+        QCOMPARE(list.GetProgress(0, 1), 0);
+    }
+};
 
 QTEST_MAIN(CXListCtrlTest)
 #include "tst_CXListCtrl.moc"
