@@ -164,6 +164,13 @@ class ConvertDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void init() {
+        // All but the first two cases run the real encoder.
+        const QByteArray name = QTest::currentTestFunction();
+        if (!QFileInfo::exists(kRendix) && !name.startsWith("dialogShows") &&
+            !name.startsWith("jobsWhose"))
+            QSKIP("Rendix has not been built");
+    }
     void cleanup() { ShutdownAfterConversion = false; }
 
     void dialogShowsOneRowPerPathWithItsControlsInPlace() {
@@ -187,12 +194,12 @@ class ConvertDialogTest : public QObject {
         CXListCtrl& list = *dialog.List();
         QCOMPARE(list.GetEmptyText(), QString("There is no file to convert"));
         QCOMPARE(list.GetColumnCount(), 3);
-        QCOMPARE(list.horizontalHeaderItem(0)->text(), QString("File Name"));
-        QCOMPARE(list.horizontalHeaderItem(1)->text(), QString("Progress"));
-        QCOMPARE(list.horizontalHeaderItem(2)->text(), QString("Log"));
-        QCOMPARE(list.columnWidth(0), 100);
-        QCOMPARE(list.columnWidth(1), 100);
-        QCOMPARE(list.columnWidth(2), 508 - 2 - 200 - 2);
+        const char* headings[] = {"File Name", "Progress", "Log"};
+        const int widths[] = {100, 100, 508 - 2 - 200 - 2};
+        for (int column = 0; column < 3; ++column) {
+            QCOMPARE(list.horizontalHeaderItem(column)->text(), QString(headings[column]));
+            QCOMPARE(list.columnWidth(column), widths[column]);
+        }
         QCOMPARE(list.GetItemCount(), 2);
         QCOMPARE(list.GetItemText(1, 0), QString("two parts.mp4"));
         QCOMPARE(list.GetItemToolTipText(1, 0), QString("/films/two parts.mp4"));
@@ -254,8 +261,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void threeJobsAreConvertedAndThenTheComputerIsPoweredOffOnce() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         for (const char* name : {"one", "two", "three"})
             QVERIFY(conversion.AddTone(name));
@@ -287,8 +292,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void aFailingJobIsShownWhiteOnRedAndTheBatchGoesOn() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         QVERIFY(conversion.AddTone("before"));
         QVERIFY(conversion.AddBroken("broken"));
@@ -318,8 +321,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void stopDuringTheSecondJobThenRestartRunsTheRestOnly() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         QVERIFY(conversion.AddTone("first"));
         QVERIFY(conversion.AddEndless("second"));
@@ -371,8 +372,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void closingTheDialogMidRunLeavesNoEncoderBehind() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         QVERIFY(conversion.AddEndless("endless"));
         conversion.Start();
@@ -386,8 +385,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void quickStopsAndRestartsNeverRunTwoEncodersAndCancelEndsCleanly() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         QVERIFY(conversion.AddEndless("endless"));
         QVERIFY(conversion.AddTone("never"));
@@ -426,8 +423,6 @@ class ConvertDialogTest : public QObject {
     }
 
     void pauseAndResumeWhileAJobRuns() {
-        if (!QFileInfo::exists(kRendix))
-            QSKIP("Rendix has not been built");
         Conversion conversion;
         QVERIFY(conversion.AddEndless("endless"));
         conversion.Start();

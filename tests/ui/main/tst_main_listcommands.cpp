@@ -102,13 +102,18 @@ class ListCommandsTest : public QObject {
         QVERIFY(dialog.tagRequests.empty());
     }
 
-    void deletingSelectsTheNeighbour() {
+    void deletingKeepsTheOthersTogetherAndSelectsTheNeighbour() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         AddRows(dialog, {"a.mp3", "b.mp3", "c.mp3", "d.mp3"});
+        dialog.FileList()->SetCheckbox(1, 0, 0);
+        PickFormat(dialog, 1, "wav");
+        const RowView b = ViewOf(dialog, 1);
+        const JobItem bJob = dialog.Jobs()[1];
         dialog.FileList()->SetCurSel(0, true);
         dialog.OnDel(); // b c d, the former row 1 selected
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
-        QCOMPARE(ViewOf(dialog, 0).name, QString("b.mp3"));
+        QVERIFY(ViewOf(dialog, 0) == b); // its check, format and name moved up with it
+        QCOMPARE(dialog.Jobs()[0], bJob);
         dialog.FileList()->SetCurSel(2, true);
         dialog.OnDel(); // b c, the row before selected
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 1);
@@ -158,25 +163,20 @@ class ListCommandsTest : public QObject {
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
         QCOMPARE(dialog.Jobs()[0], first);
         QVERIFY(ViewOf(dialog, 0) == firstRow);
+        dialog.OnUp(); // past the top: nothing changes
+        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
+        QCOMPARE(dialog.Jobs()[0], first);
+        dialog.FileList()->SetCurSel(2, true);
+        dialog.OnDown(); // past the bottom
+        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 2);
+        QCOMPARE(ViewOf(dialog, 2).name, QString("third.mp3"));
+        dialog.FileList()->SetCurSel(0, true);
 
         // A tag edit after the moves reaches the moved file's job.
         dialog.tagAnswer = TagTexts{"New", "", "", "", "0", "0"};
         dialog.OnTag();
         QCOMPARE(dialog.tagRequests.back(), QString("opening"));
         QCOMPARE(dialog.Jobs()[0].title, std::string("New"));
-        QVERIFY(desktop_.messages.empty());
-    }
-
-    void movingPastTheEndsChangesNothing() {
-        RecordingMainDialog dialog(desktop_, SetupIn(program_));
-        AddRows(dialog, {"a.mp3", "b.mp3"});
-        dialog.FileList()->SetCurSel(1, true);
-        dialog.OnDown();
-        QCOMPARE(ViewOf(dialog, 1).name, QString("b.mp3"));
-        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 1);
-        dialog.FileList()->SetCurSel(0, true);
-        dialog.OnUp();
-        QCOMPARE(dialog.Jobs()[0].inputPath, Std(Missing("a.mp3")));
         QVERIFY(desktop_.messages.empty());
     }
 
