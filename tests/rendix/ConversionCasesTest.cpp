@@ -99,6 +99,11 @@ const Case kCases[] = {
     {"CropThenScaleThenPad", Clip, "-f avi -acodec libmp3lame -s 320x240 -croptop 16 "
      "-cropbottom 16 -padtop 40 -padbottom 40 -vcodec mpeg4 -qscale 3",
      "boxed.avi", {"avi", "mp3", 44100, 2, "mpeg4", 320, 240, 25}, BlackBars},
+    {"PaddingAddsToTheCroppedSize", Clip, "-f avi -acodec libmp3lame -cropleft 10 -cropright 10 "
+     "-padleft 4 -padright 6 -vcodec mpeg4",
+     "side bars.avi", {"avi", "mp3", 44100, 2, "mpeg4", 246, 192, 25}},
+    {"OddSizeBecomesEven", Clip, "-f avi -acodec libmp3lame -s 175x143 -vcodec mpeg4", "odd.avi",
+     {"avi", "mp3", 44100, 2, "mpeg4", 174, 142, 25}},
     {"WideDisplayAspect", Clip,
      "-f mp4 -acodec libfaac -s 320*240 -aspect 16:9 -b 512000 -vcodec libx264 -level 21",
      "wide.mp4", {kMp4, "aac", 44100, 2, "h264", 320, 240, 25}, Wide},

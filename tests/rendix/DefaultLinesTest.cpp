@@ -21,9 +21,15 @@ std::vector<std::string> DefaultArguments(FormatId id, const std::string& input,
                                           const std::string& output) {
     const EncodingParams p = BuiltInDefaults(id);
     std::vector<std::string> a = {"-i", input, "-y"};
-    if (!GetMuxerName(id).empty())
-        a.insert(a.end(), {"-f", GetMuxerName(id)});
+    const auto add = [&a](std::initializer_list<std::string> words) { a.insert(a.end(), words); };
     const auto at = [](auto& table, int index) { return table[static_cast<std::size_t>(index)]; };
+    const auto fixed = [](double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%3.2f", value);
+        return std::string(text);
+    };
+    if (!GetMuxerName(id).empty())
+        add({"-f", GetMuxerName(id)});
     int bitrate = 0, rate = 0;
     if (p.AudioCodec == kAudioCodecAmrNb) {
         bitrate = static_cast<int>(at(kAmrNbBitratesKbps, p.AudioBitrate) * 1000);
@@ -35,39 +41,26 @@ std::vector<std::string> DefaultArguments(FormatId id, const std::string& input,
         bitrate = at(kAudioBitratesKbps, p.AudioBitrate) * 1000;
         rate = at(kSampleRatesHz, p.AudioSampleRate);
     }
-    a.insert(a.end(), {"-ab",      std::to_string(bitrate),
-                       "-ar",      std::to_string(rate),
-                       "-ac",      std::to_string(p.AudioChannel),
-                       "-vol",     std::to_string(p.AudioVolume),
-                       "-acodec",  AudioCodecName(p.AudioCodec),
-                       "-title",   kTitle,
-                       "-author",  kAuthor,
-                       "-comment", "A comment",
-                       "-album",   "The Album",
-                       "-track",   "7",
-                       "-year",    "2007"});
+    add({"-ab", std::to_string(bitrate), "-ar", std::to_string(rate), "-ac",
+         std::to_string(p.AudioChannel), "-vol", std::to_string(p.AudioVolume), "-acodec",
+         AudioCodecName(p.AudioCodec)});
+    add({"-title", kTitle, "-author", kAuthor, "-comment", "A comment", "-album", "The Album",
+         "-track", "7", "-year", "2007"});
     if (inputHasVideo && !IsVideoFormat(id)) {
-        a.push_back("-vn");
+        add({"-vn"});
     } else if (inputHasVideo) {
-        char text[64];
-        if (p.Width > 0 && p.Height > 0) {
-            std::snprintf(text, sizeof text, "%d*%d", p.Width, p.Height);
-            a.insert(a.end(), {"-s", text});
-        }
-        if (double fps = at(kFrameRates, p.FrameRate); fps > 0) {
-            std::snprintf(text, sizeof text, "%3.2f", fps);
-            a.insert(a.end(), {"-r", text});
-        }
-        a.insert(a.end(), {"-b", std::to_string(at(kVideoBitratesKbps, p.VideoBitrate) * 1000)});
-        if (p.Quantizer_Scale > 0) {
-            std::snprintf(text, sizeof text, "%3.2f", static_cast<float>(p.Quantizer_Scale));
-            a.insert(a.end(), {"-qscale", text});
-        }
+        if (p.Width > 0 && p.Height > 0)
+            add({"-s", std::to_string(p.Width) + "*" + std::to_string(p.Height)});
+        if (double fps = at(kFrameRates, p.FrameRate); fps > 0)
+            add({"-r", fixed(fps)});
+        add({"-b", std::to_string(at(kVideoBitratesKbps, p.VideoBitrate) * 1000)});
+        if (p.Quantizer_Scale > 0)
+            add({"-qscale", fixed(p.Quantizer_Scale)});
         if (p.Pass > 0 && p.Pass < 3)
-            a.insert(a.end(), {"-pass", std::to_string(p.Pass)});
-        a.insert(a.end(), {"-vcodec", VideoCodecName(p.VideoCodec)});
+            add({"-pass", std::to_string(p.Pass)});
+        add({"-vcodec", VideoCodecName(p.VideoCodec)});
         if (VideoCodecName(p.VideoCodec) == "libx264")
-            a.insert(a.end(), {"-level", "21"});
+            add({"-level", "21"});
     }
     a.push_back(output);
     return a;

@@ -48,6 +48,9 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
         {{"-i", song, "-y", "-acodec", "nosuch", mp3}, "nosuch"},
         {{"-i", song, "-y", "-f", "nosuch", mp3}, "nosuch"},
         {{"-i", clip, "-y", "-s", "320x240", "-vcodec", "h263", Out("x.3gp")}, "176x144"},
+        {{"-i", clip, "-y", "-croptop", "100", "-cropbottom", "100", Out("x.avi")}, "no picture"},
+        {{"-i", clip, "-y", "-s", "100x100", "-padleft", "60", "-padright", "60", Out("x.avi")},
+         "no room"},
         {{"-i", Folder() + "/not there.wav", "-y", mp3}, "not there"},
         {{"-i", junk, "-y", mp3}, "junk.mp3"},
         {{"-i", script, "-y", Out("x.mp4")}, "AviSynth"},
@@ -59,7 +62,7 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
         SCOPED_TRACE(refusal.words);
         ExpectRefused(RunRendix(refusal.args), refusal.words);
     }
-    for (const char* name : {"x.mp3", "x.3gp", "x.mp4"})
+    for (const char* name : {"x.mp3", "x.3gp", "x.mp4", "x.avi"})
         EXPECT_FALSE(fs::exists(Out(name))) << "a refused run left " << name;
 }
 
