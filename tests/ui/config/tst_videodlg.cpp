@@ -81,16 +81,15 @@ class VideoPageTest : public QObject {
         QCOMPARE(GetEncodingParams(kAvi)->Height, 0);
     }
 
-    void storedSizeSelectsTheFirstItemBeginningWithIt() {
+    void storedSizeSelectsItsItemOrIsAppended() {
         SetSize(kMp4, 640, 480);
         CVideoDlg page(kMp4);
         QCOMPARE(page.SizeBox()->currentIndex(), 6);
         QCOMPARE(page.SizeBox()->currentText(), QString("640x480 - SNTSC"));
-    }
 
-    void unknownStoredSizeIsAppended() {
+        // An unknown size is appended.
         SetSize(kMp4, 500, 300);
-        CVideoDlg page(kMp4);
+        page.Refresh();
         QCOMPARE(page.SizeBox()->count(), 38);
         QCOMPARE(page.SizeBox()->currentIndex(), 37);
         QCOMPARE(page.SizeBox()->currentText(), QString("500x300"));
