@@ -32,11 +32,9 @@ class RendixMedia : public ::testing::Test {
 struct Expectation {
     const char* container; // libavformat's demuxer name
     const char* audioCodec;
-    int sampleRate;
-    int channels;
+    int sampleRate, channels;
     const char* videoCodec = nullptr;
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     double frameRate = 0;
     double duration = 2.0;
 };
