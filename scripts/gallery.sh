@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Screenshot of the skin widgets (mock main window, tab control, progress
+# Screenshot of the skin widgets (the main window with rows, tab control,
 # list, log, disabled button) under Xvfb, written to docs/gallery.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
