@@ -10,24 +10,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Song() {
-    return RendixMedia::AudioInput();
-}
-std::string Clip() {
-    return RendixMedia::VideoInput();
-}
+constexpr auto Song = &RendixMedia::AudioInput;
+constexpr auto Clip = &RendixMedia::VideoInput;
+// One of the converter's two wrapper scripts around the clip.
 std::string Script(const std::string& name, const std::string& source, const std::string& fps) {
     std::string path = RendixMedia::Folder() + "/" + name;
     std::ofstream(path, std::ios::binary)
         << "# Generic File Input\r\nDirectShowSource(\"" << Clip() << "\", " << source
         << ")\r\nChangeFPS(" << fps << ")\r\nreturn last\r\n";
     return path;
-}
-std::string KeepRateScript() {
-    return Script("keep rate.avs", "25, convertfps=true", "23.98");
-}
-std::string SetRateScript() {
-    return Script("set rate.avs", "14.985, convertfps = true", "14.985");
 }
 std::string QuotedNameCopy() {
     std::string path = RendixMedia::Folder() + "/a \"quoted\" name with blanks.mp3";
@@ -119,10 +110,12 @@ const Case kCases[] = {
      {"mp3", "mp3", 44100, 2, nullptr, 0, 0, 0, 0.5}},
     {"Tags", Clip, "-title Clip -author Someone -year 1999", "tagged.avi",
      {"avi", "mp3", 44100, 2, "mpeg4", 256, 192, 25}, Tagged},
-    {"ScriptKeepingTheRate", KeepRateScript, "-f mp4 -acodec libfaac -vcodec mpeg4",
-     "from script.mp4", {kMp4, "aac", 44100, 2, "mpeg4", 256, 192, 23.976}},
-    {"ScriptSettingTheRate", SetRateScript, "-f avi -r 14.98 -vcodec mpeg4 -acodec libmp3lame",
-     "from script.avi", {"avi", "mp3", 44100, 2, "mpeg4", 256, 192, 14.985}},
+    {"ScriptKeepingRate", [] { return Script("keep.avs", "25, convertfps=true", "23.98"); },
+     "-f mp4 -acodec libfaac -vcodec mpeg4", "from script.mp4",
+     {kMp4, "aac", 44100, 2, "mpeg4", 256, 192, 23.976}},
+    {"ScriptSettingRate", [] { return Script("set.avs", "14.985, convertfps = true", "14.985"); },
+     "-f avi -r 14.98 -vcodec mpeg4 -acodec libmp3lame", "from script.avi",
+     {"avi", "mp3", 44100, 2, "mpeg4", 256, 192, 14.985}},
     {"PathsWithBlanksAndQuotes", QuotedNameCopy, "-f ogg -acodec vorbis",
      "out \"quoted\" name.ogg", {"ogg", "vorbis", 44100, 2}},
     {"FlashTakesTheNearestMp3Rate", Clip, "-f swf -ar 48000 -acodec libmp3lame -vcodec flv",
