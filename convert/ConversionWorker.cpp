@@ -15,19 +15,23 @@ ConversionWorker::~ConversionWorker() {
     std::vector<std::thread> threads;
     {
         std::lock_guard lock(mutex_);
-        cancelled_ = true;
-        if (inJob_)
-            runner_.StopJob();
-        threads = TakeThreadsLocked();
+        threads = CancelLocked();
     }
-    for (std::thread& thread : threads)
-        thread.join();
+    JoinAll(threads);
 }
 
-std::vector<std::thread> ConversionWorker::TakeThreadsLocked() {
+std::vector<std::thread> ConversionWorker::CancelLocked() {
+    cancelled_ = true;
+    if (inJob_)
+        runner_.StopJob();
     std::vector<std::thread> threads;
     threads.swap(threads_);
     return threads;
+}
+
+void ConversionWorker::JoinAll(std::vector<std::thread>& threads) {
+    for (std::thread& thread : threads)
+        thread.join();
 }
 
 void ConversionWorker::Start() {
@@ -98,13 +102,9 @@ bool ConversionWorker::Cancel() {
         std::lock_guard lock(mutex_);
         if (buttons_.pauseEnabled)
             return false;
-        cancelled_ = true;
-        if (inJob_)
-            runner_.StopJob();
-        threads = TakeThreadsLocked();
+        threads = CancelLocked();
     }
-    for (std::thread& thread : threads)
-        thread.join();
+    JoinAll(threads);
     runner_.KillStrayEncoders();
     return true;
 }

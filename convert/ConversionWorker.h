@@ -85,7 +85,10 @@ class ConversionWorker {
     bool MayContinueLocked(unsigned generation) const;
     void FinishConversion(unsigned generation);
     void ClearLog();
-    std::vector<std::thread> TakeThreadsLocked();
+    // Marks the worker cancelled, stops the running job and hands over the
+    // threads to join once the lock is released.
+    std::vector<std::thread> CancelLocked();
+    static void JoinAll(std::vector<std::thread>& threads);
 
     JobList& jobs_;
     IJobRunner& runner_;
