@@ -19,7 +19,7 @@ inline constexpr Rgb kRed{255, 0, 0};
 // The cells of a job list that a run updates: its row's progress bar, the
 // bold file name and the Log cell.
 class IListCells {
-public:
+  public:
     virtual ~IListCells() = default;
 
     virtual void SetCurSel(int row, bool makeVisible) = 0;

@@ -7,7 +7,7 @@ namespace velmont {
 // The log pane as the encoder runner sees it. Positions count bytes of the
 // UTF-8 text, so a region start taken earlier stays exact.
 class ILogView {
-public:
+  public:
     virtual ~ILogView() = default;
 
     virtual int TextLength() const = 0;

@@ -17,27 +17,27 @@ struct FormatDefaults {
 };
 
 constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
-    {11, -1, 0, 0, false},  // aac
-    {1, -1, 0, 0, false},   // aiff
-    {9, -1, 0, 0, true},    // amr
-    {1, -1, 0, 0, false},   // au
-    {8, -1, 0, 0, false},   // flac
-    {11, -1, 0, 0, false},  // m4a
-    {12, -1, 0, 0, false},  // mp2 (libmp3lame, as it always was)
-    {12, -1, 0, 0, false},  // mp3
-    {13, -1, 0, 0, false},  // ogg
-    {3, -1, 0, 0, false},   // wav
-    {17, -1, 0, 0, false},  // wma
-    {9, 4, 176, 144, true}, // 3g2
-    {9, 4, 176, 144, true}, // 3gp
-    {12, 0, 0, 0, false},   // avi
+    {11, -1, 0, 0, false},    // aac
+    {1, -1, 0, 0, false},     // aiff
+    {9, -1, 0, 0, true},      // amr
+    {1, -1, 0, 0, false},     // au
+    {8, -1, 0, 0, false},     // flac
+    {11, -1, 0, 0, false},    // m4a
+    {12, -1, 0, 0, false},    // mp2 (libmp3lame, as it always was)
+    {12, -1, 0, 0, false},    // mp3
+    {13, -1, 0, 0, false},    // ogg
+    {3, -1, 0, 0, false},     // wav
+    {17, -1, 0, 0, false},    // wma
+    {9, 4, 176, 144, true},   // 3g2
+    {9, 4, 176, 144, true},   // 3gp
+    {12, 0, 0, 0, false},     // avi
     {11, 0, 320, 240, false}, // m4v
     {11, 0, 320, 240, false}, // mp4
-    {19, 3, 0, 0, false},   // mpg
-    {11, 0, 0, 0, false},   // mov
-    {12, 6, 0, 0, false},   // flv
-    {12, 6, 0, 0, false},   // swf
-    {13, 1, 0, 0, false},   // nut
+    {19, 3, 0, 0, false},     // mpg
+    {11, 0, 0, 0, false},     // mov
+    {12, 6, 0, 0, false},     // flv
+    {12, 6, 0, 0, false},     // swf
+    {13, 1, 0, 0, false},     // nut
 }};
 
 struct ParamsTable {
@@ -55,7 +55,9 @@ ParamsTable& Table() {
 
 } // namespace
 
-std::string DefaultOutputDirectory() { return GetModuleDirectory() + "output"; }
+std::string DefaultOutputDirectory() {
+    return GetModuleDirectory() + "output";
+}
 
 void ResetToDefaults(EncodingParams& record) {
     record = EncodingParams{};

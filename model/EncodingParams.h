@@ -42,14 +42,16 @@ struct EncodingParams {
 };
 
 // Value lists, index 0 first.
-inline constexpr std::array<int, 10> kAudioBitratesKbps = {32, 48, 64, 80, 96, 112, 128, 144, 160, 192};
-inline constexpr std::array<double, 8> kAmrNbBitratesKbps = {4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2};
+inline constexpr std::array<int, 10> kAudioBitratesKbps = {32,  48,  64,  80,  96,
+                                                           112, 128, 144, 160, 192};
+inline constexpr std::array<double, 8> kAmrNbBitratesKbps = {4.75, 5.15, 5.9,  6.7,
+                                                             7.4,  7.95, 10.2, 12.2};
 inline constexpr std::array<double, 9> kAmrWbBitratesKbps = {6.6,   8.85,  12.65, 14.25, 15.85,
-                                                              18.25, 19.85, 23.05, 23.85};
+                                                             18.25, 19.85, 23.05, 23.85};
 inline constexpr std::array<int, 6> kSampleRatesHz = {16000, 22050, 24000, 32000, 44100, 48000};
 inline constexpr int kAmrNbSampleRateHz = 8000;
 inline constexpr int kAmrWbSampleRateHz = 16000;
-inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192,  216,  256,  384,  512,
+inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192, 216,  256,  384,  512,
                                                            576, 768, 1024, 1500, 2048, 4096};
 inline constexpr std::array<double, 6> kFrameRates = {0, 14.985, 23.976, 24, 25, 29.97};
 

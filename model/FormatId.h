@@ -12,8 +12,12 @@ inline constexpr FormatId kFirstVideoFormat = 11;
 inline constexpr FormatId kFormatMp3 = 7;
 inline constexpr FormatId kFormatMp4 = 15;
 
-inline constexpr bool IsValidFormat(FormatId id) { return id >= 0 && id < kFormatCount; }
-inline constexpr bool IsVideoFormat(FormatId id) { return id >= kFirstVideoFormat && id < kFormatCount; }
+inline constexpr bool IsValidFormat(FormatId id) {
+    return id >= 0 && id < kFormatCount;
+}
+inline constexpr bool IsVideoFormat(FormatId id) {
+    return id >= kFirstVideoFormat && id < kFormatCount;
+}
 
 // A duration of this value means the source's length is not known.
 inline constexpr std::int32_t kUnknownDuration = 2147483647;

@@ -11,7 +11,7 @@ namespace velmont {
 
 // Encoder values of a job's audio part, in encoder units.
 struct AudioValues {
-    std::int32_t bitrate = 128000; // bit/s
+    std::int32_t bitrate = 128000;   // bit/s
     std::int32_t sampleRate = 44100; // Hz
     std::int32_t channels = 2;
     std::int32_t volume = 256; // 256 = unchanged
@@ -25,10 +25,10 @@ struct AudioValues {
 struct VideoValues {
     std::int32_t height = 0;
     std::int32_t width = 0;
-    double frameRate = 25.0; // 0 = keep the source rate
-    std::int32_t aspect = 0; // 0 = 4:3, 1 = 16:9, other = not passed
+    double frameRate = 25.0;       // 0 = keep the source rate
+    std::int32_t aspect = 0;       // 0 = 4:3, 1 = 16:9, other = not passed
     std::int32_t bitrate = 200000; // bit/s
-    float quantiserScale = 0; // 0 = not passed
+    float quantiserScale = 0;      // 0 = not passed
     bool enabled = false;
     bool vbrEnabled = false;
     std::int32_t minRate = 200000; // bit/s
@@ -56,7 +56,7 @@ inline constexpr std::int32_t kJobConverted = 2;
 // Everything known about one file of the list. A plain value: every copy
 // is independent of the others.
 class JobItem {
-public:
+  public:
     JobItem() = default;
     JobItem(const JobItem&) = default;
     JobItem& operator=(const JobItem&) = default;
@@ -71,7 +71,7 @@ public:
     std::string outputDirectory;
     FormatId formatId = 0;
     std::int32_t startOffset = 0; // seconds
-    std::int32_t duration = 0; // seconds; kUnknownDuration when not known
+    std::int32_t duration = 0;    // seconds; kUnknownDuration when not known
     bool clip = false;
     std::string title;
     std::string author;
@@ -86,7 +86,7 @@ public:
 
 // The ordered job list of the main window; index i is row i of the list.
 class JobList {
-public:
+  public:
     std::size_t Count() const { return jobs_.size(); }
     bool Empty() const { return jobs_.empty(); }
 
@@ -107,7 +107,7 @@ public:
     auto begin() const { return jobs_.begin(); }
     auto end() const { return jobs_.end(); }
 
-private:
+  private:
     std::vector<JobItem> jobs_;
 };
 
