@@ -167,28 +167,6 @@ class AudioPageTest : public QObject {
         page.OnOK();
         QVERIFY(GetEncodingParams(kOgg)->EnableAudio);
     }
-
-    void builtInDefaultsReachTheRecordOnlyThroughOk() {
-        EncodingParams& record = *GetEncodingParams(k3gp);
-        record.AudioCodec = 11;
-        record.AudioChannel = 2;
-        record.AudioBitrate = 2;
-        record.AudioVolume = 100;
-        CAudioDlg page(k3gp);
-
-        page.ShowBuiltInDefaults();
-        QCOMPARE(page.AudioTypeList()->currentText(), QString("arm_nb,audio/amr"));
-        QCOMPARE(page.BitrateList()->currentText(), QString("12.20 kbps"));
-        QCOMPARE(page.VolumeLabel()->text(), QString("100.0%"));
-        QCOMPARE(record.AudioVolume, 100);
-
-        page.OnOK();
-        QCOMPARE(record.AudioCodec, 9);
-        QCOMPARE(record.AudioChannel, 1);
-        QCOMPARE(record.AudioSampleRate, 0);
-        QCOMPARE(record.AudioBitrate, 7);
-        QCOMPARE(record.AudioVolume, 256);
-    }
 };
 
 QTEST_MAIN(AudioPageTest)

@@ -54,16 +54,6 @@ class OthersPageTest : public QObject {
         QCOMPARE(record.CropBottom, 0);
         QCOMPARE(record.PaddingTop, 0);
     }
-
-    void builtInDefaultsReachTheRecordOnlyThroughOk() {
-        GetEncodingParams(kMp4)->PaddingBottom = 12;
-        COthersDlg page(kMp4);
-        page.ShowBuiltInDefaults();
-        QCOMPARE(page.Edit(Box::PadBottom)->text(), QString("0"));
-        QCOMPARE(GetEncodingParams(kMp4)->PaddingBottom, 12);
-        page.OnOK();
-        QCOMPARE(GetEncodingParams(kMp4)->PaddingBottom, 0);
-    }
 };
 
 QTEST_MAIN(OthersPageTest)

@@ -208,26 +208,6 @@ class VideoPageTest : public QObject {
         QCOMPARE(record.VideoMinBitrate, 11);
         QCOMPARE(record.VideoMaxBitrate, 1);
     }
-
-    void builtInDefaultsReachTheRecordOnlyThroughOk() {
-        EncodingParams& record = *GetEncodingParams(kMp4);
-        record.VideoCodec = 1;
-        SetSize(kMp4, 500, 300);
-        record.VideoBitrate = 2;
-        CVideoDlg page(kMp4);
-        page.ShowBuiltInDefaults();
-        QCOMPARE(page.VideoTypeList()->currentText(), QString("AVC MPEG-4"));
-        QCOMPARE(page.SizeBox()->currentText(), QString("320x240 - QVGA"));
-        QCOMPARE(page.BitrateList()->currentText(), QString("768 kbps"));
-        QCOMPARE(record.VideoCodec, 1);
-        QCOMPARE(record.Width, 500);
-
-        page.OnOK();
-        QCOMPARE(record.VideoCodec, 0);
-        QCOMPARE(record.Width, 320);
-        QCOMPARE(record.Height, 240);
-        QCOMPARE(record.VideoBitrate, 7);
-    }
 };
 
 QTEST_MAIN(VideoPageTest)
