@@ -178,18 +178,19 @@ constexpr ConvertButtons kStopped{false, false, true, true, true};
 
 } // namespace
 
+// Converted jobs keep their rows; unselected ones have none.
 TEST_F(WorkerTest, RunsWaitingJobsInOrderThenLeavesOnlyOpenFolderEnabled) {
-    AddJobs({Job("a"), Job("b"), Job("c")});
+    AddJobs({Job("done", kJobConverted), Job("skip", kJobNotSelected), Job("a"), Job("b")});
     log.SetText("text of an earlier batch");
     ConversionWorker worker(jobs, runner, log, cells, dialog);
     EXPECT_EQ(worker.Buttons(), kRunning);
     worker.Start();
     ASSERT_TRUE(FinishedTimes(1));
 
-    EXPECT_EQ(States(), (std::vector<int>{kJobConverted, kJobConverted, kJobConverted}));
-    const std::vector<std::string> expected{"resolve:a", "row:0", "resume", "run:a", "end:a",
-                                            "resolve:b", "row:1", "resume", "run:b", "end:b",
-                                            "resolve:c", "row:2", "resume", "run:c", "end:c"};
+    EXPECT_EQ(States(),
+              (std::vector<int>{kJobConverted, kJobNotSelected, kJobConverted, kJobConverted}));
+    const std::vector<std::string> expected{"resolve:a", "row:1", "resume", "run:a", "end:a",
+                                            "resolve:b", "row:2", "resume", "run:b", "end:b"};
     EXPECT_EQ(runner.Events(), expected);
     EXPECT_EQ(runner.LogView(), &log);
     EXPECT_EQ(log.Text(), ""); // cleared when the batch began
@@ -199,20 +200,6 @@ TEST_F(WorkerTest, RunsWaitingJobsInOrderThenLeavesOnlyOpenFolderEnabled) {
 
     EXPECT_TRUE(worker.Cancel());
     EXPECT_EQ(runner.Events().back(), "kill");
-}
-
-TEST_F(WorkerTest, ConvertedJobsKeepTheirRowsAndUnselectedJobsHaveNone) {
-    AddJobs({Job("done", kJobConverted), Job("skip", kJobNotSelected), Job("x"), Job("y")});
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
-    worker.Start();
-    ASSERT_TRUE(FinishedTimes(1));
-    EXPECT_FALSE(runner.Saw("resolve:done"));
-    EXPECT_FALSE(runner.Saw("resolve:skip"));
-    const auto events = runner.Events();
-    EXPECT_EQ(events[1], "row:1");
-    EXPECT_EQ(events[6], "row:2");
-    EXPECT_EQ(States(),
-              (std::vector<int>{kJobConverted, kJobNotSelected, kJobConverted, kJobConverted}));
 }
 
 TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
@@ -229,18 +216,6 @@ TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
 
     EXPECT_EQ(worker.StopRestart(), kStopped);
     EXPECT_TRUE(worker.Cancel());
-}
-
-TEST_F(WorkerTest, ShutDownIsAskedOnceWhenNothingIsLeftAndARefusalIsShown) {
-    ShutdownAfterConversion = true;
-    dialog.shutDownAccepted = false;
-    AddJobs({Job("a"), Job("b")});
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
-    worker.Start();
-    ASSERT_TRUE(Eventually([&] { return dialog.shutDownFailures.load() == 1; }));
-    EXPECT_EQ(dialog.shutDownRequests, 1);
-    EXPECT_TRUE(worker.Cancel());
-    EXPECT_EQ(dialog.shutDownRequests, 1);
 }
 
 TEST_F(WorkerTest, StopEndsTheBatchAndRestartRunsTheJobsStillWaiting) {
