@@ -124,12 +124,10 @@ TEST_P(FormatFamilyTest, ConvertsAVideoWithSound) {
     EXPECT_LE(output.duration, 2);
 }
 
-// One format of each kind of container and codec pairing.
+// A few families; Rendix's own tests probe every format.
 INSTANTIATE_TEST_SUITE_P(Formats, FormatFamilyTest,
-                         ::testing::Values(0 /* aac */, 2 /* amr */, 4 /* flac */, 5 /* m4a */,
-                                           7 /* mp3 */, 8 /* ogg */, 9 /* wav */, 10 /* wma */,
-                                           12 /* 3gp */, 13 /* avi */, 15 /* mp4 */, 16 /* mpg */,
-                                           18 /* flv */, 20 /* nut */),
+                         ::testing::Values(2 /* amr */, 5 /* m4a */, 7 /* mp3 */, 12 /* 3gp */,
+                                           15 /* mp4 */, 16 /* mpg */),
                          [](const ::testing::TestParamInfo<FormatId>& info) {
                              return GetFormatName(info.param);
                          });

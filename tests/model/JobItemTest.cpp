@@ -60,33 +60,10 @@ TEST(JobItem, FreshRecordHasTheStartingValues) {
     EXPECT_EQ(job.startOffset + job.duration + job.track + job.year, 0);
     EXPECT_FALSE(job.clip || job.hasAudio || job.hasVideo);
     EXPECT_EQ(job.state, kJobNotSelected);
-    EXPECT_EQ(job.audio, (AudioValues{.bitrate = 128000,
-                                      .sampleRate = 44100,
-                                      .channels = 2,
-                                      .volume = 256,
-                                      .enabled = true,
-                                      .codec = ""}));
-    EXPECT_EQ(job.video, (VideoValues{.height = 0,
-                                      .width = 0,
-                                      .frameRate = 25.0,
-                                      .aspect = 0,
-                                      .bitrate = 200000,
-                                      .quantiserScale = 0,
-                                      .enabled = false,
-                                      .vbrEnabled = false,
-                                      .minRate = 200000,
-                                      .maxRate = 200000,
-                                      .bufferSize = 0,
-                                      .pass = 1,
-                                      .cropTop = 0,
-                                      .cropBottom = 0,
-                                      .cropLeft = 0,
-                                      .cropRight = 0,
-                                      .padTop = 0,
-                                      .padBottom = 0,
-                                      .padLeft = 0,
-                                      .padRight = 0,
-                                      .codec = ""}));
+    EXPECT_EQ(job.audio, (AudioValues{128000, 44100, 2, 256, true, ""}));
+    // Size, rate, aspect, bitrates, scale, switches, pass, crop and pad, in field order.
+    EXPECT_EQ(job.video, (VideoValues{0, 0, 25.0, 0, 200000, 0, false, false, 200000, 200000, 0,
+                                      1, 0, 0,    0, 0,      0, 0,     0,     0,      ""}));
 }
 
 TEST(JobItem, CopiesAreIndependent) {

@@ -66,26 +66,13 @@ TEST(ChildProcess, ArgumentsArriveAsTheWindowsRulesSplitThem) {
     EXPECT_TRUE(child.Status().Succeeded());
 }
 
-TEST(ChildProcess, DeathBySignalIsNotSuccess) {
-    ChildProcess child;
-    Start(child, "out:x signal:" + std::to_string(SIGSEGV));
-    RunToEnd(child);
-    EXPECT_TRUE(child.Status().signalled);
-    EXPECT_EQ(child.Status().signal, SIGSEGV);
-    EXPECT_FALSE(child.Status().Succeeded());
-}
-
-TEST(ChildProcess, MissingProgramOrEmptyLineFailsToSpawn) {
-    ChildProcess child;
-    std::error_code error;
-    EXPECT_EQ(child.Start("\"/nonexistent/dir/Rendix\" -i x", error),
-              ChildProcess::StartResult::SpawnFailed);
-    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
-    EXPECT_FALSE(child.Running());
-
+TEST(ChildProcess, EmptyLineFailsToSpawn) {
+    // A missing program is checked through the runner.
     ChildProcess empty;
+    std::error_code error;
     EXPECT_EQ(empty.Start("   ", error), ChildProcess::StartResult::SpawnFailed);
     EXPECT_TRUE(error);
+    EXPECT_FALSE(empty.Running());
 }
 
 TEST(ChildProcess, PeekAndReadNeverBlockAndReadTakesAtMost8191Bytes) {
@@ -106,35 +93,6 @@ TEST(ChildProcess, PeekAndReadNeverBlockAndReadTakesAtMost8191Bytes) {
     EXPECT_FALSE(child.Terminate());
     EXPECT_TRUE(child.Status().signalled);
     EXPECT_EQ(child.Status().signal, SIGKILL);
-}
-
-TEST(ChildProcess, SuspendResumeAndTerminateReachTheWholeGroup) {
-    ChildProcess child;
-    Start(child, "pid spawn sleep:60000");
-    std::string output;
-    ASSERT_TRUE(Eventually([&] {
-        ReadWaiting(child, output);
-        return output.find("grandchild=") != std::string::npos;
-    }));
-    const int pid = NumberAfter(output, "pid");
-    const int grandchild = NumberAfter(output, "grandchild");
-    ASSERT_EQ(pid, child.Pid());
-    ASSERT_GT(grandchild, 0);
-
-    ASSERT_FALSE(child.Suspend());
-    EXPECT_TRUE(Eventually([&] { return ProcessState(pid) == 'T'; }));
-    EXPECT_TRUE(Eventually([&] { return ProcessState(grandchild) == 'T'; }));
-
-    ASSERT_FALSE(child.Resume());
-    EXPECT_TRUE(Eventually([&] { return ProcessState(pid) != 'T'; }));
-    EXPECT_TRUE(Eventually([&] { return ProcessState(grandchild) != 'T'; }));
-
-    // Terminating a suspended group leaves nothing behind either.
-    ASSERT_FALSE(child.Suspend());
-    ASSERT_FALSE(child.Terminate());
-    EXPECT_FALSE(child.Running());
-    EXPECT_EQ(ProcessState(pid), 0); // reaped
-    EXPECT_TRUE(Eventually([&] { return ProcessEnded(grandchild); }));
 }
 
 TEST(ChildProcess, OwnerGoingAwayKillsAndReapsAChildStillRunning) {
