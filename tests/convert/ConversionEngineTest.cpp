@@ -2,21 +2,17 @@
 #include "convert/AviSynthScript.h"
 #include "convert/MemoryListCells.h"
 #include "convert/MemoryLogView.h"
+#include "platform/Process.h"
 
+#include "../platform/FakeEncoderPath.h"
 #include "../platform/ProcessStateProbe.h"
 #include "MediaTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <signal.h>
-#include <spawn.h>
 #include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <utility>
-
-extern char** environ;
 
 namespace velmont {
 namespace {
@@ -193,25 +189,17 @@ TEST_F(ConversionEngineTest, OtherSourcesAreWrappedInAScript) {
     EXPECT_EQ(unwritable.Job().inputPath, job.inputPath);
 }
 
-TEST_F(ConversionEngineTest, KillStrayEncodersEndsEncodersOfThisFolder) {
-    // A copy of sleep under the encoder's name, started by this test.
-    const std::string encoder = program_.Path("Rendix");
-    fs::copy_file("/bin/sleep", encoder, fs::copy_options::overwrite_existing);
-    char name[] = "Rendix";
-    char seconds[] = "30";
-    char* arguments[] = {name, seconds, nullptr};
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, encoder.c_str(), nullptr, nullptr, arguments, environ), 0);
-    // Wait until the child runs the copy, not the test's own image.
-    ASSERT_TRUE(Eventually([&] {
-        std::error_code error;
-        return fs::read_symlink("/proc/" + std::to_string(pid) + "/exe", error) == encoder;
-    }));
-
-    ConversionEngine(program_.Directory()).KillStrayEncoders();
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFSIGNALED(status));
+TEST(ConversionEngineStrays, KillStrayEncodersEndsEncodersOfThisFolder) {
+    // Which processes match is checked with TerminateProcessesByModuleName.
+    EncoderCopies copies;
+    ChildProcess stray;
+    std::error_code error;
+    ASSERT_EQ(stray.Start(Quoted(copies.Copy("program/Rendix")) + " sleep:60000", error),
+              ChildProcess::StartResult::Started);
+    ConversionEngine(copies.Path("program/")).KillStrayEncoders();
+    EXPECT_TRUE(
+        Eventually([&] { return stray.TryWait(error) == ChildProcess::WaitResult::Ended; }));
+    EXPECT_TRUE(stray.Status().signalled);
 }
 
 } // namespace
