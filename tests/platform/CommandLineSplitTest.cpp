@@ -11,14 +11,6 @@ TEST(CommandLineSplit, BlanksAndTabsSeparateAndRunsOfThemCountOnce) {
     EXPECT_TRUE(SplitCommandLine(" \t ").empty());
 }
 
-TEST(CommandLineSplit, EncoderLineKeepsQuotedPathsWithBlanksWhole) {
-    const std::string line = "\"/opt/my tools/Rendix\" -i \"/home/u/My Music/a b.wav\" -y -f mp3 "
-                             "-acodec \"libmp3lame\" -vn \"/home/u/out dir/a b.mp3\"";
-    EXPECT_EQ(SplitCommandLine(line),
-              (Args{"/opt/my tools/Rendix", "-i", "/home/u/My Music/a b.wav", "-y", "-f", "mp3",
-                    "-acodec", "libmp3lame", "-vn", "/home/u/out dir/a b.mp3"}));
-}
-
 TEST(CommandLineSplit, BackslashEscapesQuoteAndBackslashesBeforeQuotePairUp) {
     // \" is a literal quote inside a quoted title.
     EXPECT_EQ(SplitCommandLine(R"(-title "say \"hi\" now")"), (Args{"-title", "say \"hi\" now"}));
