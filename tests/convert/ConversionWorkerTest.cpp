@@ -158,6 +158,14 @@ class WorkerTest : public ::testing::Test {
     bool FinishedTimes(int times) {
         return Eventually([&] { return dialog.finished.load() >= times; });
     }
+    // Jobs a and b; a runs until stopped, and its stopped run takes its time to end.
+    void StartWithSlowStoppingFirstJob(ConversionWorker& worker) {
+        runner.blockUntilStop = {"a"};
+        runner.stopDelay = 300ms;
+        AddJobs({Job("a"), Job("b")});
+        worker.Start();
+        ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
+    }
     std::vector<int> States() const {
         std::vector<int> states;
         for (const JobItem& job : jobs)
@@ -275,12 +283,8 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
 }
 
 TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
-    runner.blockUntilStop = {"a"};
-    runner.stopDelay = 300ms; // the stopped run takes its time to end
-    AddJobs({Job("a"), Job("b")});
     ConversionWorker worker(jobs, runner, log, cells, dialog);
-    worker.Start();
-    ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
+    ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart();
     runner.blockUntilStop.clear();
     // Several presses before the stopped run has ended.
@@ -301,12 +305,8 @@ TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
 }
 
 TEST_F(WorkerTest, StopAgainBeforeTheRestartedBatchBeganStillEndsTheBatch) {
-    runner.blockUntilStop = {"a"};
-    runner.stopDelay = 300ms; // the stopped run takes its time to end
-    AddJobs({Job("a"), Job("b")});
     ConversionWorker worker(jobs, runner, log, cells, dialog);
-    worker.Start();
-    ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
+    ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart(); // Stop
     worker.StopRestart(); // Restart: waits for the stopped run
     worker.StopRestart(); // Stop again before it began
