@@ -1,6 +1,5 @@
 #include "convert/CommandLineBuilder.h"
 
-#include "convert/ArgumentQuoting.h"
 #include "convert/FormatText.h"
 #include "model/Catalogue.h"
 #include "platform/ModuleDirectory.h"
@@ -11,72 +10,81 @@ namespace velmont {
 
 namespace {
 
-void AppendNumberOption(std::string& text, const char* option, int value) {
-    text += option;
-    text += FormatText("%d", value);
+using Arguments = std::vector<std::string>;
+
+void AppendNumberOption(Arguments& arguments, const char* option, int value) {
+    arguments.push_back(option);
+    arguments.push_back(FormatText("%d", value));
 }
 
-void AppendTextOption(std::string& text, const char* option, const std::string& value) {
+void AppendTextOption(Arguments& arguments, const char* option, const std::string& value) {
     if (value.empty())
         return;
-    text += option;
-    text += QuoteArgument(value);
+    arguments.push_back(option);
+    arguments.push_back(value);
+}
+
+bool NeedsQuotes(const std::string& argument) {
+    return argument.empty() || argument.find_first_of(" \t\"'\\$`") != std::string::npos;
 }
 
 } // namespace
 
-std::string BuildAudioOptions(const JobItem& job) {
+Arguments BuildAudioOptions(const JobItem& job) {
     if (!job.hasAudio)
         return {};
     const AudioValues& audio = job.audio;
     if (!audio.enabled)
-        return " -an";
-    std::string options;
-    AppendNumberOption(options, " -ab ", audio.bitrate);
-    AppendNumberOption(options, " -ar ", audio.sampleRate);
-    AppendNumberOption(options, " -ac ", audio.channels);
-    AppendNumberOption(options, " -vol ", audio.volume);
-    AppendTextOption(options, " -acodec ", audio.codec);
+        return {"-an"};
+    Arguments options;
+    AppendNumberOption(options, "-ab", audio.bitrate);
+    AppendNumberOption(options, "-ar", audio.sampleRate);
+    AppendNumberOption(options, "-ac", audio.channels);
+    AppendNumberOption(options, "-vol", audio.volume);
+    AppendTextOption(options, "-acodec", audio.codec);
     return options;
 }
 
-std::string BuildVideoOptions(const JobItem& job) {
+Arguments BuildVideoOptions(const JobItem& job) {
     if (!job.hasVideo)
         return {};
     const VideoValues& video = job.video;
     if (!video.enabled)
-        return " -vn";
-    std::string options;
+        return {"-vn"};
+    Arguments options;
     if (video.height > 0 && video.width > 0)
-        options += FormatText(" -s %d*%d", video.width, video.height);
+        options.insert(options.end(), {"-s", FormatText("%d*%d", video.width, video.height)});
     if (video.frameRate > 0)
-        options += FormatText(" -r %3.2f", video.frameRate);
+        options.insert(options.end(), {"-r", FormatText("%3.2f", video.frameRate)});
     if (video.aspect == 0)
-        options += " -aspect 4:3";
+        options.insert(options.end(), {"-aspect", "4:3"});
     else if (video.aspect == 1)
-        options += " -aspect 16:9";
+        options.insert(options.end(), {"-aspect", "16:9"});
     if (video.bitrate > 0)
-        AppendNumberOption(options, " -b ", video.bitrate);
+        AppendNumberOption(options, "-b", video.bitrate);
     if (video.quantiserScale > 0)
-        options += FormatText(" -qscale %3.2f", static_cast<double>(video.quantiserScale));
-    if (video.vbrEnabled)
-        options += FormatText(" -minrate %d -maxrate %d", video.minRate, video.maxRate);
+        options.insert(options.end(),
+                       {"-qscale", FormatText("%3.2f", static_cast<double>(video.quantiserScale))});
+    if (video.vbrEnabled) {
+        AppendNumberOption(options, "-minrate", video.minRate);
+        AppendNumberOption(options, "-maxrate", video.maxRate);
+    }
     if (video.bufferSize > 0)
-        AppendNumberOption(options, " -bufsize ", video.bufferSize);
+        AppendNumberOption(options, "-bufsize", video.bufferSize);
     if (video.pass > 0 && video.pass < 3)
-        AppendNumberOption(options, " -pass ", video.pass);
+        AppendNumberOption(options, "-pass", video.pass);
     const std::pair<const char*, int> cropAndPad[] = {
-        {" -croptop ", video.cropTop},   {" -cropbottom ", video.cropBottom},
-        {" -cropleft ", video.cropLeft}, {" -cropright ", video.cropRight},
-        {" -padtop ", video.padTop},     {" -padbottom ", video.padBottom},
-        {" -padleft ", video.padLeft},   {" -padright ", video.padRight}};
+        {"-croptop", video.cropTop},   {"-cropbottom", video.cropBottom},
+        {"-cropleft", video.cropLeft}, {"-cropright", video.cropRight},
+        {"-padtop", video.padTop},     {"-padbottom", video.padBottom},
+        {"-padleft", video.padLeft},   {"-padright", video.padRight}};
     for (const auto& [option, value] : cropAndPad) {
         if (value > 0)
             AppendNumberOption(options, option, value);
     }
-    AppendTextOption(options, " -vcodec ", video.codec);
+    AppendTextOption(options, "-vcodec", video.codec);
     if (video.codec == "libx264")
-        options += " -level 21";
+        options.insert(options.end(), {"-level", "21"});
     return options;
 }
 
@@ -87,34 +95,49 @@ std::string OutputPath(const JobItem& job) {
     return job.outputDirectory + job.outputName + extension;
 }
 
-std::string BuildArguments(JobItem& job) {
+Arguments BuildArguments(JobItem& job) {
     if (job.inputPath.empty())
         return {};
-    std::string arguments = "-i " + QuoteArgument(job.inputPath) + " -y";
+    Arguments arguments{"-i", job.inputPath, "-y"};
     const std::string muxer = GetMuxerName(job.formatId);
     if (!muxer.empty())
-        arguments += " -f " + muxer;
-    arguments += BuildAudioOptions(job);
+        arguments.insert(arguments.end(), {"-f", muxer});
+    const Arguments audio = BuildAudioOptions(job);
+    arguments.insert(arguments.end(), audio.begin(), audio.end());
     if (job.startOffset > 0)
-        AppendNumberOption(arguments, " -ss ", job.startOffset);
+        AppendNumberOption(arguments, "-ss", job.startOffset);
     if (job.clip && job.duration > 0)
-        AppendNumberOption(arguments, " -t ", job.duration);
-    AppendTextOption(arguments, " -title ", job.title);
-    AppendTextOption(arguments, " -author ", job.author);
-    AppendTextOption(arguments, " -comment ", job.comment);
-    AppendTextOption(arguments, " -album ", job.album);
+        AppendNumberOption(arguments, "-t", job.duration);
+    AppendTextOption(arguments, "-title", job.title);
+    AppendTextOption(arguments, "-author", job.author);
+    AppendTextOption(arguments, "-comment", job.comment);
+    AppendTextOption(arguments, "-album", job.album);
     if (job.track > 0)
-        AppendNumberOption(arguments, " -track ", job.track);
+        AppendNumberOption(arguments, "-track", job.track);
     if (job.year > 0)
-        AppendNumberOption(arguments, " -year ", job.year);
-    arguments += BuildVideoOptions(job);
+        AppendNumberOption(arguments, "-year", job.year);
+    const Arguments video = BuildVideoOptions(job);
+    arguments.insert(arguments.end(), video.begin(), video.end());
     job.outputDirectory = WithTrailingSeparator(job.outputDirectory);
-    arguments += " " + QuoteArgument(OutputPath(job));
+    arguments.push_back(OutputPath(job));
     return arguments;
 }
 
-std::string BuildCommandLine(const std::string& encoderPath, const std::string& arguments) {
-    return QuoteArgument(encoderPath) + " " + arguments;
+std::string FormatCommandLine(const Arguments& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty())
+            line += ' ';
+        if (!NeedsQuotes(argument)) {
+            line += argument;
+            continue;
+        }
+        line += '\'';
+        for (const char c : argument)
+            line += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        line += '\'';
+    }
+    return line;
 }
 
 } // namespace velmont

@@ -3,7 +3,8 @@
 #include "convert/AviSynthScript.h"
 #include "convert/CommandLineBuilder.h"
 #include "convert/KnownInputExtensions.h"
-#include "convert/ProbeMediaFile.h"
+#include "convert/TerminateProcessesByModuleName.h"
+#include "platform/PrivateFolder.h"
 
 #include <chrono>
 #include <cstdint>
@@ -17,6 +18,11 @@ namespace {
 
 // A stopped encoder may still be closing its output.
 constexpr std::chrono::milliseconds kStoppedOutputDelay{100};
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
+}
 
 } // namespace
 
@@ -32,7 +38,7 @@ struct ConversionEngine::OutputFileState {
         std::error_code error;
         if (path.empty())
             return state;
-        const std::filesystem::file_status status = std::filesystem::status(path, error);
+        const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
         state.exists = !error && std::filesystem::exists(status);
         if (!state.exists)
             return state;
@@ -54,88 +60,68 @@ std::string ConversionEngine::EncoderPath() const {
     return programDirectory_ + kEncoderName;
 }
 
-std::string ConversionEngine::ScriptPath() const {
-    return programDirectory_ + kAviSynthScriptName;
-}
-
-void ConversionEngine::LoadJob(const JobItem& job) {
-    job_ = job;
-    sourcePath_ = job.inputPath;
-    if (job_.inputPath.empty())
-        return;
-    if (!IsKnownInputExtension(PathExtension(job_.inputPath)))
-        WriteAviSynthScript();
-}
-
-void ConversionEngine::WriteAviSynthScript() {
+JobItem ConversionEngine::PrepareJob(const JobItem& job, const std::string& scriptPath) const {
+    JobItem prepared = job;
+    prepared.outputDirectory = WithTrailingSeparator(prepared.outputDirectory);
+    if (prepared.inputPath.empty() || IsKnownInputExtension(PathExtension(prepared.inputPath)))
+        return prepared;
     const std::string script =
-        FormatAviSynthScript(job_.inputPath, job_.formatId, job_.video.frameRate);
+        FormatAviSynthScript(prepared.inputPath, prepared.formatId, prepared.video.frameRate);
     // A script that cannot be written leaves the job with its own input.
-    if (WriteTextFile(ScriptPath(), script))
-        job_.inputPath = ScriptPath();
+    if (!scriptPath.empty() && WriteTextFile(scriptPath, script))
+        prepared.inputPath = scriptPath;
+    return prepared;
 }
 
-void ConversionEngine::SetLogView(ILogView* logView) {
-    if (logView)
-        process_.SetLogView(logView);
+std::vector<std::string> ConversionEngine::CommandFor(JobItem& job) const {
+    std::vector<std::string> command{EncoderPath()};
+    const std::vector<std::string> arguments = BuildArguments(job);
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return command;
 }
 
-void ConversionEngine::SetProgressCell(IListCells* list, int row, int column) {
-    if (list)
-        process_.SetProgressCell(list, row, column);
-}
-
-std::string ConversionEngine::BuildJobCommandLine() {
-    return BuildCommandLine(EncoderPath(), BuildArguments(job_));
-}
-
-int ConversionEngine::RunJob() {
-    if (job_.state != kJobWaiting)
-        return kNotRun;
-    process_.SetCommandLine(BuildJobCommandLine());
-    if (!job_.outputDirectory.empty()) {
+JobOutcome ConversionEngine::RunJob(const JobItem& waiting, IJobEvents& events) {
+    if (waiting.state != JobState::Waiting)
+        return JobOutcome::NotStarted;
+    // Each job's script lives in a folder of its own, gone with the job:
+    // two jobs, or two windows, never share one.
+    const PrivateFolder scriptFolder;
+    const std::string scriptPath =
+        scriptFolder.Path().empty() ? "" : scriptFolder.Path() + kAviSynthScriptName;
+    JobItem job = PrepareJob(waiting, scriptPath);
+    const std::vector<std::string> command = CommandFor(job);
+    if (!job.outputDirectory.empty()) {
         std::error_code ignored; // the encoder reports an output it cannot open
-        std::filesystem::create_directories(job_.outputDirectory, ignored);
+        std::filesystem::create_directories(job.outputDirectory, ignored);
     }
-    process_.SetDuration(job_.duration);
-    process_.SetClipMode(job_.clip);
+    process_.SetDuration(job.duration);
+    process_.SetClipMode(job.clip);
 
-    const std::string outputPath = OutputPath(job_);
-    const OutputFileState before = OutputFileState::Of(outputPath);
-    const int result = process_.Run();
-    CleanUpOutput(outputPath, before, result);
-    return result;
+    const OutputFileState before = OutputFileState::Of(OutputPath(job));
+    const JobOutcome outcome = process_.Run(command, events);
+    CleanUpOutput(job, waiting.inputPath, before, outcome);
+    events.OnFinished(outcome, process_.StatusText());
+    return outcome;
 }
 
-void ConversionEngine::CleanUpOutput(const std::string& outputPath, const OutputFileState& before,
-                                     int result) {
-    if (outputPath.empty())
+void ConversionEngine::CleanUpOutput(const JobItem& job, const std::string& sourcePath,
+                                     const OutputFileState& before, JobOutcome outcome) const {
+    const std::string outputPath = OutputPath(job);
+    if (outputPath.empty() || outcome == JobOutcome::NotStarted)
         return;
-    if (result == kStopped)
+    if (outcome == JobOutcome::Stopped)
         std::this_thread::sleep_for(kStoppedOutputDelay);
     const OutputFileState after = OutputFileState::Of(outputPath);
-    // Only a plain file that this run wrote is removed: never a folder or
-    // device, never a file the encoder did not get to, never the source.
-    if (!after.exists || !after.regular || after == before || IsSourceFile(outputPath))
+    // Only a plain file that this run wrote is removed: never a folder,
+    // link or device, never a file the encoder did not get to, never the
+    // source.
+    if (!after.exists || !after.regular || after == before || SameFile(outputPath, sourcePath) ||
+        SameFile(outputPath, job.inputPath))
         return;
-    const bool failed = result == kFinished && RunFailed();
-    if (after.size == 0 || result == kStopped || failed) {
+    if (after.size == 0 || outcome != JobOutcome::Converted) {
         std::error_code ignored;
         std::filesystem::remove(outputPath, ignored);
     }
-}
-
-bool ConversionEngine::IsSourceFile(const std::string& path) const {
-    std::error_code error;
-    for (const std::string& source : {sourcePath_, job_.inputPath}) {
-        if (!source.empty() && std::filesystem::equivalent(path, source, error))
-            return true;
-    }
-    return false;
-}
-
-bool ConversionEngine::RunFailed() const {
-    return !process_.RunSucceeded();
 }
 
 void ConversionEngine::StopJob() {
@@ -152,10 +138,6 @@ void ConversionEngine::ResumeJob() {
 
 void ConversionEngine::KillStrayEncoders() {
     TerminateProcessesByModuleName(EncoderPath());
-}
-
-bool ConversionEngine::ProbeMediaFile(JobItem& job) const {
-    return velmont::ProbeMediaFile(job.inputPath, job);
 }
 
 } // namespace velmont

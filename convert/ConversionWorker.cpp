@@ -7,9 +7,8 @@
 
 namespace velmont {
 
-ConversionWorker::ConversionWorker(JobList& jobs, IJobRunner& runner, ILogView& log,
-                                   IListCells& list, IConversionDialog& dialog)
-    : jobs_(jobs), runner_(runner), log_(log), list_(list), dialog_(dialog) {}
+ConversionWorker::ConversionWorker(JobList& jobs, IJobRunner& runner, IConversionDialog& dialog)
+    : jobs_(jobs), runner_(runner), dialog_(dialog) {}
 
 ConversionWorker::~ConversionWorker() {
     std::vector<std::thread> threads;
@@ -140,28 +139,25 @@ void ConversionWorker::Work(unsigned generation) {
 }
 
 void ConversionWorker::RunBatch(unsigned generation) {
-    ClearLog();
+    dialog_.BatchStarted();
     if (jobs_.Empty())
         return;
 
     int row = 0;
     for (std::size_t i = 0; i < jobs_.Count(); ++i) {
         JobItem& job = jobs_[i];
-        if (job.state == kJobConverted) {
+        if (job.state == JobState::Converted) {
             ++row; // converted jobs keep their rows
             continue;
         }
-        if (job.state != kJobWaiting)
+        if (job.state != JobState::Waiting)
             continue;
         {
             std::lock_guard lock(mutex_);
             if (!MayContinueLocked(generation))
                 break;
         }
-        runner_.ResolveEncoderValues(job);
-        runner_.LoadJob(job);
-        runner_.SetLogView(&log_);
-        runner_.SetProgressCell(&list_, row, kProgressColumn);
+        IJobEvents& events = dialog_.EventsFor(i, row);
         {
             std::lock_guard lock(mutex_);
             if (!MayContinueLocked(generation))
@@ -174,14 +170,14 @@ void ConversionWorker::RunBatch(unsigned generation) {
             else
                 runner_.PauseJob();
         }
-        const int result = runner_.RunJob();
+        const JobOutcome outcome = runner_.RunJob(job, events);
         {
             std::lock_guard lock(mutex_);
             inJob_ = false;
         }
-        if (result == 1)
-            job.state = kJobConverted;
-        else if (result == 0)
+        if (outcome == JobOutcome::Converted || outcome == JobOutcome::Failed)
+            job.state = JobState::Converted;
+        else if (outcome != JobOutcome::NotStarted)
             break; // a stop, or the encoder's output could not be read
         ++row;
     }
@@ -196,7 +192,7 @@ void ConversionWorker::FinishConversion(unsigned generation) {
         if (generation != generation_ || cancelled_)
             return;
         const bool pending = std::any_of(jobs_.begin(), jobs_.end(), [](const JobItem& job) {
-            return job.state == kJobWaiting;
+            return job.state == JobState::Waiting;
         });
         buttons_.stopEnabled = pending;
         buttons_.pauseEnabled = notStopped_ && pending;
@@ -207,11 +203,6 @@ void ConversionWorker::FinishConversion(unsigned generation) {
     dialog_.FinishConversion(buttons);
     if (shutDown && !dialog_.ShutDownComputer())
         dialog_.ShowShutDownFailed();
-}
-
-void ConversionWorker::ClearLog() {
-    log_.SetSelection(0, log_.TextLength());
-    log_.ReplaceSelection("");
 }
 
 } // namespace velmont

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "convert/JobEvents.h"
 #include "convert/JobRunner.h"
-#include "convert/ListCells.h"
-#include "convert/LogView.h"
 #include "model/JobItem.h"
 
 #include <condition_variable>
@@ -33,6 +32,12 @@ class IConversionDialog {
   public:
     virtual ~IConversionDialog() = default;
 
+    // A batch begins: the log starts empty.
+    virtual void BatchStarted() = 0;
+    // Where the job at jobIndex, shown in row `row`, reports its run. The
+    // object lives as long as the dialog.
+    virtual IJobEvents& EventsFor(std::size_t jobIndex, int row) = 0;
+
     // A batch has ended (not one that Cancel or Restart replaced). Show
     // ConversionWorker::Buttons() when the posted call is handled: a press
     // made meanwhile has changed them since.
@@ -52,12 +57,8 @@ class IConversionDialog {
 // time, however fast Stop and Restart follow each other.
 class ConversionWorker {
   public:
-    static constexpr int kProgressColumn = 1;
-
-    // Row i of the list and the log belong to the dialog; the job list and
-    // the runner outlive this object.
-    ConversionWorker(JobList& jobs, IJobRunner& runner, ILogView& log, IListCells& list,
-                     IConversionDialog& dialog);
+    // The job list, the runner and the dialog outlive this object.
+    ConversionWorker(JobList& jobs, IJobRunner& runner, IConversionDialog& dialog);
     // Stops the batch and waits for it; no thread and no run outlive this.
     ~ConversionWorker();
     ConversionWorker(const ConversionWorker&) = delete;
@@ -84,7 +85,6 @@ class ConversionWorker {
     // Under the lock: this batch may go on to its next job.
     bool MayContinueLocked(unsigned generation) const;
     void FinishConversion(unsigned generation);
-    void ClearLog();
     // Marks the worker cancelled, stops the running job and hands over the
     // threads to join once the lock is released.
     std::vector<std::thread> CancelLocked();
@@ -92,8 +92,6 @@ class ConversionWorker {
 
     JobList& jobs_;
     IJobRunner& runner_;
-    ILogView& log_;
-    IListCells& list_;
     IConversionDialog& dialog_;
 
     mutable std::mutex mutex_;

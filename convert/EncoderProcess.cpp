@@ -2,110 +2,92 @@
 
 #include "platform/Process.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
-#include <thread>
 
 namespace velmont {
 
-namespace {
+namespace {} // namespace
 
-constexpr const char* kWaitMessage = "Please wait for the conversion";
-constexpr const char* kStoppedLog = "\r\nStopped!\r\n";
-constexpr const char* kSuspendedLog = "\r\nSuspended!\r\n";
-constexpr const char* kStoppedCell = "Stopped!";
-constexpr const char* kSuspendedCell = "Suspended!";
-
-} // namespace
-
-EncoderProcess::EncoderProcess(std::string commandLine, ILogView* logView)
-    : logView_(logView), commandLine_(std::move(commandLine)) {}
-
-void EncoderProcess::SetProgressCell(IListCells* list, int row, int column) {
-    list_ = list;
-    row_ = row;
-    progressColumn_ = column;
-}
-
-void EncoderProcess::RequestStop() {
-    controlState_.store(kStopRequested);
-}
-
-void EncoderProcess::RequestPause() {
-    controlState_.store(kPauseRequested);
-}
-
-void EncoderProcess::RequestResume() {
-    controlState_.store(kResumeRequested);
-}
-
-void EncoderProcess::ReportSystemError(const std::string& message, std::error_code error) {
-    headerMode_ = true;
+void ReportSystemError(EncoderOutputParser& parser, const std::string& message,
+                       std::error_code error) {
     std::string text = message + "\r\n";
     if (error)
         text += error.message() + "\r\n";
     else
         text += "No status because FormatMessage failed.\r\n";
-    ShowEncoderOutput(std::move(text));
+    parser.AddMessage(text);
 }
 
-int EncoderProcess::Run() {
-    const int runStart = logView_ ? logView_->TextLength() : 0;
-    logRegionStart_ = runStart;
-    statusText_.clear();
-    headerMode_ = true;
-    ShowEncoderOutput(kWaitMessage);
-    // The waiting text stays until the encoder's first output replaces it.
-    logRegionStart_ = runStart;
-    statusText_.clear();
-    headerMode_ = true;
-    encoderMessages_.clear();
-    lastStatusLine_.clear();
+void EncoderProcess::Request(ControlState state) {
+    controlState_.store(state);
+    wake_.Raise();
+}
 
-    if (list_) {
-        list_->SetCurSel(row_, true);
-        list_->UpdateProgress(row_, progressColumn_, 0);
-        list_->SetBold(row_, FileColumn(), true);
-        list_->SetItemText(row_, LogColumn(), "");
-    }
+void EncoderProcess::RequestStop() {
+    Request(ControlState::StopRequested);
+}
+
+void EncoderProcess::RequestPause() {
+    Request(ControlState::PauseRequested);
+}
+
+void EncoderProcess::RequestResume() {
+    Request(ControlState::ResumeRequested);
+}
+
+void EncoderProcess::TakeRequestsMadeBeforeRun() {
     // A stop or pause posted before this point belongs to this run: the
     // worker posts it between jobs or just before Run. Anything else
     // (idle, or a resume) means: run.
-    int state = controlState_.load();
-    while (state != kStopRequested && state != kPauseRequested &&
-           !controlState_.compare_exchange_weak(state, kRunning)) {
+    ControlState state = controlState_.load();
+    while (state != ControlState::StopRequested && state != ControlState::PauseRequested &&
+           !controlState_.compare_exchange_weak(state, ControlState::Running)) {
     }
-    encodingStarted_ = false;
-    runSucceeded_ = false;
+}
 
-    int result = 1;
+JobOutcome EncoderProcess::Run(const std::vector<std::string>& arguments, IJobEvents& events) {
+    EncoderOutputParser parser(events);
+    parser.Begin(duration_, clipMode_);
+    statusText_.clear();
+    runStart_ = Clock::now();
+    pausedFor_ = {};
+    suspended_ = false;
+    events.OnStarted();
+    TakeRequestsMadeBeforeRun();
+
+    JobOutcome outcome = JobOutcome::Converted;
     {
         ChildProcess child;
         std::error_code error;
-        switch (child.Start(commandLine_, error)) {
-        case ChildProcess::StartResult::PipeFailed:
-            ReportSystemError("Error creating pipe", error);
-            controlState_.store(kIdle);
-            return -1;
-        case ChildProcess::StartResult::SpawnFailed:
-            ReportSystemError("Error creating process", error);
-            controlState_.store(kIdle);
-            return -1;
-        case ChildProcess::StartResult::Started:
-            break;
+        const ChildProcess::StartResult started = child.Start(arguments, error);
+        if (started != ChildProcess::StartResult::Started) {
+            ReportSystemError(parser,
+                              started == ChildProcess::StartResult::PipeFailed
+                                  ? "Error creating pipe"
+                                  : "Error creating process",
+                              error);
+            statusText_ = parser.StatusText();
+            controlState_.store(ControlState::Idle);
+            return JobOutcome::NotStarted;
         }
 
-        switch (RunLoop(child, runStart)) {
-        case LoopEnd::ChildEnded:
+        switch (RunLoop(child, parser, events)) {
+        case LoopEnd::ChildEnded: {
             // What the child wrote just before it ended is still in the
             // pipe; its last status line or error must not be lost.
-            DrainOutput(child);
-            MarkFinished(encodingStarted_ && child.Status().Succeeded());
-            result = 1;
+            DrainOutput(child, parser);
+            parser.Flush(ActiveSeconds());
+            const bool succeeded = parser.EncodingStarted() && child.Status().Succeeded();
+            parser.NoteEnded(succeeded);
+            outcome = succeeded ? JobOutcome::Converted : JobOutcome::Failed;
             break;
+        }
         case LoopEnd::Stopped:
+            outcome = JobOutcome::Stopped;
+            break;
         case LoopEnd::ReadFailed:
-            result = 0;
+            outcome = JobOutcome::ReadFailed;
             break;
         }
 
@@ -114,60 +96,59 @@ int EncoderProcess::Run() {
         if (child.Running())
             child.Terminate();
         if (const std::error_code closeError = child.ClosePipe())
-            ReportSystemError("Error closing pipe read handle.", closeError);
+            ReportSystemError(parser, "Error closing pipe read handle.", closeError);
     }
-    controlState_.store(kIdle);
-    return result;
+    duration_ = parser.Duration();
+    statusText_ = parser.StatusText();
+    controlState_.store(ControlState::Idle);
+    return outcome;
 }
 
-EncoderProcess::LoopEnd EncoderProcess::RunLoop(ChildProcess& child, int runStart) {
+EncoderProcess::LoopEnd EncoderProcess::RunLoop(ChildProcess& child, EncoderOutputParser& parser,
+                                                IJobEvents& events) {
     std::string chunk;
     for (;;) {
-        std::size_t available = 0;
-        if (const std::error_code error = child.Peek(available)) {
-            ReportSystemError("PeekNamedPipe fialed", error);
-            return LoopEnd::ReadFailed;
-        }
-        if (available > 0) {
-            if (const std::error_code error = child.Read(chunk)) {
-                ReportSystemError("ReadFile fialed", error);
-                return LoopEnd::ReadFailed;
-            }
-            if (!chunk.empty()) {
-                HandlePipeChunk(chunk);
-                // An encoder that never stops writing must still be
-                // stoppable; pause waits for a quiet moment.
-                if (controlState_.load() != kStopRequested)
-                    continue;
-            }
-        }
-
-        std::error_code waitError;
-        if (child.TryWait(waitError) != ChildProcess::WaitResult::Running)
-            return LoopEnd::ChildEnded;
-
-        if (!ActOnControlState(child, runStart))
+        // Cleared before the state is read: a request stored after this
+        // point wakes the next wait.
+        wake_.Clear();
+        if (!ActOnControlState(child, parser, events))
             return LoopEnd::Stopped;
 
-        std::this_thread::sleep_for(std::chrono::milliseconds(pollIntervalMs_));
+        switch (child.WaitForActivity(wake_.Fd(), -1)) {
+        case ChildProcess::Activity::Output:
+            if (const std::error_code error = child.Read(chunk)) {
+                ReportSystemError(parser, "ReadFile fialed", error);
+                return LoopEnd::ReadFailed;
+            }
+            if (!chunk.empty())
+                HandleChunk(chunk, parser);
+            break;
+        case ChildProcess::Activity::Wake:
+            break;
+        case ChildProcess::Activity::Failed:
+            ReportSystemError(parser, "PeekNamedPipe fialed",
+                              std::error_code(errno, std::system_category()));
+            return LoopEnd::ReadFailed;
+        case ChildProcess::Activity::Ended:
+        case ChildProcess::Activity::TimedOut: {
+            std::error_code waitError;
+            if (child.TryWait(waitError) != ChildProcess::WaitResult::Running)
+                return LoopEnd::ChildEnded;
+            break;
+        }
+        }
     }
 }
 
-void EncoderProcess::HandlePipeChunk(std::string chunk) {
+void EncoderProcess::HandleChunk(std::string chunk, EncoderOutputParser& parser) {
     // The output is handled as text that ends at its first NUL.
     chunk.resize(std::strlen(chunk.c_str()));
-    for (char& c : chunk) {
-        if (c == '\b')
-            c = ' ';
-    }
+    std::replace(chunk.begin(), chunk.end(), '\b', ' ');
     FilterEncoderBanner(chunk);
-    const bool encoding = !headerMode_;
-    if (encoding)
-        CollectEncoderMessages(chunk);
-    ShowEncoderOutput(std::move(chunk));
+    parser.Feed(chunk, ActiveSeconds());
 }
 
-void EncoderProcess::DrainOutput(ChildProcess& child) {
+void EncoderProcess::DrainOutput(ChildProcess& child, EncoderOutputParser& parser) {
     // Read only what the ended child left; a grandchild still writing
     // must not keep the run alive.
     std::size_t remaining = 0;
@@ -178,50 +159,44 @@ void EncoderProcess::DrainOutput(ChildProcess& child) {
         if (child.Read(chunk) || chunk.empty())
             return;
         remaining -= std::min(remaining, chunk.size());
-        HandlePipeChunk(chunk);
+        HandleChunk(chunk, parser);
     }
 }
 
-bool EncoderProcess::ActOnControlState(ChildProcess& child, int runStart) {
-    const int state = controlState_.load();
-    switch (state) {
-    case kStopRequested:
-        if (const std::error_code error = child.Terminate()) {
-            ReportSystemError("Error terminating process.", error);
-        } else {
-            logRegionStart_ = runStart;
-            headerMode_ = true;
-            ShowEncoderOutput(kStoppedLog);
-        }
-        if (list_) {
-            list_->SetBold(row_, FileColumn(), false);
-            list_->UpdateProgress(row_, progressColumn_, 0);
-            list_->SetItemText(row_, LogColumn(), kStoppedCell);
-        }
-        return false;
-    case kPauseRequested: {
-        if (const std::error_code error = child.Suspend())
-            ReportSystemError("Error suspending process.", error);
+bool EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser& parser,
+                                       IJobEvents& events) {
+    switch (controlState_.load()) {
+    case ControlState::StopRequested:
+        if (const std::error_code error = child.Terminate())
+            ReportSystemError(parser, "Error terminating process.", error);
         else
-            ShowEncoderOutput(kSuspendedLog);
-        if (list_) {
-            list_->SetBold(row_, FileColumn(), false);
-            list_->SetItemText(row_, LogColumn(), kSuspendedCell);
+            parser.NoteStopped();
+        events.OnStopped();
+        return false;
+    case ControlState::PauseRequested: {
+        if (const std::error_code error = child.Suspend()) {
+            ReportSystemError(parser, "Error suspending process.", error);
+        } else if (!suspended_) {
+            suspended_ = true;
+            pausedAt_ = Clock::now();
         }
-        // A request stored meanwhile is kept for the next poll.
-        int expected = kPauseRequested;
-        controlState_.compare_exchange_strong(expected, kIdle);
+        parser.NotePaused();
+        events.OnPaused();
+        // A request stored meanwhile is kept for the next look.
+        ControlState expected = ControlState::PauseRequested;
+        controlState_.compare_exchange_strong(expected, ControlState::Idle);
         return true;
     }
-    case kResumeRequested: {
+    case ControlState::ResumeRequested: {
         if (const std::error_code error = child.Resume())
-            ReportSystemError("Error resuming process.", error);
-        if (list_) {
-            list_->SetBold(row_, FileColumn(), false);
-            list_->SetItemText(row_, LogColumn(), "");
+            ReportSystemError(parser, "Error resuming process.", error);
+        if (suspended_) {
+            suspended_ = false;
+            pausedFor_ += Clock::now() - pausedAt_;
         }
-        int expected = kResumeRequested;
-        controlState_.compare_exchange_strong(expected, kRunning);
+        events.OnResumed();
+        ControlState expected = ControlState::ResumeRequested;
+        controlState_.compare_exchange_strong(expected, ControlState::Running);
         return true;
     }
     default:
@@ -229,25 +204,9 @@ bool EncoderProcess::ActOnControlState(ChildProcess& child, int runStart) {
     }
 }
 
-void EncoderProcess::MarkFinished(bool succeeded) {
-    runSucceeded_ = succeeded;
-    if (!succeeded && encodingStarted_ && !encoderMessages_.empty()) {
-        // Encoding-phase messages are not part of the header; put them
-        // below the last status line so the failure can be read.
-        std::string tail = lastStatusLine_.empty() ? "" : lastStatusLine_ + "\r\n";
-        tail += encoderMessages_;
-        ShowInLog(logRegionStart_, tail);
-        statusText_ += tail;
-    }
-    if (!list_)
-        return;
-    list_->SetBold(row_, FileColumn(), false);
-    if (succeeded) {
-        list_->UpdateProgress(row_, progressColumn_, 100);
-        list_->SetItemText(row_, LogColumn(), statusText_);
-    } else {
-        list_->SetItemText(row_, LogColumn(), statusText_, kWhite, kRed);
-    }
+double EncoderProcess::ActiveSeconds() const {
+    const Clock::duration active = Clock::now() - runStart_ - pausedFor_;
+    return std::chrono::duration<double>(active).count();
 }
 
 } // namespace velmont

@@ -1,4 +1,4 @@
-#include "convert/EncoderProcess.h"
+#include "convert/TerminateProcessesByModuleName.h"
 
 #include "platform/ProcessList.h"
 

@@ -48,10 +48,8 @@ struct VideoValues {
     bool operator==(const VideoValues&) const = default;
 };
 
-// Job states.
-inline constexpr std::int32_t kJobNotSelected = 0;
-inline constexpr std::int32_t kJobWaiting = 1;
-inline constexpr std::int32_t kJobConverted = 2;
+// Where a job stands in a batch.
+enum class JobState : std::int32_t { NotSelected = 0, Waiting = 1, Converted = 2 };
 
 // Everything known about one file of the list. A plain value: every copy
 // is independent of the others.
@@ -81,7 +79,8 @@ class JobItem {
     std::int32_t year = 0;
     bool hasAudio = false;
     bool hasVideo = false;
-    std::int32_t state = kJobNotSelected;
+    bool checked = true; // the row's check box: Go converts checked jobs
+    JobState state = JobState::NotSelected;
 };
 
 // The ordered job list of the main window; index i is row i of the list.

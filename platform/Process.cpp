@@ -1,12 +1,12 @@
 #include "platform/Process.h"
 
-#include "platform/CommandLineSplit.h"
-
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -68,7 +68,7 @@ ChildProcess::~ChildProcess() {
     ClosePipe();
 }
 
-ChildProcess::StartResult ChildProcess::Start(const std::string& commandLine,
+ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& commandArguments,
                                               std::error_code& error) {
     error.clear();
     int fds[2];
@@ -87,7 +87,7 @@ ChildProcess::StartResult ChildProcess::Start(const std::string& commandLine,
         return StartResult::PipeFailed;
     }
 
-    std::vector<std::string> arguments = SplitCommandLine(commandLine);
+    std::vector<std::string> arguments = commandArguments;
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -127,8 +127,43 @@ ChildProcess::StartResult ChildProcess::Start(const std::string& commandLine,
     pid_ = pid;
     reaped_ = false;
     readFd_ = readFd;
+    pipeClosed_ = false;
     status_ = {};
+#ifdef SYS_pidfd_open
+    pidFd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#endif
     return StartResult::Started;
+}
+
+ChildProcess::Activity ChildProcess::WaitForActivity(int wakeFd, int timeoutMs) {
+    // Without a pidfd the child's end shows only by asking now and then.
+    constexpr int kEndPollMs = 100;
+    if (pidFd_ < 0 && (timeoutMs < 0 || timeoutMs > kEndPollMs))
+        timeoutMs = kEndPollMs;
+    pollfd fds[3];
+    nfds_t count = 0;
+    const auto add = [&](int fd) {
+        fds[count] = {fd, POLLIN, 0};
+        return fd >= 0 ? static_cast<int>(count++) : -1;
+    };
+    const int pipeAt = pipeClosed_ ? -1 : add(readFd_);
+    const int wakeAt = add(wakeFd);
+    const int endAt = add(pidFd_);
+    int ready;
+    do {
+        ready = poll(fds, count, timeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    if (ready < 0)
+        return Activity::Failed;
+    if (wakeAt >= 0 && fds[wakeAt].revents)
+        return Activity::Wake;
+    if (pipeAt >= 0 && (fds[pipeAt].revents & POLLIN))
+        return Activity::Output;
+    if (pipeAt >= 0 && fds[pipeAt].revents)
+        pipeClosed_ = true; // hung up with nothing left to read
+    if (endAt >= 0 && fds[endAt].revents)
+        return Activity::Ended;
+    return ready == 0 ? Activity::TimedOut : Activity::Ended;
 }
 
 std::error_code ChildProcess::Peek(std::size_t& available) const {
@@ -222,6 +257,10 @@ void ChildProcess::Reap() {
 }
 
 std::error_code ChildProcess::ClosePipe() {
+    if (pidFd_ >= 0) {
+        close(pidFd_);
+        pidFd_ = -1;
+    }
     if (readFd_ < 0)
         return {};
     const int fd = readFd_;

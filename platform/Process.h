@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace velmont {
 
@@ -28,6 +29,8 @@ class ChildProcess {
 
     enum class StartResult { Started, PipeFailed, SpawnFailed };
     enum class WaitResult { Running, Ended, Failed };
+    // What ended a WaitForActivity.
+    enum class Activity { Output, Wake, Ended, TimedOut, Failed };
 
     ChildProcess() = default;
     ChildProcess(const ChildProcess&) = delete;
@@ -36,10 +39,10 @@ class ChildProcess {
     // reaped, so no process outlives its owner unnoticed.
     ~ChildProcess();
 
-    // Splits the command line by Windows rules and starts its first
-    // argument (searched on PATH when it holds no '/') without a shell;
-    // standard input reads /dev/null. On failure the error is stored.
-    StartResult Start(const std::string& commandLine, std::error_code& error);
+    // Starts arguments[0] (searched on PATH when it holds no '/') with
+    // the arguments as they are, without a shell; standard input reads
+    // /dev/null. On failure the error is stored.
+    StartResult Start(const std::vector<std::string>& arguments, std::error_code& error);
 
     int Pid() const { return pid_; }
     // Started and not yet reaped.
@@ -50,6 +53,11 @@ class ChildProcess {
     // Replaces chunk with up to kMaxRead bytes of what is waiting (none
     // when nothing is); never blocks.
     std::error_code Read(std::string& chunk);
+
+    // Sleeps until output is waiting, wakeFd (when >= 0) is readable, the
+    // child has ended or timeoutMs have passed (-1: no limit). Costs no
+    // CPU while it waits, also for a suspended child.
+    Activity WaitForActivity(int wakeFd, int timeoutMs);
 
     // Reaps the child when it has ended; never blocks.
     WaitResult TryWait(std::error_code& error);
@@ -72,6 +80,11 @@ class ChildProcess {
     int pid_ = -1;
     bool reaped_ = false;
     int readFd_ = -1;
+    // Readable once the child has ended; -1 where the kernel has none,
+    // and then the end is noticed by polling.
+    int pidFd_ = -1;
+    // Every writer has closed the pipe; it no longer wakes a wait.
+    bool pipeClosed_ = false;
     ExitStatus status_;
 };
 

@@ -1,7 +1,6 @@
 #include "convert/CommandLineBuilder.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
-#include "platform/CommandLineSplit.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +20,31 @@ JobItem DefaultJob(FormatId formatId, bool hasVideo, bool hasAudio = true) {
     job.formatId = formatId;
     job.hasAudio = hasAudio;
     job.hasVideo = hasVideo;
-    job.state = kJobWaiting;
+    job.state = JobState::Waiting;
     EncodingParams params = BuiltInDefaults(formatId);
     params.OutputDir = "/out";
     ResolveEncoderValues(job, params);
     return job;
 }
 
-std::string CommandLineOf(JobItem job) {
-    return BuildCommandLine(kEncoder, BuildArguments(job));
+std::vector<std::string> CommandOf(JobItem job) {
+    std::vector<std::string> command{kEncoder};
+    const std::vector<std::string> arguments = BuildArguments(job);
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return command;
+}
+
+std::string CommandLineOf(const JobItem& job) {
+    return FormatCommandLine(CommandOf(job));
+}
+
+// Options as a line with a leading blank, as they follow the options before.
+std::string Text(const std::vector<std::string>& options) {
+    return options.empty() ? "" : " " + FormatCommandLine(options);
+}
+
+std::string ArgumentsOf(JobItem& job) {
+    return FormatCommandLine(BuildArguments(job));
 }
 
 // Each format's default options: the audio part, the video part (empty for
@@ -43,44 +58,44 @@ struct FormatLine {
 };
 
 const FormatLine kDefaultLines[] = {
-    {0, " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"", "", "aac"},
-    {1, " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\"", "", "aiff"},
-    {2, " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"", "", "amr"},
-    {3, " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16be\"", "", "au"},
-    {4, " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"flac\"", "", "flac"},
-    {5, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"", "", "m4a"},
-    {6, " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"", "", "mp2"},
-    {7, " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"", "", "mp3"},
-    {8, " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\"", "", "ogg"},
-    {9, " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"pcm_s16le\"", "", "wav"},
-    {10, " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"wmav2\"", "", "wma"},
-    {11, " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"",
-     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec \"h263\"", "3g2"},
-    {12, " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec \"libamr_nb\"",
-     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec \"h263\"", "3gp"},
-    {13, " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "avi"},
-    {14, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
-     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "m4v"},
-    {15, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
-     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "mp4"},
-    {16, " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"mp2\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"mpeg1video\"", "mpg"},
-    {17, " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libfaac\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21", "mov"},
-    {18, " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"flv\"", "flv"},
-    {19, " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"libmp3lame\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"flv\"", "swf"},
-    {20, " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec \"vorbis\"",
-     " -b 768000 -qscale 4.00 -pass 1 -vcodec \"mpeg4\"", "nut"},
+    {0, " -f adts -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libfaac", "", "aac"},
+    {1, " -f aiff -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec pcm_s16be", "", "aiff"},
+    {2, " -f amr -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec libamr_nb", "", "amr"},
+    {3, " -f au -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec pcm_s16be", "", "au"},
+    {4, " -f flac -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec flac", "", "flac"},
+    {5, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libfaac", "", "m4a"},
+    {6, " -f mp2 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libmp3lame", "", "mp2"},
+    {7, " -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libmp3lame", "", "mp3"},
+    {8, " -f ogg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec vorbis", "", "ogg"},
+    {9, " -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec pcm_s16le", "", "wav"},
+    {10, " -f asf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec wmav2", "", "wma"},
+    {11, " -f 3g2 -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec libamr_nb",
+     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec h263", "3g2"},
+    {12, " -f 3gp -ab 12200 -ar 8000 -ac 1 -vol 256 -acodec libamr_nb",
+     " -s 176*144 -b 768000 -qscale 4.00 -pass 1 -vcodec h263", "3gp"},
+    {13, " -f avi -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libmp3lame",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21", "avi"},
+    {14, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libfaac",
+     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21", "m4v"},
+    {15, " -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libfaac",
+     " -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21", "mp4"},
+    {16, " -f mpeg -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec mp2",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec mpeg1video", "mpg"},
+    {17, " -f mov -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libfaac",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21", "mov"},
+    {18, " -f flv -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libmp3lame",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec flv", "flv"},
+    {19, " -f swf -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec libmp3lame",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec flv", "swf"},
+    {20, " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec vorbis",
+     " -b 768000 -qscale 4.00 -pass 1 -vcodec mpeg4", "nut"},
 };
 
 TEST(CommandLineBuilderTest, EveryFormatsDefaultRecordWithAndWithoutVideo) {
-    const std::string start = "\"/prog/Rendix\" -i \"/in/clip.avi\" -y";
+    const std::string start = "/prog/Rendix -i /in/clip.avi -y";
     for (const FormatLine& line : kDefaultLines) {
         SCOPED_TRACE(line.formatId);
-        const std::string output = std::string(" \"/out/clip.") + line.extension + "\"";
+        const std::string output = std::string(" /out/clip.") + line.extension + "";
         const std::string video = *line.video ? line.video : " -vn";
         EXPECT_EQ(CommandLineOf(DefaultJob(line.formatId, true)),
                   start + line.audio + video + output);
@@ -90,62 +105,61 @@ TEST(CommandLineBuilderTest, EveryFormatsDefaultRecordWithAndWithoutVideo) {
 
 TEST(CommandLineBuilderTest, AudioOptions) {
     // No audio stream: no audio option at all, not even -an.
-    EXPECT_EQ(BuildAudioOptions(DefaultJob(kFormatMp3, true, false)), "");
+    EXPECT_EQ(Text(BuildAudioOptions(DefaultJob(kFormatMp3, true, false))), "");
     EXPECT_EQ(CommandLineOf(DefaultJob(kFormatMp4, true, false)),
-              "\"/prog/Rendix\" -i \"/in/clip.avi\" -y -f mp4 -s 320*240 -b 768000 -qscale 4.00 "
-              "-pass 1 -vcodec \"libx264\" -level 21 \"/out/clip.mp4\"");
+              "/prog/Rendix -i /in/clip.avi -y -f mp4 -s 320*240 -b 768000 -qscale 4.00 "
+              "-pass 1 -vcodec libx264 -level 21 /out/clip.mp4");
 
     JobItem silent = DefaultJob(kFormatMp3, false);
     silent.audio.enabled = false;
-    EXPECT_EQ(BuildAudioOptions(silent), " -an");
+    EXPECT_EQ(Text(BuildAudioOptions(silent)), " -an");
 
     JobItem noCodec = DefaultJob(kFormatMp3, false);
     noCodec.audio.codec.clear();
-    EXPECT_EQ(BuildAudioOptions(noCodec), " -ab 128000 -ar 44100 -ac 2 -vol 256");
+    EXPECT_EQ(Text(BuildAudioOptions(noCodec)), " -ab 128000 -ar 44100 -ac 2 -vol 256");
 }
 
 TEST(CommandLineBuilderTest, VideoOptionsAndTheirConditions) {
-    EXPECT_EQ(BuildVideoOptions(DefaultJob(5, true)), " -vn"); // m4a from a video
-    EXPECT_EQ(BuildVideoOptions(DefaultJob(5, false)), "");
+    EXPECT_EQ(Text(BuildVideoOptions(DefaultJob(5, true))), " -vn"); // m4a from a video
+    EXPECT_EQ(Text(BuildVideoOptions(DefaultJob(5, false))), "");
 
     JobItem job = DefaultJob(kFormatMp4, true);
     job.video.width = 0;
     job.video.frameRate = 0;
-    EXPECT_EQ(BuildVideoOptions(job),
-              " -b 768000 -qscale 4.00 -pass 1 -vcodec \"libx264\" -level 21");
+    EXPECT_EQ(Text(BuildVideoOptions(job)), " -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21");
     job.video.width = 320;
     job.video.height = 0;
-    EXPECT_EQ(BuildVideoOptions(job).find(" -s "), std::string::npos);
+    EXPECT_EQ(Text(BuildVideoOptions(job)).find(" -s "), std::string::npos);
 
     JobItem full = DefaultJob(kFormatMp4, true);
     // Every option set, in the fields' order: height, width, rate, aspect, ...
     full.video = {240, 320, 29.97, 1, 768000, 2.5f, true, true, 256000, 1024000, 4096,
                   2,   1,   2,     3, 4,      5,    6,    7,    8,      "mpeg4"};
-    EXPECT_EQ(BuildVideoOptions(full),
+    EXPECT_EQ(Text(BuildVideoOptions(full)),
               " -s 320*240 -r 29.97 -aspect 16:9 -b 768000 -qscale 2.50 -minrate 256000 "
               "-maxrate 1024000 -bufsize 4096 -pass 2 -croptop 1 -cropbottom 2 -cropleft 3 "
-              "-cropright 4 -padtop 5 -padbottom 6 -padleft 7 -padright 8 -vcodec \"mpeg4\"");
+              "-cropright 4 -padtop 5 -padbottom 6 -padleft 7 -padright 8 -vcodec mpeg4");
 
     full.video.aspect = 0;
     full.video.frameRate = 23.976;
     full.video.pass = 3;
     full.video.codec = "libx264 ";
-    const std::string options = BuildVideoOptions(full);
+    const std::string options = Text(BuildVideoOptions(full));
     EXPECT_NE(options.find(" -r 23.98 -aspect 4:3 "), std::string::npos) << options;
     EXPECT_EQ(options.find(" -pass "), std::string::npos) << options;
     EXPECT_EQ(options.find("-level"), std::string::npos) << options;
 
     full.video.codec = "LIBX264";
-    EXPECT_EQ(BuildVideoOptions(full).find("-level"), std::string::npos);
+    EXPECT_EQ(Text(BuildVideoOptions(full)).find("-level"), std::string::npos);
 
     full.video.enabled = false;
-    EXPECT_EQ(BuildVideoOptions(full), " -vn");
+    EXPECT_EQ(Text(BuildVideoOptions(full)), " -vn");
 }
 
 TEST(CommandLineBuilderTest, TagAndTimeOptions) {
     JobItem job = DefaultJob(kFormatMp3, false);
     // Empty texts and zero numbers give no tag options.
-    EXPECT_EQ(BuildArguments(job).find("-title"), std::string::npos);
+    EXPECT_EQ(ArgumentsOf(job).find("-title"), std::string::npos);
 
     job.title = "Title";
     job.author = "Author";
@@ -156,13 +170,13 @@ TEST(CommandLineBuilderTest, TagAndTimeOptions) {
     job.startOffset = 5;
     job.duration = 60;
     job.clip = true;
-    EXPECT_EQ(BuildArguments(job),
-              "-i \"/in/clip.avi\" -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
-              "\"libmp3lame\" -ss 5 -t 60 -title \"Title\" -author \"Author\" -comment "
-              "\"Comment\" -album \"Album\" -track 3 -year 2007 \"/out/clip.mp3\"");
+    EXPECT_EQ(ArgumentsOf(job),
+              "-i /in/clip.avi -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
+              "libmp3lame -ss 5 -t 60 -title Title -author Author -comment "
+              "Comment -album Album -track 3 -year 2007 /out/clip.mp3");
 
     job.clip = false;
-    EXPECT_EQ(BuildArguments(job).find(" -t "), std::string::npos);
+    EXPECT_EQ(ArgumentsOf(job).find(" -t "), std::string::npos);
 }
 
 TEST(CommandLineBuilderTest, QuotesInTagsCannotAddOptions) {
@@ -170,7 +184,7 @@ TEST(CommandLineBuilderTest, QuotesInTagsCannotAddOptions) {
     job.title = "Hit\" -f rawvideo \"/tmp/elsewhere";
     job.album = "Best of \\\"Q\\\"";
     job.outputName = "odd \"name\"";
-    const std::vector<std::string> arguments = SplitCommandLine(CommandLineOf(job));
+    const std::vector<std::string> arguments = CommandOf(job);
     const std::vector<std::string> expected = {"/prog/Rendix", "-i",      "/in/clip.avi",
                                                "-y",           "-f",      "mp3",
                                                "-ab",          "128000",  "-ar",
@@ -191,20 +205,20 @@ TEST(CommandLineBuilderTest, OutputFolderAndPath) {
     EXPECT_EQ(job.outputDirectory, "/out/");
 
     job.outputDirectory.clear();
-    EXPECT_EQ(BuildArguments(job).substr(BuildArguments(job).rfind(' ')), " \"clip.mp3\"");
+    EXPECT_EQ(BuildArguments(job).back(), "clip.mp3");
     EXPECT_EQ(job.outputDirectory, "");
 
     // An unknown format has no extension, so no output path.
     job.formatId = 21;
     job.outputDirectory = "/out";
     EXPECT_EQ(OutputPath(job), "");
-    EXPECT_EQ(BuildArguments(job), "-i \"/in/clip.avi\" -y -ab 128000 -ar 44100 -ac 2 -vol 256 "
-                                   "-acodec \"libmp3lame\" \"\"");
+    EXPECT_EQ(ArgumentsOf(job), "-i /in/clip.avi -y -ab 128000 -ar 44100 -ac 2 -vol 256 "
+                                "-acodec libmp3lame ''");
 
     // Nothing to convert: no arguments, and the job stays as it is.
     JobItem empty = DefaultJob(kFormatMp3, false);
     empty.inputPath.clear();
-    EXPECT_EQ(BuildArguments(empty), "");
+    EXPECT_EQ(ArgumentsOf(empty), "");
     EXPECT_EQ(empty.outputDirectory, "/out");
 }
 

@@ -2,14 +2,13 @@
 // probing the output. The encoder is the one built beside the program.
 #include "convert/AviSynthScript.h"
 #include "convert/ConversionEngine.h"
-#include "convert/MemoryListCells.h"
-#include "convert/MemoryLogView.h"
 #include "convert/ProbeMediaFile.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/Catalogue.h"
 #include "platform/Process.h"
 
 #include "MediaTestSupport.h"
+#include "RecordingJobEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -77,37 +76,32 @@ class ConversionEndToEndTest : public ::testing::Test {
         job.inputPath = source;
         ProbeMediaFile(source, job);
         job.formatId = formatId;
-        job.state = kJobWaiting;
+        job.state = JobState::Waiting;
         EncodingParams params = BuiltInDefaults(formatId);
         params.OutputDir = outputFolder;
         ResolveEncoderValues(job, params);
         return job;
     }
 
-    int Run(ConversionEngine& engine, const JobItem& job) {
-        engine.LoadJob(job);
-        engine.SetLogView(&log_);
-        engine.SetProgressCell(&cells_, 0, 1);
-        return engine.RunJob();
+    JobOutcome Run(ConversionEngine& engine, const JobItem& job) {
+        return engine.RunJob(job, events_);
     }
 
     // Runs the job and probes what it wrote.
     JobItem ConvertAndProbe(const JobItem& job) {
         ConversionEngine engine(program_.Directory());
-        EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished) << log_.Text();
+        EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
         const std::string output = output_.Path(job.outputName + GetFormatExtension(job.formatId));
         JobItem result;
-        EXPECT_TRUE(ProbeMediaFile(output, result)) << output << "\n" << log_.Text();
-        EXPECT_FALSE(cells_.Cell(0, 2).coloured) << cells_.Cell(0, 2).text;
-        EXPECT_EQ(cells_.Cell(0, 1).progress, 100);
+        EXPECT_TRUE(ProbeMediaFile(output, result)) << output << "\n" << events_.Header();
+        EXPECT_EQ(events_.LastProgress().percent, 100);
         return result;
     }
 
     static std::unique_ptr<SourceMedia> media_;
     test::TempFolder program_;
     test::TempFolder output_;
-    MemoryLogView log_;
-    MemoryListCells cells_;
+    RecordingJobEvents events_;
 };
 
 std::unique_ptr<SourceMedia> ConversionEndToEndTest::media_;
@@ -135,55 +129,31 @@ INSTANTIATE_TEST_SUITE_P(Formats, FormatFamilyTest,
 TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
     const JobItem job = ResolvedJob(media_->Movie(), kFormatMp4, output_.Path(""));
     ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished) << log_.Text();
-    EXPECT_EQ(engine.Job().inputPath, program_.Path(kAviSynthScriptName));
-    EXPECT_NE(test::ReadWholeFile(engine.Job().inputPath).find(media_->Movie()), std::string::npos);
+    EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
     JobItem output;
-    EXPECT_TRUE(ProbeMediaFile(output_.Path("movie.mp4"), output)) << log_.Text();
+    EXPECT_TRUE(ProbeMediaFile(output_.Path("movie.mp4"), output)) << events_.Header();
     EXPECT_TRUE(output.hasVideo);
     EXPECT_TRUE(output.hasAudio);
 }
 
-TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
-    // A named pipe fed at twenty times real time: the encoder waits in the middle of its
-    // run until it is stopped. The feeder dies with its ChildProcess.
-    const std::string live = output_.Path("live.wav");
-    ASSERT_EQ(mkfifo(live.c_str(), 0600), 0);
-    ChildProcess feeder;
-    std::error_code error;
-    ASSERT_EQ(
-        feeder.Start(
-            "ffmpeg -nostdin -v error -readrate 20 -f lavfi -i sine=d=600:r=8000 -f wav -y \"" +
-                live + "\"",
-            error),
-        ChildProcess::StartResult::Started)
-        << error.message();
-    JobItem job;
-    job.inputPath = output_.Path("live.wav");
-    job.outputName = "live";
-    job.formatId = kFormatMp3;
-    job.hasAudio = true;
+TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutputAndTheFolderAsItWas) {
+    // Ten minutes of sound: long enough to be stopped in the middle.
+    const std::string source = output_.Path("long.wav");
+    ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=d=600:r=8000 '" + source + "'"));
+    JobItem job = ResolvedJob(source, kFormatMp3, output_.Path("out"));
     job.duration = kUnknownDuration;
-    job.state = kJobWaiting;
-    EncodingParams params = BuiltInDefaults(kFormatMp3);
-    params.OutputDir = output_.Path("out");
-    ResolveEncoderValues(job, params);
 
     ConversionEngine engine(program_.Directory());
-    const std::string output = output_.Path("out/live.mp3");
     auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
-    // Stop once the encoder has opened its output and begun encoding.
+    // Stop once the encoder has begun encoding.
     const auto limit = std::chrono::steady_clock::now() + 20s;
-    while (!(fs::exists(output) && cells_.Cell(0, 1).progressUpdates > 0) &&
-           std::chrono::steady_clock::now() < limit)
-        std::this_thread::sleep_for(10ms);
-    const bool wroteOutput = fs::exists(output);
+    while (events_.LastProgress().percent < 0 && std::chrono::steady_clock::now() < limit)
+        std::this_thread::sleep_for(5ms);
     engine.StopJob();
     ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
-    EXPECT_TRUE(wroteOutput) << log_.Text();
-    EXPECT_EQ(run.get(), ConversionEngine::kStopped);
-    EXPECT_FALSE(fs::exists(output));
-    EXPECT_EQ(cells_.Cell(0, 2).text, "Stopped!");
+    EXPECT_EQ(run.get(), JobOutcome::Stopped) << events_.Header();
+    EXPECT_TRUE(fs::is_empty(output_.Path("out")));
+    EXPECT_TRUE(events_.Has("stopped"));
 }
 
 } // namespace

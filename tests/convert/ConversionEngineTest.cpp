@@ -1,12 +1,11 @@
 #include "convert/ConversionEngine.h"
 #include "convert/AviSynthScript.h"
-#include "convert/MemoryListCells.h"
-#include "convert/MemoryLogView.h"
 #include "platform/Process.h"
 
 #include "../platform/FakeEncoderPath.h"
 #include "../platform/ProcessStateProbe.h"
 #include "MediaTestSupport.h"
+#include "RecordingJobEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -62,61 +61,51 @@ class ConversionEngineTest : public ::testing::Test {
         job.formatId = kFormatMp3;
         job.hasAudio = true;
         job.duration = 2;
-        job.state = kJobWaiting;
+        job.state = JobState::Waiting;
         return job;
     }
 
-    int Run(ConversionEngine& engine, const JobItem& job) {
-        engine.LoadJob(job);
-        engine.SetLogView(&log_);
-        engine.SetProgressCell(&cells_, 0, 1);
-        return engine.RunJob();
+    JobOutcome Run(ConversionEngine& engine, const JobItem& job) {
+        events_.Clear();
+        return engine.RunJob(job, events_);
     }
 
     test::TempFolder program_;
     test::TempFolder media_;
     std::string source_;
-    MemoryLogView log_;
-    MemoryListCells cells_;
+    RecordingJobEvents events_;
 };
 
-TEST_F(ConversionEngineTest, FinishedRunKeepsItsOutput) {
-    ConversionEngine engine(program_.Directory());
-    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
-    const std::string output = media_.Path("out/song.mp3");
-    EXPECT_EQ(test::ReadWholeFile(output), "encoded\n");
-    EXPECT_EQ(engine.Job().outputDirectory, media_.Path("out/"));
-    EXPECT_NE(test::ReadWholeFile(program_.Path("arguments")).find("|" + output + "|"),
-              std::string::npos);
-    EXPECT_EQ(test::ReadWholeFile(source_), "source bytes");
-    EXPECT_NE(log_.Text().find("Duration: 00:00:02.00"), std::string::npos);
-    EXPECT_EQ(cells_.Cell(0, 1).progress, 100);
-}
-
-TEST_F(ConversionEngineTest, OutputFolderIsCreatedWithItsParents) {
+TEST_F(ConversionEngineTest, ConvertedRunKeepsItsOutputInAFolderMadeForIt) {
     ConversionEngine engine(program_.Directory());
     JobItem job = WaitingJob();
     job.outputDirectory = media_.Path("a/b/c");
-    EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
-    EXPECT_TRUE(fs::is_regular_file(media_.Path("a/b/c/song.mp3")));
-    EXPECT_EQ(engine.Job().outputDirectory, media_.Path("a/b/c/"));
+    EXPECT_EQ(Run(engine, job), JobOutcome::Converted);
+    const std::string output = media_.Path("a/b/c/song.mp3");
+    EXPECT_EQ(test::ReadWholeFile(output), "encoded\n");
+    EXPECT_NE(test::ReadWholeFile(program_.Path("arguments")).find("|" + output + "|"),
+              std::string::npos);
+    EXPECT_EQ(test::ReadWholeFile(source_), "source bytes");
+    EXPECT_EQ(events_.Milestones(),
+              (std::vector<std::string>{"started", "duration 2", "finished Converted"}));
+    EXPECT_EQ(events_.LastProgress().percent, 100);
 }
 
-TEST_F(ConversionEngineTest, JobThatIsNotWaitingDoesNotRun) {
+TEST_F(ConversionEngineTest, JobsThatCannotRun) {
     ConversionEngine engine(program_.Directory());
-    for (const int state : {kJobNotSelected, kJobConverted}) {
+    for (const JobState state : {JobState::NotSelected, JobState::Converted}) {
         JobItem job = WaitingJob();
         job.state = state;
-        EXPECT_EQ(Run(engine, job), ConversionEngine::kNotRun);
+        EXPECT_EQ(Run(engine, job), JobOutcome::NotStarted);
+        EXPECT_TRUE(events_.Events().empty());
     }
     EXPECT_FALSE(fs::exists(program_.Path("arguments")));
     EXPECT_FALSE(fs::exists(media_.Path("out")));
-}
 
-TEST_F(ConversionEngineTest, MissingEncoderCannotStart) {
-    ConversionEngine engine(media_.Path("no-program-here"));
-    EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kNotRun);
-    EXPECT_NE(log_.Text().find("Error creating process"), std::string::npos);
+    ConversionEngine missing(media_.Path("no-program-here"));
+    EXPECT_EQ(Run(missing, WaitingJob()), JobOutcome::NotStarted);
+    EXPECT_NE(events_.Header().find("Error creating process"), std::string::npos);
+    EXPECT_TRUE(events_.Has("finished NotStarted"));
 }
 
 TEST_F(ConversionEngineTest, CleanUpAfterARun) {
@@ -130,8 +119,10 @@ TEST_F(ConversionEngineTest, CleanUpAfterARun) {
         SetMode(mode);
         ASSERT_TRUE(test::WriteWholeFile(output, "earlier output"));
         ConversionEngine engine(program_.Directory());
-        EXPECT_EQ(Run(engine, WaitingJob()), ConversionEngine::kFinished);
+        Run(engine, WaitingJob());
         EXPECT_EQ(fs::exists(output), kept != nullptr);
+        // Only once the output is dealt with does the run finish.
+        EXPECT_TRUE(events_.Finished());
     }
 }
 
@@ -148,45 +139,65 @@ TEST_F(ConversionEngineTest, OutputThatIsTheSourceIsNeverDeleted) {
         JobItem job = WaitingJob();
         job.inputPath = source;
         job.outputDirectory = folder;
-        EXPECT_EQ(Run(engine, job), ConversionEngine::kFinished);
+        EXPECT_EQ(Run(engine, job), JobOutcome::Failed);
         EXPECT_EQ(test::ReadWholeFile(source), "the only copy");
     }
 }
 
-TEST_F(ConversionEngineTest, KnownExtensionsAreOpenedDirectly) {
+TEST_F(ConversionEngineTest, OtherSourcesAreWrappedInAScriptOfTheirOwn) {
     ConversionEngine engine(program_.Directory());
     // Which extensions are known is checked with KnownInputExtensions.
-    for (const std::string name : {"SONG.MP3", ""}) {
-        JobItem job = WaitingJob();
-        job.inputPath = name.empty() ? name : media_.Path(name);
-        engine.LoadJob(job);
-        EXPECT_EQ(engine.Job(), job) << name;
-    }
-    EXPECT_FALSE(fs::exists(engine.ScriptPath()));
-}
+    JobItem known = WaitingJob();
+    known.inputPath = media_.Path("SONG.MP3");
+    EXPECT_EQ(engine.PrepareJob(known, program_.Path("script.avs")).inputPath, known.inputPath);
+    EXPECT_FALSE(fs::exists(program_.Path("script.avs")));
 
-TEST_F(ConversionEngineTest, OtherSourcesAreWrappedInAScript) {
-    ConversionEngine engine(program_.Directory());
     for (const std::string name : {"movie.MKV", "no_dot_at_all"}) {
         JobItem job = WaitingJob();
         job.inputPath = media_.Path(name);
         job.formatId = kFormatMp4;
         job.hasVideo = true;
         job.video.frameRate = 23.976;
-        engine.LoadJob(job);
-        EXPECT_EQ(engine.ScriptPath(), program_.Path("templateFile.avs"));
-        EXPECT_EQ(engine.Job().inputPath, engine.ScriptPath());
-        EXPECT_EQ(test::ReadWholeFile(engine.ScriptPath()),
+        const std::string script = program_.Path(name + ".avs");
+        EXPECT_EQ(engine.PrepareJob(job, script).inputPath, script);
+        EXPECT_EQ(test::ReadWholeFile(script),
                   FormatAviSynthScript(job.inputPath, kFormatMp4, 23.976));
     }
-
-    // Without a writable program folder the job runs with its own input.
-    ConversionEngine unwritable(media_.Path("missing-folder"));
-    EXPECT_EQ(unwritable.ProgramDirectory(), media_.Path("missing-folder/"));
+    // A script that cannot be written leaves the job with its own input.
     JobItem job = WaitingJob();
     job.inputPath = media_.Path("movie.mkv");
-    unwritable.LoadJob(job);
-    EXPECT_EQ(unwritable.Job().inputPath, job.inputPath);
+    EXPECT_EQ(engine.PrepareJob(job, media_.Path("missing/x.avs")).inputPath, job.inputPath);
+
+    // A run's script lives in a private folder that goes with the run.
+    job.state = JobState::Waiting;
+    Run(engine, job);
+    const std::string arguments = test::ReadWholeFile(program_.Path("arguments"));
+    const std::string scriptPath = arguments.substr(3, arguments.find('|', 3) - 3);
+    EXPECT_NE(scriptPath.find("templateFile.avs"), std::string::npos);
+    EXPECT_FALSE(fs::exists(fs::path(scriptPath).parent_path()));
+}
+
+TEST(ConversionEngineOutput, EncoderWritingOneByteAtATimeConvertsAndKeepsItsOutput) {
+    EncoderCopies copies;
+    copies.Copy("program/Rendix");
+    test::TempFolder media;
+    ASSERT_TRUE(test::WriteWholeFile(media.Path("song.wav"), "source"));
+    setenv("FAKE_ENCODER_STEPS",
+           "bytewise:Input #0\\n  Duration: 00:00:04.00\\nPress [q] to stop encoding\\n"
+           "size= 1kB time=2.00 bitrate=1\\rsize= 2kB time=4.00 bitrate=1\\r\\n\noutput",
+           1);
+    JobItem job;
+    job.inputPath = media.Path("song.wav");
+    job.outputName = "song";
+    job.outputDirectory = media.Directory();
+    job.formatId = kFormatMp3;
+    job.duration = kUnknownDuration;
+    job.state = JobState::Waiting;
+    RecordingJobEvents events;
+    EXPECT_EQ(ConversionEngine(copies.Path("program/")).RunJob(job, events), JobOutcome::Converted);
+    unsetenv("FAKE_ENCODER_STEPS");
+    EXPECT_EQ(events.LastProgress().percent, 100);
+    EXPECT_EQ(test::ReadWholeFile(media.Path("song.mp3")), "encoded");
 }
 
 TEST(ConversionEngineStrays, KillStrayEncodersEndsEncodersOfThisFolder) {
@@ -194,7 +205,7 @@ TEST(ConversionEngineStrays, KillStrayEncodersEndsEncodersOfThisFolder) {
     EncoderCopies copies;
     ChildProcess stray;
     std::error_code error;
-    ASSERT_EQ(stray.Start(Quoted(copies.Copy("program/Rendix")) + " sleep:60000", error),
+    ASSERT_EQ(stray.Start({copies.Copy("program/Rendix"), "sleep:60000"}, error),
               ChildProcess::StartResult::Started);
     ConversionEngine(copies.Path("program/")).KillStrayEncoders();
     EXPECT_TRUE(

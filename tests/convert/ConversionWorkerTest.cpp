@@ -1,6 +1,4 @@
 #include "convert/ConversionWorker.h"
-#include "convert/MemoryListCells.h"
-#include "convert/MemoryLogView.h"
 #include "model/RunFlags.h"
 
 #include "../platform/ProcessStateProbe.h"
@@ -22,38 +20,28 @@ namespace {
 // is requested (then returns 0, like a stopped encoder).
 class FakeRunner : public IJobRunner {
   public:
-    std::map<std::string, int> results;   // by input path; 1 when absent
-    std::set<std::string> blockUntilStop; // by input path
+    std::map<std::string, JobOutcome> results; // by input path; Converted when absent
+    std::set<std::string> blockUntilStop;      // by input path
     std::chrono::milliseconds stopDelay{0};
 
-    void ResolveEncoderValues(JobItem& job) override {
-        Record("resolve:" + job.inputPath);
+    // The worker asks for a job's events just before it runs the job.
+    void Prepare(const JobItem& job, int row) {
+        Record("row:" + std::to_string(row));
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return !held_.count(job.inputPath); });
     }
-    void LoadJob(const JobItem& job) override {
-        std::lock_guard lock(mutex_);
-        loaded_ = job.inputPath;
-    }
-    void SetLogView(ILogView* logView) override {
-        std::lock_guard lock(mutex_);
-        logView_ = logView;
-    }
-    void SetProgressCell(IListCells*, int row, int) override {
-        Record("row:" + std::to_string(row));
-    }
-    int RunJob() override {
+    JobOutcome RunJob(const JobItem& job, IJobEvents&) override {
         maxActive_ = std::max(maxActive_.load(), ++active_);
         std::unique_lock lock(mutex_);
-        const std::string path = loaded_;
+        const std::string path = job.inputPath;
         events_.push_back("run:" + path);
-        int result = results.count(path) ? results.at(path) : 1;
+        JobOutcome result = results.count(path) ? results.at(path) : JobOutcome::Converted;
         if (request_ == "stop" || blockUntilStop.count(path)) {
             changed_.wait(lock, [&] { return request_ == "stop"; });
-            result = 0;
+            result = JobOutcome::Stopped;
         }
         lock.unlock();
-        if (result == 0)
+        if (result == JobOutcome::Stopped)
             std::this_thread::sleep_for(stopDelay);
         Record("end:" + path);
         --active_;
@@ -85,12 +73,7 @@ class FakeRunner : public IJobRunner {
         return static_cast<int>(std::count(events.begin(), events.end(), event));
     }
     int MaxActive() const { return maxActive_; }
-    ILogView* LogView() const {
-        std::lock_guard lock(mutex_);
-        return logView_;
-    }
 
-  private:
     // Stop, pause and resume also become the standing request.
     void Record(const std::string& event) {
         std::lock_guard lock(mutex_);
@@ -104,15 +87,21 @@ class FakeRunner : public IJobRunner {
     std::condition_variable changed_;
     std::vector<std::string> events_;
     std::set<std::string> held_;
-    std::string loaded_;
     std::string request_;
-    ILogView* logView_ = nullptr;
     std::atomic<int> active_{0};
     std::atomic<int> maxActive_{0};
 };
 
 class FakeDialog : public IConversionDialog {
   public:
+    FakeDialog(JobList& jobs, FakeRunner& runner) : jobs_(jobs), runner_(runner) {}
+
+    void BatchStarted() override { runner_.Record("batch"); }
+    IJobEvents& EventsFor(std::size_t jobIndex, int row) override {
+        runner_.Prepare(jobs_[jobIndex], row);
+        return events_;
+    }
+
     std::atomic<bool> shutDownAccepted{true};
     std::atomic<int> finished{0};
     std::atomic<int> shutDownRequests{0};
@@ -135,11 +124,14 @@ class FakeDialog : public IConversionDialog {
     }
 
   private:
+    JobList& jobs_;
+    FakeRunner& runner_;
+    IJobEvents events_;
     mutable std::mutex mutex_;
     ConvertButtons lastButtons_;
 };
 
-JobItem Job(const std::string& path, int state = kJobWaiting) {
+JobItem Job(const std::string& path, JobState state = JobState::Waiting) {
     JobItem job;
     job.inputPath = path;
     job.state = state;
@@ -166,8 +158,8 @@ class WorkerTest : public ::testing::Test {
         worker.Start();
         ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
     }
-    std::vector<int> States() const {
-        std::vector<int> states;
+    std::vector<JobState> States() const {
+        std::vector<JobState> states;
         for (const JobItem& job : jobs)
             states.push_back(job.state);
         return states;
@@ -175,9 +167,7 @@ class WorkerTest : public ::testing::Test {
 
     JobList jobs;
     FakeRunner runner;
-    MemoryLogView log;
-    MemoryListCells cells;
-    FakeDialog dialog;
+    FakeDialog dialog{jobs, runner};
 };
 
 constexpr ConvertButtons kFinishedNothingWaiting{false, false, false, false, true};
@@ -188,20 +178,18 @@ constexpr ConvertButtons kStopped{false, false, true, true, true};
 
 // Converted jobs keep their rows; unselected ones have none.
 TEST_F(WorkerTest, RunsWaitingJobsInOrderThenLeavesOnlyOpenFolderEnabled) {
-    AddJobs({Job("done", kJobConverted), Job("skip", kJobNotSelected), Job("a"), Job("b")});
-    log.SetText("text of an earlier batch");
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    AddJobs(
+        {Job("done", JobState::Converted), Job("skip", JobState::NotSelected), Job("a"), Job("b")});
+    ConversionWorker worker(jobs, runner, dialog);
     EXPECT_EQ(worker.Buttons(), kRunning);
     worker.Start();
     ASSERT_TRUE(FinishedTimes(1));
 
-    EXPECT_EQ(States(),
-              (std::vector<int>{kJobConverted, kJobNotSelected, kJobConverted, kJobConverted}));
-    const std::vector<std::string> expected{"resolve:a", "row:1", "resume", "run:a", "end:a",
-                                            "resolve:b", "row:2", "resume", "run:b", "end:b"};
+    EXPECT_EQ(States(), (std::vector<JobState>{JobState::Converted, JobState::NotSelected,
+                                               JobState::Converted, JobState::Converted}));
+    const std::vector<std::string> expected{"batch", "row:1",  "resume", "run:a", "end:a",
+                                            "row:2", "resume", "run:b",  "end:b"};
     EXPECT_EQ(runner.Events(), expected);
-    EXPECT_EQ(runner.LogView(), &log);
-    EXPECT_EQ(log.Text(), ""); // cleared when the batch began
     EXPECT_EQ(dialog.LastButtons(), kFinishedNothingWaiting);
     EXPECT_EQ(worker.Buttons(), kFinishedNothingWaiting);
     EXPECT_EQ(dialog.shutDownRequests, 0);
@@ -212,12 +200,13 @@ TEST_F(WorkerTest, RunsWaitingJobsInOrderThenLeavesOnlyOpenFolderEnabled) {
 
 TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
     ShutdownAfterConversion = true;
-    runner.results["b"] = -1;
+    runner.results["b"] = JobOutcome::NotStarted;
     AddJobs({Job("a"), Job("b"), Job("c")});
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     worker.Start();
     ASSERT_TRUE(FinishedTimes(1));
-    EXPECT_EQ(States(), (std::vector<int>{kJobConverted, kJobWaiting, kJobConverted}));
+    EXPECT_EQ(States(),
+              (std::vector<JobState>{JobState::Converted, JobState::Waiting, JobState::Converted}));
     EXPECT_EQ(dialog.LastButtons(), (ConvertButtons{true, false, true, false, true}));
     EXPECT_EQ(dialog.shutDownRequests, 0); // a job is left waiting
     EXPECT_FALSE(worker.Cancel());         // "Please stop the conversion at first"
@@ -229,26 +218,27 @@ TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
 TEST_F(WorkerTest, StopEndsTheBatchAndRestartRunsTheJobsStillWaiting) {
     runner.blockUntilStop = {"b"};
     AddJobs({Job("a"), Job("b"), Job("c")});
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     worker.Start();
     ASSERT_TRUE(Eventually([&] { return runner.Saw("run:b"); }));
     EXPECT_FALSE(worker.Cancel());
 
     EXPECT_EQ(worker.StopRestart(), kStopped);
     ASSERT_TRUE(FinishedTimes(1));
-    EXPECT_EQ(States(), (std::vector<int>{kJobConverted, kJobWaiting, kJobWaiting}));
+    EXPECT_EQ(States(),
+              (std::vector<JobState>{JobState::Converted, JobState::Waiting, JobState::Waiting}));
     EXPECT_FALSE(runner.Saw("run:c"));
     EXPECT_EQ(dialog.LastButtons(), kStopped);
 
     runner.blockUntilStop.clear();
-    log.SetText("log of the stopped batch");
     EXPECT_EQ(worker.StopRestart(), kRunning);
     ASSERT_TRUE(FinishedTimes(2));
-    EXPECT_EQ(States(), (std::vector<int>{kJobConverted, kJobConverted, kJobConverted}));
+    EXPECT_EQ(States(), (std::vector<JobState>{JobState::Converted, JobState::Converted,
+                                               JobState::Converted}));
     EXPECT_EQ(runner.Count("run:a"), 1);
     EXPECT_EQ(runner.Count("run:b"), 2);
     EXPECT_EQ(runner.Count("run:c"), 1);
-    EXPECT_EQ(log.Text(), "");
+    EXPECT_EQ(runner.Count("batch"), 2);
     EXPECT_EQ(dialog.LastButtons(), kFinishedNothingWaiting);
     EXPECT_TRUE(worker.Cancel());
 }
@@ -257,10 +247,10 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
     runner.blockUntilStop = {"b"};
     runner.Hold("b");
     AddJobs({Job("a"), Job("b")});
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     worker.Start();
     // The worker is between jobs: a is done, b is being prepared.
-    ASSERT_TRUE(Eventually([&] { return runner.Saw("resolve:b"); }));
+    ASSERT_TRUE(Eventually([&] { return runner.Saw("row:1"); }));
     const ConvertButtons paused = worker.PauseResume();
     EXPECT_TRUE(paused.pauseShowsResume);
     EXPECT_TRUE(paused.openFolderEnabled);
@@ -283,7 +273,7 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
 }
 
 TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart();
     runner.blockUntilStop.clear();
@@ -296,7 +286,7 @@ TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(dialog.finished, 1);
     EXPECT_EQ(runner.MaxActive(), 1);
-    EXPECT_EQ(States(), (std::vector<int>{kJobConverted, kJobConverted}));
+    EXPECT_EQ(States(), (std::vector<JobState>{JobState::Converted, JobState::Converted}));
     const auto events = runner.Events();
     const auto firstEnd = std::find(events.begin(), events.end(), "end:a");
     ASSERT_NE(firstEnd, events.end());
@@ -305,7 +295,7 @@ TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
 }
 
 TEST_F(WorkerTest, StopAgainBeforeTheRestartedBatchBeganStillEndsTheBatch) {
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart(); // Stop
     worker.StopRestart(); // Restart: waits for the stopped run
@@ -322,7 +312,7 @@ TEST_F(WorkerTest, DestroyingTheWorkerStopsItsRunAndWaitsForIt) {
     runner.blockUntilStop = {"a"};
     AddJobs({Job("a"), Job("b")});
     {
-        ConversionWorker worker(jobs, runner, log, cells, dialog);
+        ConversionWorker worker(jobs, runner, dialog);
         worker.Start();
         ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
     }
@@ -332,7 +322,7 @@ TEST_F(WorkerTest, DestroyingTheWorkerStopsItsRunAndWaitsForIt) {
 }
 
 TEST_F(WorkerTest, EmptyJobListEndsWithoutFinishing) {
-    ConversionWorker worker(jobs, runner, log, cells, dialog);
+    ConversionWorker worker(jobs, runner, dialog);
     worker.Start();
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(dialog.finished, 0);

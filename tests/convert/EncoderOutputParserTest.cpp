@@ -1,177 +1,137 @@
+#include "convert/EncoderOutputParser.h"
 #include "convert/EncoderProcess.h"
-#include "convert/MemoryListCells.h"
-#include "convert/MemoryLogView.h"
+#include "model/FormatId.h"
+
+#include "RecordingJobEvents.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace velmont;
 
 namespace {
 
-constexpr int kRow = 2;
-constexpr int kProgress = 1;
 const std::string kEndOfHeader = "Press [q] to stop encoding";
+const std::string kHeader =
+    "Input #0\n  Duration: 00:03:20.0, start: 0\nOutput #0\n" + kEndOfHeader + "\n";
 
-class ParserTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        encoder.SetLogView(&log);
-        encoder.SetProgressCell(&cells, kRow, kProgress);
-    }
-
-    // Ends the header phase with a plain header.
-    void EnterEncoding(int duration) {
-        encoder.SetDuration(duration);
-        encoder.ShowEncoderOutput("Input #0\n" + kEndOfHeader + "\n");
-        ASSERT_FALSE(encoder.HeaderMode());
-    }
-
-    CellState Progress() const { return cells.Cell(kRow, kProgress); }
-
-    MemoryLogView log;
-    MemoryListCells cells;
-    EncoderProcess encoder;
+struct Parsed {
+    std::vector<std::string> events;
+    std::string text;
+    std::string statusLine;
+    int duration = 0;
 };
+
+// Feeds the output in pieces of `piece` bytes (0: all at once).
+Parsed Parse(const std::string& output, std::size_t piece = 0, int duration = 50,
+             bool clip = false) {
+    RecordingJobEvents events;
+    EncoderOutputParser parser(events);
+    parser.Begin(duration, clip);
+    const std::size_t step = piece == 0 ? output.size() : piece;
+    for (std::size_t at = 0; at < output.size(); at += step)
+        parser.Feed(std::string_view(output).substr(at, step), 2.0);
+    parser.Flush(2.0);
+    return {events.Events(), parser.StatusText(), events.StatusLine(), parser.Duration()};
+}
 
 } // namespace
 
-TEST_F(ParserTest, StatusLineSetsPercentOfKnownDurationAndReplacesPreviousLine) {
-    EnterEncoding(200);
-    encoder.ShowEncoderOutput("frame=  12 q=2.0 size=     100kB time=50.0 bitrate= 16.4kbits/s\r");
-    EXPECT_EQ(Progress().progress, 25);
-    EXPECT_EQ(log.Text(), "Input #0\n\r\nsize=     100kB time=50.0 bitrate= 16.4kbits/s\r");
-
-    encoder.ShowEncoderOutput("size=     300kB time=150.7 bitrate= 16.4kbits/s\r");
-    EXPECT_EQ(Progress().progress, 75); // 75.35 truncated
-    EXPECT_EQ(log.Text(), "Input #0\n\r\nsize=     300kB time=150.7 bitrate= 16.4kbits/s\r");
-}
-
-TEST_F(ParserTest, PercentBelowOneOrAboveHundredLeavesTheCellAlone) {
-    EnterEncoding(200);
-    encoder.ShowEncoderOutput("size= 1kB time=100.0\r");
-    ASSERT_EQ(Progress().progress, 50);
-    const int updates = Progress().progressUpdates;
-
-    encoder.ShowEncoderOutput("size= 1kB time=1.9\r");   // 0.95 %
-    encoder.ShowEncoderOutput("size= 1kB time=250.0\r"); // 125 %
-    encoder.ShowEncoderOutput("size= 1kB time=-4\r");
-    encoder.ShowEncoderOutput("size= 1kB time=99999999999999999999999\r");
-    EXPECT_EQ(Progress().progress, 50);
-    EXPECT_EQ(Progress().progressUpdates, updates);
-    // The text is shown all the same.
-    EXPECT_EQ(log.Text(), "Input #0\n\r\nsize= 1kB time=99999999999999999999999\r");
-
-    encoder.ShowEncoderOutput("size= 1kB time=  200\r"); // exactly 100, blanks skipped
-    EXPECT_EQ(Progress().progress, 100);
-}
-
-TEST_F(ParserTest, UnknownOrZeroDurationGivesThirtyForEveryStatusLine) {
-    EnterEncoding(kUnknownDuration);
-    for (const int duration : {kUnknownDuration, 0}) {
-        SCOPED_TRACE(duration);
-        MemoryListCells fresh;
-        encoder.SetProgressCell(&fresh, kRow, kProgress);
-        encoder.SetDuration(duration);
-        encoder.ShowEncoderOutput("size= 1kB time=3.0\r");
-        EXPECT_EQ(fresh.Cell(kRow, kProgress).progress, 30);
-        encoder.ShowEncoderOutput("size= 1kB time=5000\r");
-        EXPECT_EQ(fresh.Cell(kRow, kProgress).progress, 30);
-        EXPECT_EQ(fresh.Cell(kRow, kProgress).progressUpdates, 2);
+TEST(EncoderOutputParser, StatusLinesGivePercentOfTheLengthAndTheLastLineShows) {
+    struct Case {
+        std::string output;
+        std::vector<std::string> events;
+        std::string statusLine;
+    };
+    const Case cases[] = {
+        // 50 of 200 s; 150.7 gives 75 (truncated); the later line shows.
+        {"frame= 1 size= 100kB time=50.0 bitrate=1\rsize= 300kB time=150.7 bitrate=2\r",
+         {"duration 200", "progress 25", "progress 75"},
+         "size= 300kB time=150.7 bitrate=2"},
+        // Below 1 % or beyond 100 % leaves the bar; the text is shown all the same.
+        {"size= 1kB time=1.9\rsize= 1kB time=250.0\rsize= 1kB time=-4\rsize= 1kB time=  200\r",
+         {"duration 200", "progress -1", "progress -1", "progress -1", "progress 100"},
+         "size= 1kB time=  200"},
+        // A status line without time moves nothing; other text is a message.
+        {"frame= 1 size= 3kB\rsome other text\n",
+         {"duration 200", "progress -1", "message some other text"},
+         "size= 3kB"},
+        // The rest of the end-of-header line is dropped, the next line is read.
+        {"size= 1kB time=100.0\nsize= 1kB time=20\r", {"duration 200", "progress 10"},
+         "size= 1kB time=20"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const std::string output =
+            i == 3 ? "Duration: 00:03:20.0\n" + kEndOfHeader + " " + cases[i].output
+                   : kHeader + cases[i].output;
+        const Parsed parsed = Parse(output);
+        EXPECT_EQ(parsed.events, cases[i].events);
+        EXPECT_EQ(parsed.statusLine, cases[i].statusLine);
     }
 }
 
-TEST_F(ParserTest, LastOfTwoStatusLinesInOneChunkCountsAndIsShown) {
-    EnterEncoding(200);
-    encoder.ShowEncoderOutput("size= 1kB time=20.0 bitrate=1\rsize= 2kB time=100.0 bitrate=2\r");
-    EXPECT_EQ(Progress().progress, 50);
-    EXPECT_EQ(log.Text(), "Input #0\n\r\nsize= 2kB time=100.0 bitrate=2\r");
+TEST(EncoderOutputParser, SplitWhereverTheReadsFallTheRunReadsTheSame) {
+    const std::string output = "banner\r\n" + kHeader + "size= 10kB time=100.00 bitrate=1\r" +
+                               "size= 20kB time=200.00 bitrate=1\r\nvideo:0kB audio:20kB\r\n";
+    const Parsed whole = Parse(output);
+    ASSERT_EQ(whole.events, (std::vector<std::string>{"duration 200", "progress 50", "progress 100",
+                                                      "message video:0kB audio:20kB"}));
+    for (std::size_t piece = 1; piece < 40; ++piece) {
+        SCOPED_TRACE(piece);
+        const Parsed split = Parse(output, piece);
+        EXPECT_EQ(split.events, whole.events);
+        EXPECT_EQ(split.text,
+                  "banner\r\nInput #0\n  Duration: 00:03:20.0, start: 0\nOutput #0\n\r\n");
+        EXPECT_EQ(split.duration, 200);
+    }
 }
 
-TEST_F(ParserTest, StatusLineWithoutTimeIsShownButMovesNothingAndOtherTextClearsIt) {
-    EnterEncoding(200);
-    encoder.ShowEncoderOutput("size= 1kB time=100\r");
-    encoder.ShowEncoderOutput("frame= 1 size= 3kB\r");
-    EXPECT_EQ(Progress().progressUpdates, 1);
-    EXPECT_EQ(log.Text(), "Input #0\n\r\nsize= 3kB\r");
-    encoder.ShowEncoderOutput("some other text\n");
-    EXPECT_EQ(log.Text(), "Input #0\n\r\n");
+TEST(EncoderOutputParser, LengthComesFromTheHeaderUnlessAClipOrUnreadable) {
+    EXPECT_EQ(Parse(kHeader, 0, 50, true).duration, 50);
+    EXPECT_EQ(Parse("Duration: N/A\n" + kEndOfHeader, 0, kUnknownDuration).duration,
+              kUnknownDuration);
+    // Unknown or zero length: every status line shows 30.
+    for (const int duration : {kUnknownDuration, 0}) {
+        EXPECT_EQ(
+            Parse(kEndOfHeader + "\nsize= 1kB time=3.0\rsize= 1kB time=5000\r", 0, duration).events,
+            (std::vector<std::string>{"progress 30", "progress 30"}));
+    }
 }
 
-TEST_F(ParserTest, DurationIsReadFromTheHeaderEndUnlessInClipMode) {
-    const std::string header =
-        "  Duration: 01:02:03.4, start: 0.000000, bitrate: 128 kb/s\n" + kEndOfHeader + "\n";
-    encoder.SetDuration(50);
-    encoder.ShowEncoderOutput(header);
-    EXPECT_EQ(encoder.Duration(), 3723);
-
-    EncoderProcess clip;
-    clip.SetDuration(50);
-    clip.SetClipMode(true);
-    clip.ShowEncoderOutput(header);
-    EXPECT_EQ(clip.Duration(), 50);
-    EXPECT_TRUE(clip.EncodingStarted());
+TEST(EncoderOutputParser, SpeedAndTimeLeftFollowTheRunningTime) {
+    RecordingJobEvents events;
+    EncoderOutputParser parser(events);
+    parser.Begin(100, false);
+    parser.Feed(kEndOfHeader + "\n", 0);
+    parser.Feed("size= 1kB time=40.0\r", 10.0);
+    EXPECT_DOUBLE_EQ(events.LastProgress().speed, 4.0);
+    EXPECT_DOUBLE_EQ(events.LastProgress().secondsLeft, 15.0);
 }
 
-TEST_F(ParserTest, DurationOutsideTheHeaderEndingChunkOrUnreadableChangesNothing) {
-    encoder.SetDuration(50);
-    encoder.ShowEncoderOutput("  Duration: 00:10:00.0, start: 0\n");
-    EXPECT_EQ(encoder.Duration(), 50);
-    encoder.ShowEncoderOutput("Stream #0.0\n" + kEndOfHeader + "\n");
-    EXPECT_EQ(encoder.Duration(), 50);
+TEST(EncoderOutputParser, OwnMessagesJoinTheTextAndFailuresKeepTheEncodersLastWords) {
+    RecordingJobEvents events;
+    EncoderOutputParser parser(events);
+    parser.Begin(200, false);
+    parser.Feed("Input #0\n", 1);
+    parser.NotePaused(); // still in the header: the text says so
+    parser.Feed(kEndOfHeader + "\n", 1);
+    parser.NotePaused(); // encoding: nothing is added
+    parser.Feed("size= 1kB time=100\rError while encoding\n", 1);
+    parser.NoteEnded(false);
+    EXPECT_EQ(parser.StatusText(),
+              "Input #0\n\r\nSuspended!\r\n\r\nsize= 1kB time=100\r\nError while encoding\r\n");
 
-    EncoderProcess unknown;
-    unknown.SetDuration(kUnknownDuration);
-    unknown.ShowEncoderOutput("  Duration: N/A, bitrate: N/A\n" + kEndOfHeader);
-    EXPECT_EQ(unknown.Duration(), kUnknownDuration);
-}
+    ReportSystemError(parser, "ReadFile fialed", std::make_error_code(std::errc::io_error));
+    parser.Feed("size= 1kB time=150\r", 1); // now collected as text, no progress
+    EXPECT_EQ(events.LastProgress().percent, 50);
+    EXPECT_NE(events.Header().find("ReadFile fialed\r\n"), std::string::npos);
 
-TEST_F(ParserTest, TextAfterTheEndOfHeaderMarkerIsDropped) {
-    encoder.SetDuration(200);
-    encoder.ShowEncoderOutput("Output #0\n" + kEndOfHeader +
-                              " Duration: 00:00:10.0 size= 1kB time=100.0\r");
-    EXPECT_TRUE(encoder.EncodingStarted());
-    EXPECT_EQ(encoder.Duration(), 200);
-    EXPECT_EQ(Progress().progressUpdates, 0);
-    EXPECT_EQ(log.Text(), "Output #0\n\r\n");
-    EXPECT_EQ(encoder.StatusText(), "Output #0\n\r\n");
-}
-
-TEST_F(ParserTest, HeaderIsCollectedAndRedrawnWholeThenOnlyOneStatusLineFollows) {
-    encoder.ShowEncoderOutput("Please wait for the conversion");
-    EXPECT_EQ(log.Text(), "Please wait for the conversion");
-    EXPECT_EQ(encoder.StatusText(), "Please wait for the conversion");
-
-    EXPECT_EQ(log.ScrollToEndCount(), 1);
-    encoder.ShowEncoderOutput("A\n");
-    encoder.ShowEncoderOutput("B\n");
-    EXPECT_EQ(log.Text(), "Please wait for the conversionA\nB\n");
-    encoder.ShowEncoderOutput("C\n" + kEndOfHeader);
-    const std::string header = "Please wait for the conversionA\nB\nC\n\r\n";
-    EXPECT_EQ(log.Text(), header);
-    EXPECT_EQ(encoder.LogRegionStart(), static_cast<int>(header.size()));
-    encoder.ShowEncoderOutput("size= 1 time=1\r");
-    encoder.ShowEncoderOutput("size= 2 time=2\r");
-    EXPECT_EQ(log.Text(), header + "size= 2 time=2\r");
-    EXPECT_EQ(log.ScrollToEndCount(), 6);
-}
-
-TEST_F(ParserTest, ErrorReportGoesBackToTheHeaderPhase) {
-    EnterEncoding(200);
-    encoder.ReportSystemError("ReadFile fialed", std::make_error_code(std::errc::io_error));
-    EXPECT_TRUE(encoder.HeaderMode());
-    EXPECT_EQ(encoder.StatusText(), "Input #0\n\r\nReadFile fialed\r\n" +
-                                        std::make_error_code(std::errc::io_error).message() +
-                                        "\r\n");
-    // Status lines are now collected as header text and move nothing.
-    encoder.ShowEncoderOutput("size= 1kB time=100\r");
-    EXPECT_EQ(Progress().progressUpdates, 0);
-    EXPECT_NE(encoder.StatusText().find("size= 1kB time=100\r"), std::string::npos);
-
-    EncoderProcess noText;
-    noText.ReportSystemError("Error creating pipe", {});
+    EncoderOutputParser noText(events);
+    ReportSystemError(noText, "Error creating pipe", {});
     EXPECT_EQ(noText.StatusText(),
               "Error creating pipe\r\nNo status because FormatMessage failed.\r\n");
 }
@@ -186,26 +146,7 @@ TEST(FilterEncoderBanner, RemovesTheBannerBlockAndBlanksEveryEncoderName) {
         // An "Enjoy it" before the banner does not cut text outside it.
         {"Enjoy it\nFFmpeg version SVN-r10087 tail", "Enjoy it\n       version SVN-r10087 tail"}};
     for (auto [text, expected] : cases) {
-        EncoderProcess::FilterEncoderBanner(text);
+        FilterEncoderBanner(text);
         EXPECT_EQ(text, expected);
     }
-}
-
-TEST(MemoryViews, LogSelectionIsClampedAndListCellsRecordColoursAndSelection) {
-    MemoryLogView log;
-    log.SetText("abc");
-    log.SetSelection(5, -2);
-    log.ReplaceSelection("X");
-    EXPECT_EQ(log.Text(), "X");
-
-    MemoryListCells cells;
-    int changes = 0;
-    cells.SetChangeCallback([&](int, int) { ++changes; });
-    // Colours and selection are checked through RunnerTest's rows.
-    cells.SetItemText(1, 2, "bad", kWhite, kRed);
-    cells.SetItemText(1, 2, "ok");
-    cells.SetCurSel(3, true);
-    EXPECT_FALSE(cells.Cell(1, 2).coloured);
-    EXPECT_EQ(cells.Cell(9, 9), CellState{});
-    EXPECT_EQ(changes, 3); // a selection change is announced too
 }

@@ -1,4 +1,4 @@
-#include "convert/EncoderProcess.h"
+#include "convert/TerminateProcessesByModuleName.h"
 #include "platform/Process.h"
 
 #include "../platform/FakeEncoderPath.h"
@@ -16,11 +16,12 @@ TEST(TerminateByModuleTest, KillsOnlyProcessesOfThatExactFile) {
 
     ChildProcess stray1, stray2, sameName, bystander;
     std::error_code error;
-    for (auto [child, line] : {std::pair{&stray1, Quoted(encoder) + " sleep:60000"},
-                               std::pair{&stray2, Quoted(encoder) + " sleep:60000"},
-                               std::pair{&sameName, Quoted(otherEncoder) + " sleep:60000"},
-                               std::pair{&bystander, std::string("sleep 60")}})
-        ASSERT_EQ(child->Start(line, error), ChildProcess::StartResult::Started) << line;
+    using Command = std::vector<std::string>;
+    for (auto [child, command] : {std::pair{&stray1, Command{encoder, "sleep:60000"}},
+                                  std::pair{&stray2, Command{encoder, "sleep:60000"}},
+                                  std::pair{&sameName, Command{otherEncoder, "sleep:60000"}},
+                                  std::pair{&bystander, Command{"sleep", "60"}}})
+        ASSERT_EQ(child->Start(command, error), ChildProcess::StartResult::Started);
     const auto running = [&](ChildProcess& child) {
         return child.TryWait(error) == ChildProcess::WaitResult::Running;
     };

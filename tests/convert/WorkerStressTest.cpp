@@ -4,16 +4,15 @@
 // overlap and the jobs' states match their rows. Meant to run under
 // ThreadSanitizer too (scripts/tsan.sh).
 #include "convert/ConversionEngine.h"
-#include "convert/ConversionEngineRunner.h"
 #include "convert/ConversionWorker.h"
-#include "convert/MemoryListCells.h"
-#include "convert/MemoryLogView.h"
+#include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "model/RunFlags.h"
 #include "platform/ProcessList.h"
 
 #include "../platform/FakeEncoderPath.h"
 #include "../platform/ProcessStateProbe.h"
+#include "RecordingJobEvents.h"
 
 #include <condition_variable>
 #include <cstdio>
@@ -37,36 +36,36 @@ int EnvironmentNumber(const char* name, int fallback) {
     return text && *text ? std::atoi(text) : fallback;
 }
 
-// The engine's runner, watched: overlapping runs and encoders still
-// running when Cancel kills strays are counted.
-class WatchedRunner : public ConversionEngineRunner {
+// The engine, watched: overlapping runs and encoders still running when
+// Cancel kills strays are counted.
+class WatchedEngine : public ConversionEngine {
   public:
-    explicit WatchedRunner(ConversionEngine& engine)
-        : ConversionEngineRunner(engine), engine_(engine) {}
+    using ConversionEngine::ConversionEngine;
 
-    int RunJob() override {
+    JobOutcome RunJob(const JobItem& job, IJobEvents& events) override {
         if (++active_ > 1)
             ++overlaps;
-        const int result = ConversionEngineRunner::RunJob();
+        const JobOutcome outcome = ConversionEngine::RunJob(job, events);
         --active_;
-        return result;
+        return outcome;
     }
     void KillStrayEncoders() override {
-        if (!FindProcessesByExecutable(engine_.EncoderPath()).empty())
+        if (!FindProcessesByExecutable(EncoderPath()).empty())
             ++leftRunning;
-        ConversionEngineRunner::KillStrayEncoders();
+        ConversionEngine::KillStrayEncoders();
     }
 
     std::atomic<int> overlaps{0};
     std::atomic<int> leftRunning{0};
 
   private:
-    ConversionEngine& engine_;
     std::atomic<int> active_{0};
 };
 
 class CountingDialog : public IConversionDialog {
   public:
+    void BatchStarted() override {}
+    IJobEvents& EventsFor(std::size_t, int row) override { return rows[row]; }
     void FinishConversion(const ConvertButtons&) override { ++finished; }
     bool ShutDownComputer() override {
         ++shutDownRequests;
@@ -76,6 +75,7 @@ class CountingDialog : public IConversionDialog {
 
     std::atomic<int> finished{0};
     std::atomic<int> shutDownRequests{0};
+    RecordingJobEvents rows[kJobs];
 };
 
 // Aborts the whole test program when a round hangs: a deadlock must fail
@@ -153,7 +153,8 @@ class WorkerStressTest : public ::testing::Test {
             job.formatId = kFormatMp3;
             job.duration = kUnknownDuration;
             job.hasAudio = true;
-            job.state = kJobWaiting;
+            job.state = JobState::Waiting;
+            ResolveEncoderValues(job);
             jobs.Append(job);
         }
         return jobs;
@@ -178,17 +179,14 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
     int presses = 0;
     int converted = 0;
     int cancelledEarly = 0;
-    ConversionEngine engine((root_ / "prog").string());
-    WatchedRunner runner(engine);
+    WatchedEngine engine((root_ / "prog").string());
     for (int round = 0; round < rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
         JobList jobs = FreshJobs();
-        MemoryLogView log;
-        MemoryListCells cells;
         CountingDialog dialog;
         {
             Watchdog watchdog(std::chrono::duration_cast<std::chrono::seconds>(kRoundLimit), round);
-            ConversionWorker worker(jobs, runner, log, cells, dialog);
+            ConversionWorker worker(jobs, engine, dialog);
             worker.Start();
             bool closed = false;
             const auto until =
@@ -213,8 +211,7 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
                     ++presses;
                 } else {
                     // What the dialog reads meanwhile.
-                    (void)cells.Cell(pick(0, kJobs - 1), pick(0, 2));
-                    (void)log.Text();
+                    (void)dialog.rows[pick(0, kJobs - 1)].Events();
                 }
             }
             // Close as a user must: Stop first when Cancel is refused.
@@ -226,23 +223,22 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
             EXPECT_TRUE(closed);
         }
 
-        EXPECT_EQ(runner.overlaps, 0);
-        EXPECT_EQ(runner.leftRunning, 0);
+        EXPECT_EQ(engine.overlaps, 0);
+        EXPECT_EQ(engine.leftRunning, 0);
         EXPECT_TRUE(FindProcessesByExecutable(engine.EncoderPath()).empty());
         bool allConverted = true;
         for (int i = 0; i < kJobs; ++i) {
             SCOPED_TRACE("job " + std::to_string(i));
             const JobItem& job = jobs[static_cast<std::size_t>(i)];
-            const CellState progress = cells.Cell(i, ConversionWorker::kProgressColumn);
-            ASSERT_TRUE(job.state == kJobWaiting || job.state == kJobConverted);
-            if (job.state == kJobConverted) {
+            const RecordingJobEvents& row = dialog.rows[i];
+            ASSERT_TRUE(job.state == JobState::Waiting || job.state == JobState::Converted);
+            if (job.state == JobState::Converted) {
                 ++converted;
-                EXPECT_EQ(progress.progress, 100);
-                EXPECT_FALSE(cells.Cell(i, 2).coloured);
+                EXPECT_EQ(row.Outcome(), JobOutcome::Converted);
                 EXPECT_TRUE(fs::exists(root_ / "out" / (job.outputName + ".mp3")));
             } else {
                 allConverted = false;
-                EXPECT_NE(progress.progress, 100);
+                EXPECT_NE(row.Outcome(), JobOutcome::Converted);
             }
         }
         EXPECT_LE(dialog.shutDownRequests, 1);

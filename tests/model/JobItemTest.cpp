@@ -32,7 +32,7 @@ JobItem Filled(const std::string& mark, int n) {
     job.year = 1999 + n;
     job.hasAudio = true;
     job.hasVideo = true;
-    job.state = kJobWaiting + n % 2;
+    job.state = n % 2 ? JobState::Converted : JobState::Waiting;
     return job;
 }
 
@@ -59,7 +59,7 @@ TEST(JobItem, FreshRecordHasTheStartingValues) {
     EXPECT_EQ(job.title + job.author + job.comment + job.album, "");
     EXPECT_EQ(job.startOffset + job.duration + job.track + job.year, 0);
     EXPECT_FALSE(job.clip || job.hasAudio || job.hasVideo);
-    EXPECT_EQ(job.state, kJobNotSelected);
+    EXPECT_EQ(job.state, JobState::NotSelected);
     EXPECT_EQ(job.audio, (AudioValues{128000, 44100, 2, 256, true, ""}));
     // Size, rate, aspect, bitrates, scale, switches, pass, crop and pad, in field order.
     EXPECT_EQ(job.video, (VideoValues{0, 0, 25.0, 0, 200000, 0, false, false, 200000, 200000, 0,
@@ -77,7 +77,7 @@ TEST(JobItem, CopiesAreIndependent) {
     original.audio.codec = "changed";
     original.video.codec.clear();
     original.video.frameRate = 0;
-    original.state = kJobConverted;
+    original.state = JobState::Converted;
 
     EXPECT_EQ(snapshot, Filled("a", 0));
     EXPECT_EQ(assigned, Filled("a", 0));

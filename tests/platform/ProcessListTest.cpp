@@ -28,8 +28,7 @@ TEST(ProcessListTest, MatchesOnlyProcessesRunningExactlyThatFile) {
 
     ChildProcess child;
     std::error_code error;
-    ASSERT_EQ(child.Start(Quoted(running) + " sleep:60000", error),
-              ChildProcess::StartResult::Started);
+    ASSERT_EQ(child.Start({running, "sleep:60000"}, error), ChildProcess::StartResult::Started);
 
     EXPECT_TRUE(Contains(FindProcessesByExecutable(running), child.Pid()));
     // Reached through a link, it is still the same file.

@@ -1,6 +1,8 @@
 // A stand-in encoder for the runner's tests. Each argument is one step,
 // carried out in order:
 //   out:TEXT        write TEXT to standard output (\n \r \b \t \\ and \xHH decoded)
+//   bytewise:TEXT   the same, one byte per write, each taken by the reader
+//                   before the next (so every byte arrives as a read of its own)
 //   err:TEXT        write TEXT to standard error
 //   sleep:MS        sleep MS milliseconds
 //   drained         wait (at most 10 s) until the reader has taken everything
@@ -87,6 +89,12 @@ bool Starts(const char* text, const char* prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
+void WaitDrained() {
+    int waiting = 0;
+    for (int n = 0; n < 2000 && ioctl(1, FIONREAD, &waiting) == 0 && waiting > 0; ++n)
+        usleep(n < 20 ? 200 : 5000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -117,10 +125,13 @@ int main(int argc, char** argv) {
             WriteAll(2, Decode(step + 4));
         } else if (Starts(step, "sleep:")) {
             SleepMs(std::atol(step + 6));
+        } else if (Starts(step, "bytewise:")) {
+            for (const char c : Decode(step + 9)) {
+                WriteAll(1, std::string(1, c));
+                WaitDrained();
+            }
         } else if (std::strcmp(step, "drained") == 0) {
-            int waiting = 0;
-            for (int n = 0; n < 2000 && ioctl(1, FIONREAD, &waiting) == 0 && waiting > 0; ++n)
-                SleepMs(5);
+            WaitDrained();
         } else if (std::strcmp(step, "pid") == 0) {
             WriteAll(1, "pid=" + std::to_string(getpid()) + "\n");
         } else if (std::strcmp(step, "spawn") == 0) {

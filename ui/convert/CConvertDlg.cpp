@@ -1,11 +1,10 @@
 #include "ui/convert/CConvertDlg.h"
 
 #include "convert/ConversionEngine.h"
-#include "convert/ConversionEngineRunner.h"
 #include "convert/ConversionWorker.h"
 #include "model/JobItem.h"
-#include "ui/convert/ForwardingListCells.h"
-#include "ui/convert/ForwardingLogView.h"
+#include "ui/convert/ForwardingJobEvents.h"
+#include "ui/convert/JobRowView.h"
 #include "ui/convert/UiThreadQueue.h"
 #include "ui/widgets/CXListCtrl.h"
 #include "ui/widgets/Desktop.h"
@@ -29,9 +28,9 @@ constexpr int kButtonTop = 370;
 constexpr int kNameColumnWidth = 100;
 constexpr int kProgressColumnWidth = 100;
 
-constexpr int kNameColumn = 0;
-constexpr int kProgressColumn = ConversionWorker::kProgressColumn;
-constexpr int kLogColumn = kProgressColumn + 1;
+constexpr int kNameColumn = JobRowView::kNameColumn;
+constexpr int kProgressColumn = JobRowView::kProgressColumn;
+constexpr int kLogColumn = JobRowView::kLogColumn;
 
 QString FileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -56,6 +55,12 @@ QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
 class CConvertDlg::WorkerSide : public IConversionDialog {
   public:
     explicit WorkerSide(CConvertDlg& dialog) : dialog_(dialog) {}
+
+    void BatchStarted() override {
+        dialog_.queue_->Post([log = dialog_.log_] { log->Clear(); });
+    }
+    // Rows count the jobs the dialog shows, in order; each has its view.
+    IJobEvents& EventsFor(std::size_t, int row) override { return *dialog_.rowEvents_.at(row); }
 
     void FinishConversion(const ConvertButtons&) override {
         dialog_.queue_->Post([dialog = &dialog_] { dialog->OnBatchEnded(); });
@@ -88,8 +93,6 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     PlaceControls();
 
     queue_ = new UiThreadQueue(this);
-    workerLog_ = std::make_unique<ForwardingLogView>(*log_, *queue_);
-    workerCells_ = std::make_unique<ForwardingListCells>(*list_, *queue_);
     workerSide_ = std::make_unique<WorkerSide>(*this);
 
     connect(pause_, &QPushButton::clicked, this, &CConvertDlg::OnPauseResume);
@@ -137,9 +140,7 @@ void CConvertDlg::OnInitDialog() {
         ShowButtons(ended);
         return;
     }
-    runner_ = std::make_unique<ConversionEngineRunner>(*engine_);
-    worker_ = std::make_unique<ConversionWorker>(*jobs_, *runner_, *workerLog_, *workerCells_,
-                                                 *workerSide_);
+    worker_ = std::make_unique<ConversionWorker>(*jobs_, *engine_, *workerSide_);
     worker_->Start();
     const ConvertButtons buttons = worker_->Buttons();
     batchActive_ = !buttons.stopShowsRestart;
@@ -158,6 +159,8 @@ void CConvertDlg::FillList() {
         list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(paths[i]));
         list_->SetProgress(row, kProgressColumn, true);
         list_->SetItemText(row, kLogColumn, QString());
+        rowViews_.push_back(std::make_unique<JobRowView>(*list_, *log_, row));
+        rowEvents_.push_back(std::make_unique<ForwardingJobEvents>(*rowViews_.back(), *queue_));
     }
     list_->setUpdatesEnabled(true);
 }
@@ -235,7 +238,8 @@ void CConvertDlg::ShowRowLog() {
     const int row = list_->GetFirstSelectedItem();
     if (row < 0)
         return;
-    workerLog_->ReplaceAll(list_->GetItemText(row, kLogColumn).toStdString());
+    log_->Clear();
+    log_->ReplaceSelection(list_->GetItemText(row, kLogColumn).toStdString());
 }
 
 void CConvertDlg::OpenOutputFolder() {

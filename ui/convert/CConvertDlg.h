@@ -12,11 +12,10 @@ namespace velmont {
 
 class CXListCtrl;
 class ConversionEngine;
-class ConversionEngineRunner;
 class ConversionWorker;
-class ForwardingListCells;
-class ForwardingLogView;
+class ForwardingJobEvents;
 class IDesktop;
+class JobRowView;
 class JobList;
 class LogEdit;
 class UiThreadQueue;
@@ -109,12 +108,13 @@ class CConvertDlg : public QDialog {
     bool closed_ = false;
 
     // Declared in this order so the worker goes first, then what it
-    // writes to; the queue (a child object) goes with the dialog.
+    // reports to; the queue (a child object) goes with the dialog.
     UiThreadQueue* queue_ = nullptr;
-    std::unique_ptr<ForwardingLogView> workerLog_;
-    std::unique_ptr<ForwardingListCells> workerCells_;
+    // Row i's view and the worker's way to it; jobs that are not waiting
+    // have none.
+    std::vector<std::unique_ptr<JobRowView>> rowViews_;
+    std::vector<std::unique_ptr<ForwardingJobEvents>> rowEvents_;
     std::unique_ptr<WorkerSide> workerSide_;
-    std::unique_ptr<ConversionEngineRunner> runner_;
     std::unique_ptr<ConversionWorker> worker_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/main/MainDialog.h"
 
+#include "convert/ProbeMediaFile.h"
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
 #include "model/SettingsFiles.h"
@@ -157,6 +158,8 @@ void MainDialog::InitDialog() {
             [this](int row, int column) { OnComboSelection(row, column); });
     connect(list_, &CXListCtrl::editEnd, this,
             [this](int row, int column) { OnEditEnd(row, column); });
+    connect(list_, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem* item) { OnCheckChanged(item->row(), item->column()); });
     list_->setAcceptDrops(true);
     list_->viewport()->setAcceptDrops(true);
     list_->viewport()->installEventFilter(this);
@@ -249,28 +252,37 @@ std::string MainDialog::HelpFilePath() const {
 void MainDialog::AddFileRow(const std::string& path, int index) {
     JobItem job;
     job.inputPath = path;
-    engine_.ProbeMediaFile(job);
+    ProbeMediaFile(job.inputPath, job);
     const std::string fileName = FileNameOfPath(path);
     // The row and the job carry the same output name, also for a file the
     // probe could not find on disk.
     job.outputName = WithoutLastExtension(fileName);
 
+    job.formatId = job.duration != kUnknownDuration && job.hasVideo ? kFormatMp4 : kFormatMp3;
+    job.checked = true;
+
     list_->setUpdatesEnabled(false);
     const int row = list_->InsertItem(std::max(index, 0), QString());
-    list_->SetCheckbox(row, kCheckColumn, 1);
-    list_->SetItemText(row, kNameColumn, QString::fromStdString(fileName));
-    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(path));
-    list_->SetItemText(row, kDurationColumn, QString::fromStdString(FormatDuration(job.duration)));
-    const FormatId format =
-        job.duration != kUnknownDuration && job.hasVideo ? kFormatMp4 : kFormatMp3;
-    list_->SetComboBox(row, kFormatColumn, true, formatNames_, 8, format, false);
-    job.formatId = format;
-    list_->SetItemText(row, kOutputColumn, QString::fromStdString(job.outputName));
-    list_->SetEdit(row, kOutputColumn);
+    jobs_.Insert(std::size_t(row), job);
+    RenderRow(row);
     list_->SetCurSel(row, true);
     list_->setUpdatesEnabled(true);
+}
 
-    jobs_.Insert(std::size_t(row), job);
+void MainDialog::RenderRow(int row) {
+    const JobItem& job = jobs_[std::size_t(row)];
+    list_->SetCheckbox(row, kCheckColumn, job.checked ? 1 : 0);
+    list_->SetItemText(row, kNameColumn, QString::fromStdString(FileNameOfPath(job.inputPath)));
+    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(job.inputPath));
+    list_->SetItemText(row, kDurationColumn, QString::fromStdString(FormatDuration(job.duration)));
+    list_->SetComboBox(row, kFormatColumn, true, formatNames_, 8, job.formatId, false);
+    list_->SetItemText(row, kOutputColumn, QString::fromStdString(job.outputName));
+    list_->SetEdit(row, kOutputColumn);
+}
+
+void MainDialog::OnCheckChanged(int row, int column) {
+    if (column == kCheckColumn && row >= 0 && std::size_t(row) < jobs_.Count())
+        jobs_[std::size_t(row)].checked = list_->GetCheckbox(row, kCheckColumn) == 1;
 }
 
 void MainDialog::AddFiles(const std::vector<std::string>& paths) {

@@ -107,6 +107,8 @@ class MainDialog : public DraggableDialog {
     void OnGo();
     void OnHelp();
     int OnComboSelection(int row, int column);
+    // The user ticked or cleared a row's check box.
+    void OnCheckChanged(int row, int column);
     int OnEditEnd(int row, int column);
 
     // The OutputDir of every format's parameter record.
@@ -153,6 +155,8 @@ class MainDialog : public DraggableDialog {
     // The selected row, or -1 after telling the user that none is.
     int SelectedRowOrTell();
     void SwapRows(int row, int other);
+    // Shows job `row` in its row; the job list is what the rows show.
+    void RenderRow(int row);
     void ShowInformation(const char* text);
 
     IDesktop& desktop_;

@@ -3,6 +3,7 @@
 
 #include "ui/main/MainDialog.h"
 
+#include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "ui/config/CTagDlg.h"
 #include "ui/main/OutputNames.h"
@@ -36,24 +37,8 @@ void MainDialog::OnDel() {
 
 void MainDialog::SwapRows(int row, int other) {
     jobs_.SwapNeighbours(std::size_t(row), std::size_t(other));
-
-    const int check = list_->GetCheckbox(row, kCheckColumn);
-    list_->SetCheckbox(row, kCheckColumn, list_->GetCheckbox(other, kCheckColumn));
-    list_->SetCheckbox(other, kCheckColumn, check);
-
-    const QString path = list_->GetItemToolTipText(row, kNameColumn);
-    list_->SetItemToolTipText(row, kNameColumn, list_->GetItemToolTipText(other, kNameColumn));
-    list_->SetItemToolTipText(other, kNameColumn, path);
-
-    for (int column : {kNameColumn, kDurationColumn, kOutputColumn}) {
-        const QString text = list_->GetItemText(row, column);
-        list_->SetItemText(row, column, list_->GetItemText(other, column));
-        list_->SetItemText(other, column, text);
-    }
-
-    const QString format = list_->GetComboText(row, kFormatColumn);
-    list_->SetComboBox(row, kFormatColumn, list_->GetComboText(other, kFormatColumn));
-    list_->SetComboBox(other, kFormatColumn, format);
+    RenderRow(row);
+    RenderRow(other);
 }
 
 void MainDialog::OnDown() {
@@ -76,8 +61,7 @@ void MainDialog::OnPlay() {
     const int row = SelectedRowOrTell();
     if (row < 0)
         return;
-    const std::string path = list_->GetItemToolTipText(row, kNameColumn).toStdString();
-    if (!desktop_.OpenPath(path))
+    if (!desktop_.OpenPath(jobs_[std::size_t(row)].inputPath))
         ShowInformation("Can not play the file but it does not influence the conversion");
 }
 
@@ -100,14 +84,10 @@ void MainDialog::OnGo() {
     engine_.KillStrayEncoders();
 
     ConversionRequest request;
-    for (int row = 0; row < list_->GetItemCount(); ++row) {
-        JobItem& job = jobs_[std::size_t(row)];
-        if (list_->GetCheckbox(row, kCheckColumn) == 1) {
-            job.state = kJobWaiting;
-            request.paths.push_back(list_->GetItemToolTipText(row, kNameColumn).toStdString());
-        } else {
-            job.state = kJobNotSelected;
-        }
+    for (JobItem& job : jobs_) {
+        job.state = job.checked ? JobState::Waiting : JobState::NotSelected;
+        if (job.checked)
+            request.paths.push_back(job.inputPath);
     }
     if (request.paths.empty()) {
         ShowInformation("Please set the check status if you want to convert the file !");
@@ -121,6 +101,12 @@ void MainDialog::OnGo() {
     }
     request.outputFolder = directory;
     SetOutputDirAll(directory);
+    // Each job takes its values now: the batch never reads the parameter
+    // records, which the configuration dialog changes.
+    for (JobItem& job : jobs_) {
+        if (job.state == JobState::Waiting)
+            ResolveEncoderValues(job);
+    }
     request.jobs = &jobs_;
     request.engine = &engine_;
     RunConversionDialog(request);

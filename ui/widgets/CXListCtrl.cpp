@@ -23,10 +23,6 @@ CellKind KindOf(const QTableWidgetItem* cell) {
     return cell ? CellKind(cell->data(xlist::kKindRole).toInt()) : CellKind::Text;
 }
 
-QColor ToQColor(Rgb colour) {
-    return QColor(colour.r, colour.g, colour.b);
-}
-
 constexpr Qt::ItemFlags kPlainFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
 } // namespace
@@ -57,15 +53,6 @@ CXListCtrl::CXListCtrl(QWidget* parent) : QTableWidget(parent), delegate_(new XL
 }
 
 CXListCtrl::~CXListCtrl() = default;
-
-template <typename F> void CXListCtrl::OnOwnThread(F&& action) {
-    if (QThread::currentThread() == thread()) {
-        action();
-        return;
-    }
-    // Queued calls reach the list in the order they were made.
-    QMetaObject::invokeMethod(this, std::forward<F>(action), Qt::QueuedConnection);
-}
 
 int CXListCtrl::InsertColumn(int column, const QString& heading, int width,
                              Qt::Alignment alignment) {
@@ -315,52 +302,32 @@ int CXListCtrl::GetFirstSelectedItem() const {
 }
 
 void CXListCtrl::SetCurSel(int row, bool makeVisible) {
-    OnOwnThread([this, row, makeVisible] {
-        if (row < 0 || row >= rowCount()) {
-            clearSelection();
-            return;
-        }
-        setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        if (makeVisible)
-            scrollTo(model()->index(row, 0));
-    });
+    if (row < 0 || row >= rowCount()) {
+        clearSelection();
+        return;
+    }
+    setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (makeVisible)
+        scrollTo(model()->index(row, 0));
 }
 
 void CXListCtrl::UpdateProgress(int row, int column, int percent) {
-    OnOwnThread([this, row, column, percent] {
-        QTableWidgetItem* cell = EnsureCell(row, column);
-        if (!cell)
-            return;
-        // A run may report progress into a cell nobody prepared: make it a bar.
-        if (KindOf(cell) != CellKind::Progress)
-            SetProgress(row, column, true, {});
-        cell->setData(xlist::kProgressRole, std::clamp(percent, 0, 100));
-    });
+    QTableWidgetItem* cell = EnsureCell(row, column);
+    if (!cell)
+        return;
+    // A run may report progress into a cell nobody prepared: make it a bar.
+    if (KindOf(cell) != CellKind::Progress)
+        SetProgress(row, column, true, {});
+    cell->setData(xlist::kProgressRole, std::clamp(percent, 0, 100));
 }
 
 void CXListCtrl::SetBold(int row, int column, bool bold) {
-    OnOwnThread([this, row, column, bold] {
-        QTableWidgetItem* cell = EnsureCell(row, column);
-        if (!cell)
-            return;
-        QFont font = cell->font();
-        font.setBold(bold);
-        cell->setFont(font);
-    });
-}
-
-void CXListCtrl::SetItemText(int row, int column, const std::string& text) {
-    OnOwnThread([this, row, column, text = QString::fromStdString(text)] {
-        SetItemText(row, column, text);
-    });
-}
-
-void CXListCtrl::SetItemText(int row, int column, const std::string& text, Rgb textColour,
-                             Rgb backgroundColour) {
-    OnOwnThread(
-        [this, row, column, text = QString::fromStdString(text), textColour, backgroundColour] {
-            SetItemText(row, column, text, ToQColor(textColour), ToQColor(backgroundColour));
-        });
+    QTableWidgetItem* cell = EnsureCell(row, column);
+    if (!cell)
+        return;
+    QFont font = cell->font();
+    font.setBold(bold);
+    cell->setFont(font);
 }
 
 void CXListCtrl::paintEvent(QPaintEvent* event) {

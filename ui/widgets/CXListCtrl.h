@@ -1,7 +1,5 @@
 #pragma once
 
-#include "convert/ListCells.h"
-
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -16,10 +14,8 @@ class XListDelegate;
 
 // A report-view list: grid lines, full-row single selection and cells that
 // can be check boxes, drop-down combos, in-place edits or progress bars.
-// Rows and columns count from 0. Also serves as the job-list cells of an
-// encoder run (IListCells); those calls may come from a worker thread and
-// are then carried out on the list's own thread, in order.
-class CXListCtrl : public QTableWidget, public IListCells {
+// Rows and columns count from 0. Used on its own thread only.
+class CXListCtrl : public QTableWidget {
     Q_OBJECT
 
   public:
@@ -93,13 +89,9 @@ class CXListCtrl : public QTableWidget, public IListCells {
     int GetFirstSelectedItem() const;
     int GetCurSel() const { return GetFirstSelectedItem(); }
 
-    // IListCells, callable from any thread.
-    void SetCurSel(int row, bool makeVisible) override;
-    void UpdateProgress(int row, int column, int percent) override;
-    void SetBold(int row, int column, bool bold) override;
-    void SetItemText(int row, int column, const std::string& text) override;
-    void SetItemText(int row, int column, const std::string& text, Rgb textColour,
-                     Rgb backgroundColour) override;
+    void SetCurSel(int row, bool makeVisible);
+    void UpdateProgress(int row, int column, int percent);
+    void SetBold(int row, int column, bool bold);
 
   signals:
     // The user picked an entry of the combo in (row, column).
@@ -117,7 +109,6 @@ class CXListCtrl : public QTableWidget, public IListCells {
     QTableWidgetItem* Cell(int row, int column) const;
     QTableWidgetItem* EnsureCell(int row, int column);
     void OnEditorCommitted(int row, int column, const QString& text, bool fromCombo);
-    template <typename F> void OnOwnThread(F&& action);
 
     XListDelegate* delegate_;
     QString emptyText_;

@@ -1,10 +1,8 @@
 #include "ui/widgets/LogEdit.h"
 
 #include <QFontDatabase>
-#include <QMetaObject>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <QThread>
 
 #include <algorithm>
 
@@ -43,12 +41,10 @@ LogEdit::LogEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 int LogEdit::TextLength() const {
-    std::lock_guard lock(mutex_);
     return int(text_.size());
 }
 
 void LogEdit::SetSelection(int start, int end) {
-    std::lock_guard lock(mutex_);
     const int length = int(text_.size());
     start = std::clamp(start, 0, length);
     end = std::clamp(end, 0, length);
@@ -57,59 +53,31 @@ void LogEdit::SetSelection(int start, int end) {
 }
 
 void LogEdit::ReplaceSelection(const std::string& text) {
-    {
-        std::lock_guard lock(mutex_);
-        const auto start = std::size_t(selectionStart_);
-        const auto end = std::size_t(selectionEnd_);
-        text_.replace(start, end - start, text);
-        selectionStart_ = selectionEnd_ = int(start + text.size());
-        dirtyFrom_ = std::min(dirtyFrom_, start);
-    }
-    RequestSync();
+    const auto start = std::size_t(selectionStart_);
+    const auto end = std::size_t(selectionEnd_);
+    text_.replace(start, end - start, text);
+    selectionStart_ = selectionEnd_ = int(start + text.size());
+    dirtyFrom_ = std::min(dirtyFrom_, start);
+    Sync();
 }
 
 void LogEdit::ScrollToEnd() {
-    {
-        std::lock_guard lock(mutex_);
-        scrollPending_ = true;
-    }
-    RequestSync();
+    scrollPending_ = true;
+    Sync();
 }
 
 std::string LogEdit::Text() const {
-    std::lock_guard lock(mutex_);
     return text_;
 }
 
 void LogEdit::Clear() {
-    {
-        std::lock_guard lock(mutex_);
-        text_.clear();
-        selectionStart_ = selectionEnd_ = 0;
-        dirtyFrom_ = 0;
-    }
-    RequestSync();
-}
-
-void LogEdit::RequestSync() {
-    if (QThread::currentThread() == thread()) {
-        Sync();
-        return;
-    }
-    // One pending update covers any number of changes made meanwhile.
-    if (syncPosted_.exchange(true))
-        return;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            syncPosted_ = false;
-            Sync();
-        },
-        Qt::QueuedConnection);
+    text_.clear();
+    selectionStart_ = selectionEnd_ = 0;
+    dirtyFrom_ = 0;
+    Sync();
 }
 
 void LogEdit::Sync() {
-    std::lock_guard lock(mutex_);
     if (dirtyFrom_ != std::string::npos) {
         // Everything before the changed line is still what the widget shows.
         const std::size_t from = LineStartBefore(text_, std::min(dirtyFrom_, text_.size()));

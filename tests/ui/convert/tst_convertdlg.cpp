@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ProbeMediaFile.h"
+#include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "model/JobItem.h"
 #include "model/RunFlags.h"
@@ -108,15 +109,17 @@ struct Conversion {
         job.inputPath = path;
         job.outputName = name;
         job.formatId = kFormatMp3;
-        job.state = kJobWaiting;
+        job.state = JobState::Waiting;
         jobs.Append(job);
         return true;
     }
 
     void Start() {
-        for (const JobItem& job : jobs) {
-            if (job.state == kJobWaiting)
-                dialog->paths.push_back(job.inputPath);
+        for (JobItem& job : jobs) {
+            if (job.state != JobState::Waiting)
+                continue;
+            ResolveEncoderValues(job);
+            dialog->paths.push_back(job.inputPath);
         }
         dialog->outputFolder = outputDir;
         dialog->SetJobList(&jobs);
@@ -238,7 +241,7 @@ class ConvertDialogTest : public QObject {
 
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
         for (int row = 0; row < 3; ++row) {
-            QCOMPARE(conversion.jobs[row].state, kJobConverted);
+            QCOMPARE(conversion.jobs[row].state, JobState::Converted);
             QCOMPARE(conversion.List().GetProgress(row, 1), 100);
             QVERIFY(!conversion.List().GetBold(row, 0));
             QVERIFY(!conversion.List().GetItemText(row, 2).isEmpty());
@@ -278,8 +281,8 @@ class ConvertDialogTest : public QObject {
         QVERIFY(HasContent(conversion.Output("after")));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("broken"))));
         // It ran to its end, so it is not run again.
-        QCOMPARE(conversion.jobs[1].state, kJobConverted);
-        QCOMPARE(conversion.jobs[2].state, kJobConverted);
+        QCOMPARE(conversion.jobs[1].state, JobState::Converted);
+        QCOMPARE(conversion.jobs[2].state, JobState::Converted);
         // Nothing is left waiting: the power-off is asked for; its refusal is told.
         QTRY_COMPARE(conversion.desktop.messages.size(), std::size_t(1));
         QCOMPARE(conversion.desktop.powerOffRequests, 1);
@@ -300,7 +303,7 @@ class ConvertDialogTest : public QObject {
 
         QTRY_VERIFY_WITH_TIMEOUT(list.GetBold(1, 0) && conversion.EncoderSpoke(), kLongWait);
         QCOMPARE(list.GetProgress(0, 1), 100);
-        QCOMPARE(conversion.jobs[0].state, kJobConverted);
+        QCOMPARE(conversion.jobs[0].state, JobState::Converted);
 
         dialog.CancelButton()->click();
         QVERIFY(dialog.isVisible());
@@ -310,8 +313,8 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(Buttons(dialog), QString("D Pause, E Restart, E Open Folder"));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
         QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
-        QCOMPARE(conversion.jobs[1].state, kJobWaiting);
-        QCOMPARE(conversion.jobs[2].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[1].state, JobState::Waiting);
+        QCOMPARE(conversion.jobs[2].state, JobState::Waiting);
         QCOMPARE(list.GetItemText(1, 2), QString("Stopped!"));
         QVERIFY(!EncodersRunningOn(conversion.Source("second.wav")));
         QCOMPARE(conversion.desktop.powerOffRequests, 0);
@@ -327,7 +330,7 @@ class ConvertDialogTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
 
         for (int job = 0; job < 3; ++job)
-            QCOMPARE(conversion.jobs[job].state, kJobConverted);
+            QCOMPARE(conversion.jobs[job].state, JobState::Converted);
         QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("first"))));
         QVERIFY(HasContent(conversion.Output("second")));
         QVERIFY(HasContent(conversion.Output("third")));
@@ -348,7 +351,7 @@ class ConvertDialogTest : public QObject {
 
         conversion.dialog.reset();
         QVERIFY(!EncodersRunningOn(conversion.Source("endless.wav")));
-        QCOMPARE(conversion.jobs[0].state, kJobWaiting);
+        QCOMPARE(conversion.jobs[0].state, JobState::Waiting);
         QTest::qWait(50); // work the worker posted must not reach the dead dialog
     }
 };

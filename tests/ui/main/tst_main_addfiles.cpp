@@ -169,7 +169,7 @@ class AddFilesTest : public QObject {
         const JobItem& job = dialog.Jobs()[0];
         QCOMPARE(job.hasVideo, hasVideo);
         QCOMPARE(job.duration, duration == "--:--:--" ? kUnknownDuration : 1);
-        QCOMPARE(job.state, kJobNotSelected);
+        QCOMPARE(job.state, JobState::NotSelected);
         QVERIFY(job.title.empty() && job.track == JobItem().track);
         QVERIFY(desktop_.messages.empty());
     }

@@ -91,9 +91,9 @@ class EndToEndTest : public QObject {
         QCOMPARE(batch.progress, (std::vector<int>{100, 100}));
         QVERIFY(!batch.stopEnabled);
         QVERIFY(desktop.messages.empty());
-        QCOMPARE(dialog.Jobs()[0].state, kJobConverted);
-        QCOMPARE(dialog.Jobs()[1].state, kJobConverted);
-        QCOMPARE(dialog.Jobs()[2].state, kJobNotSelected);
+        QCOMPARE(dialog.Jobs()[0].state, JobState::Converted);
+        QCOMPARE(dialog.Jobs()[1].state, JobState::Converted);
+        QCOMPARE(dialog.Jobs()[2].state, JobState::NotSelected);
 
         JobItem ogg;
         QVERIFY(ProbeMediaFile(Std(output + "/tone.ogg"), ogg));

@@ -234,7 +234,7 @@ class ListCommandsTest : public QObject {
         AddRows(dialog, {"0.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"});
         for (int row : {0, 2, 4})
             dialog.FileList()->SetCheckbox(row, 0, 0);
-        dialog.Jobs()[0].state = kJobConverted;
+        dialog.Jobs()[0].state = JobState::Converted;
         dialog.DirectoryBox()->setText("/srv/out");
         dialog.Button(MainDialog::kGoId)->click();
 
@@ -245,7 +245,8 @@ class ListCommandsTest : public QObject {
         QCOMPARE(request.outputFolder, std::string("/srv/out"));
         QCOMPARE(request.jobs, &dialog.Jobs());
         QCOMPARE(request.engine, &dialog.Engine());
-        const int states[] = {0, 1, 0, 1, 0};
+        const JobState states[] = {JobState::NotSelected, JobState::Waiting, JobState::NotSelected,
+                                   JobState::Waiting, JobState::NotSelected};
         for (int row = 0; row < 5; ++row)
             QCOMPARE(dialog.Jobs()[std::size_t(row)].state, states[row]);
         for (FormatId id = 0; id < kFormatCount; ++id)
@@ -257,7 +258,7 @@ class ListCommandsTest : public QObject {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         dialog.OnGo(); // empty list
         AddRows(dialog, {"a.mp3", "b.mp3"});
-        dialog.Jobs()[1].state = kJobWaiting;
+        dialog.Jobs()[1].state = JobState::Waiting;
         for (int row : {0, 1})
             dialog.FileList()->SetCheckbox(row, 0, 0);
         dialog.OnGo();
@@ -268,7 +269,7 @@ class ListCommandsTest : public QObject {
                      std::string("Please set the check status if you want to convert the file !"));
             QCOMPARE(message.caption, std::string("Information"));
         }
-        QCOMPARE(dialog.Jobs()[1].state, kJobNotSelected);
+        QCOMPARE(dialog.Jobs()[1].state, JobState::NotSelected);
     }
 
     void goWithoutADirectorySaysSoAndFocusesTheBox() {
@@ -282,7 +283,7 @@ class ListCommandsTest : public QObject {
         QVERIFY(dialog.conversions.empty());
         QCOMPARE(desktop_.messages.size(), std::size_t(1));
         QCOMPARE(desktop_.messages[0].text, std::string("Please select output directory !"));
-        QCOMPARE(dialog.Jobs()[0].state, kJobWaiting);
+        QCOMPARE(dialog.Jobs()[0].state, JobState::Waiting);
         QCOMPARE(GetEncodingParams(3)->OutputDir, before);
         QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.DirectoryBox()));
         dialog.OnClose();

@@ -79,17 +79,11 @@ class CXListCtrlTest : public QObject {
         QCOMPARE(list.GetItemTextColour(1, 1), QColor(Qt::red));
         QCOMPARE(list.GetItemBackgroundColour(1, 1), QColor(Qt::white));
 
-        // The job-list interface takes plain bytes and colour triples.
-        velmont::IListCells& cells = list;
-        cells.SetItemText(0, 3, std::string("Fehler \xC3\xBC"), velmont::kRed, velmont::kWhite);
-        QCOMPARE(list.GetItemText(0, 3), QString::fromUtf8("Fehler \xC3\xBC"));
-        QCOMPARE(list.GetItemTextColour(0, 3), QColor(255, 0, 0));
-
         QVERIFY(!list.GetBold(0, 1));
-        cells.SetBold(0, 1, true);
+        list.SetBold(0, 1, true);
         QVERIFY(list.GetBold(0, 1));
         QVERIFY(!list.GetBold(1, 1));
-        cells.SetBold(0, 1, false);
+        list.SetBold(0, 1, false);
         QVERIFY(!list.GetBold(0, 1));
 
         QVERIFY(list.SetItemToolTipText(1, 1, "/media/in/file1.wav"));
@@ -269,22 +263,6 @@ class CXListCtrlTest : public QObject {
         list.UpdateProgress(0, 1, 140);
         QCOMPARE(list.GetProgress(0, 1), 100);
         list.UpdateProgress(0, 1, -5);
-        QCOMPARE(list.GetProgress(0, 1), 0);
-
-        // A worker thread's calls land on the list's thread, in order.
-        velmont::IListCells& cells = list;
-        std::thread worker([&cells] {
-            cells.SetCurSel(1, true);
-            cells.SetBold(1, 0, true);
-            for (int percent = 0; percent <= 100; percent += 10)
-                cells.UpdateProgress(1, 1, percent);
-            cells.SetItemText(1, 2, std::string("done"));
-        });
-        worker.join();
-        QTRY_COMPARE(list.GetItemText(1, 2), QString("done"));
-        QCOMPARE(list.GetProgress(1, 1), 100);
-        QVERIFY(list.GetBold(1, 0));
-        QCOMPARE(list.GetFirstSelectedItem(), 1);
         QCOMPARE(list.GetProgress(0, 1), 0);
     }
 };
