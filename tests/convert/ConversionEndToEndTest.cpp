@@ -145,19 +145,10 @@ TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
 }
 
 TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
-    // A named pipe fed at twenty times real time: the encoder waits in the middle of its
-    // run until it is stopped. The feeder dies with its ChildProcess.
+    // Ten hours of silence: the encoder is still at it when it is stopped.
     const std::string live = output_.Path("live.wav");
-    ASSERT_EQ(mkfifo(live.c_str(), 0600), 0);
-    ChildProcess feeder;
-    std::error_code error;
-    ASSERT_EQ(
-        feeder.Start(
-            "ffmpeg -nostdin -v error -readrate 20 -f lavfi -i sine=d=600:r=8000 -f wav -y \"" +
-                live + "\"",
-            error),
-        ChildProcess::StartResult::Started)
-        << error.message();
+    ASSERT_TRUE(test::MakeMedia("-f lavfi -i anullsrc=r=1000:cl=mono -t 36000 -c:a flac -f flac '" +
+                                live + "'"));
     JobItem job;
     job.inputPath = output_.Path("live.wav");
     job.outputName = "live";
@@ -172,12 +163,15 @@ TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutput) {
     ConversionEngine engine(program_.Directory());
     const std::string output = output_.Path("out/live.mp3");
     auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
-    // Stop once the encoder has opened its output and begun encoding.
+    // Stop once the encoder has begun writing its (temporary) output.
     const auto limit = std::chrono::steady_clock::now() + 20s;
-    while (!(fs::exists(output) && cells_.Cell(0, 1).progressUpdates > 0) &&
-           std::chrono::steady_clock::now() < limit)
+    const auto writing = [&] {
+        return fs::exists(output_.Path("out")) && !fs::is_empty(output_.Path("out")) &&
+               cells_.Cell(0, 1).progressUpdates > 0;
+    };
+    while (!writing() && std::chrono::steady_clock::now() < limit)
         std::this_thread::sleep_for(10ms);
-    const bool wroteOutput = fs::exists(output);
+    const bool wroteOutput = writing();
     engine.StopJob();
     ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
     EXPECT_TRUE(wroteOutput) << log_.Text();
