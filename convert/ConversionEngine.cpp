@@ -6,18 +6,13 @@
 #include "convert/TerminateProcessesByModuleName.h"
 #include "platform/PrivateFolder.h"
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
-#include <thread>
 
 namespace velmont {
 
 namespace {
-
-// A stopped encoder may still be closing its output.
-constexpr std::chrono::milliseconds kStoppedOutputDelay{100};
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
@@ -109,8 +104,6 @@ void ConversionEngine::CleanUpOutput(const JobItem& job, const std::string& sour
     const std::string outputPath = OutputPath(job);
     if (outputPath.empty() || outcome == JobOutcome::NotStarted)
         return;
-    if (outcome == JobOutcome::Stopped)
-        std::this_thread::sleep_for(kStoppedOutputDelay);
     const OutputFileState after = OutputFileState::Of(outputPath);
     // Only a plain file that this run wrote is removed: never a folder,
     // link or device, never a file the encoder did not get to, never the

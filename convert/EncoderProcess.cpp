@@ -7,7 +7,12 @@
 
 namespace velmont {
 
-namespace {} // namespace
+namespace {
+
+// How long a stopped encoder may take to remove its unfinished output.
+constexpr std::chrono::milliseconds kStopGrace{2000};
+
+} // namespace
 
 void ReportSystemError(EncoderOutputParser& parser, const std::string& message,
                        std::error_code error) {
@@ -167,7 +172,7 @@ bool EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser&
                                        IJobEvents& events) {
     switch (controlState_.load()) {
     case ControlState::StopRequested:
-        if (const std::error_code error = child.Terminate())
+        if (const std::error_code error = child.Stop(kStopGrace))
             ReportSystemError(parser, "Error terminating process.", error);
         else
             parser.NoteStopped();

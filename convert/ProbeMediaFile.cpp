@@ -1,13 +1,18 @@
 #include "convert/ProbeMediaFile.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
+#include <libavutil/mem.h>
 }
 
 namespace velmont {
@@ -23,6 +28,79 @@ std::string OutputNameOnDisk(const std::string& path) {
         return {};
     return file.stem().string();
 }
+
+// A regular file opened for reading; -1 for anything else. A FIFO, device
+// or folder is refused before it is opened, since opening or reading one can
+// wait forever; the descriptor is checked again in case the name changed.
+int OpenRegularFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int ReadFromFile(void* opaque, std::uint8_t* buffer, int size) {
+    ssize_t n;
+    do
+        n = ::read(*static_cast<int*>(opaque), buffer, static_cast<std::size_t>(size));
+    while (n < 0 && errno == EINTR);
+    return n < 0 ? AVERROR(errno) : n == 0 ? AVERROR_EOF : static_cast<int>(n);
+}
+
+std::int64_t SeekInFile(void* opaque, std::int64_t offset, int whence) {
+    const int fd = *static_cast<int*>(opaque);
+    struct stat st {};
+    if (whence == AVSEEK_SIZE)
+        return ::fstat(fd, &st) == 0 ? st.st_size : AVERROR(errno);
+    const off_t at = ::lseek(fd, offset, whence & ~AVSEEK_FORCE);
+    return at < 0 ? AVERROR(errno) : at;
+}
+
+// The file opened by its plain name (never as a protocol: "file:x" and
+// "pipe:0" are names) and read through the descriptor that was checked.
+class MediaFile {
+  public:
+    explicit MediaFile(const std::string& path) : fd_(OpenRegularFile(path)) {
+        auto* buffer = static_cast<unsigned char*>(fd_ >= 0 ? av_malloc(kBufferSize) : nullptr);
+        io_ = buffer ? avio_alloc_context(buffer, kBufferSize, 0, &fd_, ReadFromFile, nullptr,
+                                          SeekInFile)
+                     : nullptr;
+        if (!io_)
+            av_free(buffer);
+        if (!io_ || !(context_ = avformat_alloc_context()))
+            return;
+        context_->pb = io_;
+        AVDictionary* options = nullptr; // what the file names is a file too
+        av_dict_set(&options, "protocol_whitelist", "file", 0);
+        if (avformat_open_input(&context_, path.c_str(), nullptr, &options) < 0)
+            context_ = nullptr; // freed by the failed open
+        av_dict_free(&options);
+    }
+    ~MediaFile() {
+        avformat_close_input(&context_);
+        if (io_)
+            av_freep(&io_->buffer);
+        avio_context_free(&io_);
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    MediaFile(const MediaFile&) = delete;
+    MediaFile& operator=(const MediaFile&) = delete;
+
+    // Null when the file could not be opened as media.
+    AVFormatContext* context() const { return context_; }
+
+  private:
+    static constexpr int kBufferSize = 32768;
+    int fd_;
+    AVIOContext* io_ = nullptr;
+    AVFormatContext* context_ = nullptr;
+};
 
 std::int32_t WholeSeconds(std::int64_t durationMicroseconds) {
     if (durationMicroseconds == AV_NOPTS_VALUE)
@@ -90,14 +168,10 @@ bool ProbeMediaFile(const std::string& path, JobItem& job) {
     if (!outputName.empty())
         job.outputName = outputName;
 
-    AVFormatContext* context = nullptr;
-    if (avformat_open_input(&context, path.c_str(), nullptr, nullptr) < 0) {
+    MediaFile file(path);
+    AVFormatContext* context = file.context();
+    if (!context || avformat_find_stream_info(context, nullptr) < 0) {
         job.duration = kUnknownDuration;
-        return false;
-    }
-    if (avformat_find_stream_info(context, nullptr) < 0) {
-        job.duration = kUnknownDuration;
-        avformat_close_input(&context);
         return false;
     }
 
@@ -109,8 +183,6 @@ bool ProbeMediaFile(const std::string& path, JobItem& job) {
     job.track = TagNumber(context, "track");
     job.year = TagNumber(context, "date", "year");
     ReadStreams(context, job);
-
-    avformat_close_input(&context);
     return true;
 }
 

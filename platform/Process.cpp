@@ -245,6 +245,29 @@ std::error_code ChildProcess::Terminate() {
     return error;
 }
 
+std::error_code ChildProcess::Stop(std::chrono::milliseconds grace) {
+    if (const std::error_code error = SignalGroup(SIGTERM))
+        return error;
+    SignalGroup(SIGCONT);
+    const auto deadline = std::chrono::steady_clock::now() + grace;
+    while (std::chrono::steady_clock::now() < deadline) {
+        // Looked at, not reaped: the group id must stay ours until the rest
+        // of the group is gone too.
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+            info.si_pid == pid_)
+            break;
+        pollfd end{pidFd_, POLLIN, 0};
+        if (pidFd_ < 0 || poll(&end, 1, 10) < 0)
+            usleep(10000);
+    }
+    // Whatever of the group is left goes now; a group whose members have
+    // all ended already is no error.
+    SignalGroup(SIGKILL);
+    Reap();
+    return {};
+}
+
 void ChildProcess::Reap() {
     int raw = 0;
     pid_t result;

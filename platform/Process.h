@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <system_error>
@@ -69,6 +70,10 @@ class ChildProcess {
     std::error_code Suspend();
     std::error_code Resume();
     std::error_code Terminate();
+    // Asks the child to end (SIGTERM, with SIGCONT so a suspended child
+    // hears it), so it can clean up after itself; what has not ended within
+    // grace is terminated. Reaps the child.
+    std::error_code Stop(std::chrono::milliseconds grace);
 
     // Closes the parent's end of the pipe.
     std::error_code ClosePipe();

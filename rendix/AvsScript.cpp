@@ -1,10 +1,15 @@
 #include "rendix/AvsScript.h"
 
+#include "rendix/RegularFile.h"
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <regex>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace rendix {
@@ -71,20 +76,27 @@ AvsParseResult ParseAvsScript(const std::string& text) {
 }
 
 AvsParseResult ReadAvsScript(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        AvsParseResult result;
-        result.error = path + ": No such file or directory";
+    AvsParseResult result;
+    const int fd = OpenRegularFile(path, result.error);
+    if (fd < 0)
         return result;
+    constexpr std::size_t kLongest = 65536;
+    std::string text;
+    char buffer[8192];
+    ssize_t n = 0;
+    while (text.size() <= kLongest && (n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno != EINTR)
+            break;
+        text.append(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (text.str().size() > 65536) {
-        AvsParseResult result;
-        result.error = "Unsupported AviSynth script: too long";
-        return result;
-    }
-    return ParseAvsScript(text.str());
+    ::close(fd);
+    if (n < 0)
+        result.error = path + ": " + std::strerror(errno);
+    else if (text.size() > kLongest)
+        result.error = path + ": Unsupported AviSynth script: too long";
+    else if (result = ParseAvsScript(text); !result.ok)
+        result.error = path + ": " + result.error;
+    return result;
 }
 
 bool HasAvsExtension(const std::string& path) {

@@ -22,7 +22,7 @@ struct AvsParseResult {
 // anything else is an error, since no AviSynth runs here.
 AvsParseResult ParseAvsScript(const std::string& text);
 
-// Reads the file and parses it.
+// Reads the file (a regular file only) and parses it; errors name the path.
 AvsParseResult ReadAvsScript(const std::string& path);
 
 bool HasAvsExtension(const std::string& path);

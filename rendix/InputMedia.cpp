@@ -1,5 +1,8 @@
 #include "rendix/InputMedia.h"
 
+#include "rendix/FdIo.h"
+#include "rendix/RegularFile.h"
+
 extern "C" {
 #include <libavformat/avformat.h>
 }
@@ -19,16 +22,32 @@ InputMedia::~InputMedia() {
 void InputMedia::Close() {
     if (ctx_)
         avformat_close_input(&ctx_);
+    io_.reset(); // the context never owns what reads for it
     audioStream_ = videoStream_ = -1;
 }
 
 bool InputMedia::Open(const std::string& path, std::string& error) {
     Close();
     path_ = path;
-    int r = avformat_open_input(&ctx_, path.c_str(), nullptr, nullptr);
+    const int fd = OpenRegularFile(path, error);
+    if (fd < 0)
+        return false;
+    io_ = std::make_unique<FdIo>(fd, FdIo::Mode::Read);
+    ctx_ = avformat_alloc_context();
+    if (!ctx_ || !io_->context()) {
+        error = path + ": out of memory";
+        Close();
+        return false;
+    }
+    ctx_->pb = io_->context();
+    // Whatever the file itself names (a playlist's entries) is a file too.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    int r = avformat_open_input(&ctx_, path.c_str(), nullptr, &options);
+    av_dict_free(&options);
     if (r < 0) {
         error = path + ": " + ErrorText(r);
-        ctx_ = nullptr;
+        Close();
         return false;
     }
     r = avformat_find_stream_info(ctx_, nullptr);

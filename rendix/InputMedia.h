@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 struct AVFormatContext;
 
 namespace rendix {
+
+class FdIo;
 
 // The opened source: its demuxer and the one audio and one video stream
 // that will be converted (-1 when absent).
@@ -15,6 +18,8 @@ class InputMedia {
     InputMedia(const InputMedia&) = delete;
     InputMedia& operator=(const InputMedia&) = delete;
 
+    // Opens a regular file by its plain name (never a protocol); anything
+    // else is refused before it is opened.
     bool Open(const std::string& path, std::string& error);
     // Reopens the same file (the final pass after an analysis pass).
     bool Reopen(std::string& error);
@@ -35,6 +40,7 @@ class InputMedia {
   private:
     void Close();
 
+    std::unique_ptr<FdIo> io_;
     AVFormatContext* ctx_ = nullptr;
     int audioStream_ = -1;
     int videoStream_ = -1;

@@ -27,7 +27,7 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
     if (HasAvsExtension(options.input)) {
         AvsParseResult script = ReadAvsScript(options.input);
         if (!script.ok)
-            return Fail(error, options.input + ": " + script.error);
+            return Fail(error, script.error);
         p.inputPath = script.script.sourcePath;
         p.scriptRate = script.script.frameRate;
         p.inputLabel = p.inputPath;
@@ -36,6 +36,8 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
         return Fail(error, "Output file '" + options.output +
                                "' is the same file as the input; refusing to "
                                "overwrite the source");
+    if (IsFolder(options.output))
+        return Fail(error, "Output '" + options.output + "' is a folder");
     if (FileExists(options.output) && !options.overwrite)
         return Fail(error, "File '" + options.output + "' already exists (use -y to overwrite)");
 
@@ -51,6 +53,10 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
                                    "' (use -f NAME)");
         p.muxer = guessed->name;
     }
+    const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
+    // Such muxers open files of their own, by names no check here sees.
+    if (format->flags & AVFMT_NOFILE)
+        return Fail(error, "The '" + p.muxer + "' container does not write a single file");
     if (!options.audioCodec.empty() && !ResolveAudioEncoder(options.audioCodec, p.audioEncoder))
         return Fail(error, "Unknown audio codec '" + options.audioCodec + "'");
     if (!options.videoCodec.empty()) {
@@ -62,7 +68,6 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
     if (!input.Open(p.inputPath, error))
         return false;
 
-    const AVOutputFormat* format = av_guess_format(p.muxer.c_str(), nullptr, nullptr);
     p.audio =
         !options.noAudio && input.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
     // Audio containers whose "video" is a cover picture get no video.

@@ -1,5 +1,6 @@
 #include "rendix/Signals.h"
 
+#include "rendix/OutputFile.h"
 #include "rendix/PassLogDir.h"
 
 #include <csignal>
@@ -14,6 +15,7 @@ volatile std::sig_atomic_t gStop = 0;
 void OnStopSignal(int) {
     if (gStop) {
         RemovePassLogDirFromSignal();
+        RemoveTempOutputFromSignal();
         ::_exit(255);
     }
     gStop = 1;

@@ -7,6 +7,7 @@
 #include "rendix/ContainerTags.h"
 #include "rendix/InputMedia.h"
 #include "rendix/JobPlan.h"
+#include "rendix/OutputFile.h"
 #include "rendix/PassLogDir.h"
 #include "rendix/Signals.h"
 #include "rendix/StatusLine.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 extern "C" {
@@ -41,7 +41,7 @@ struct Session {
 
     ~Session() {
         if (out) {
-            out->pb = nullptr; // the file belongs to the Transcoder
+            out->pb = nullptr; // the file belongs to the OutputFile
             avformat_free_context(out);
         }
     }
@@ -50,15 +50,6 @@ struct Session {
 class Transcoder {
   public:
     explicit Transcoder(const Options& options) : o_(options) {}
-    ~Transcoder() {
-        if (pb_)
-            avio_closep(&pb_);
-        // A failed run leaves no half file; devices and pipes are not files.
-        struct stat st {};
-        if (!keepOutput_ && createdOutput_ && ::lstat(o_.output.c_str(), &st) == 0 &&
-            S_ISREG(st.st_mode))
-            ::unlink(o_.output.c_str());
-    }
     int Run();
 
   private:
@@ -74,9 +65,7 @@ class Transcoder {
     JobPlan plan_;
     InputMedia input_;
     PassLogDir passDir_;
-    AVIOContext* pb_ = nullptr;
-    bool createdOutput_ = false;
-    bool keepOutput_ = false;
+    OutputFile output_;
     StatusPrinter printer_;
 };
 
@@ -85,6 +74,8 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
     int r = avformat_alloc_output_context2(&s.out, nullptr, plan_.muxer.c_str(), o_.output.c_str());
     if (r < 0 || !s.out)
         return Fail("cannot prepare the '" + plan_.muxer + "' output: " + ErrorText(r));
+    // Anything a muxer opens by name beside its output is a plain file.
+    s.out->protocol_whitelist = av_strdup("file");
     const bool globalHeader = s.out->oformat->flags & AVFMT_GLOBALHEADER;
     AVFormatContext* in = input_.context();
 
@@ -148,7 +139,7 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         s.audioIndex = st->index;
     }
 
-    for (const auto& [key, value] : ContainerTags(plan_.muxer, o_.tags)) {
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, o_.tags, s.warnings)) {
         av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
         // Ogg keeps its tags in the stream's comment header.
         if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
@@ -180,15 +171,7 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         s.audio->Start(sink, s.audioIndex);
 
     if (write) {
-        if (!(s.out->oformat->flags & AVFMT_NOFILE)) {
-            if (!pb_) {
-                r = avio_open(&pb_, o_.output.c_str(), AVIO_FLAG_WRITE);
-                if (r < 0)
-                    return Fail("cannot open '" + o_.output + "' for writing: " + ErrorText(r));
-                createdOutput_ = true;
-            }
-            s.out->pb = pb_;
-        }
+        s.out->pb = output_.io();
         AVDictionary* muxerOptions = nullptr;
         if (plan_.muxer == "adts") // tags travel in an ID3v2 block
             av_dict_set(&muxerOptions, "write_id3v2", "1", 0);
@@ -196,13 +179,6 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         av_dict_free(&muxerOptions);
         if (r < 0)
             return Fail("cannot write the '" + plan_.muxer + "' header: " + ErrorText(r));
-    } else if (!(s.out->oformat->flags & AVFMT_NOFILE) && !pb_) {
-        // Claim the output now so that a path that cannot be written is
-        // reported before the long first pass.
-        r = avio_open(&pb_, o_.output.c_str(), AVIO_FLAG_WRITE);
-        if (r < 0)
-            return Fail("cannot open '" + o_.output + "' for writing: " + ErrorText(r));
-        createdOutput_ = true;
     }
     return true;
 }
@@ -281,11 +257,13 @@ int Transcoder::Run() {
     std::string planError;
     if (!MakeJobPlan(o_, input_, plan_, planError))
         return Fail(planError), 1;
-    if (plan_.twoPass) {
-        std::string error;
-        if (!passDir_.Create(error))
-            return Fail(error), 1;
-    }
+    std::string error;
+    if (plan_.twoPass && !passDir_.Create(error))
+        return Fail(error), 1;
+    // Before the first pass, so that a path that cannot be written is
+    // reported before the long analysis.
+    if (!output_.Create(o_.output, error))
+        return Fail("cannot open '" + o_.output + "' for writing: " + error), 1;
 
     auto session = std::make_unique<Session>();
     PassKind first = plan_.twoPass ? PassKind::Analysis : PassKind::Single;
@@ -301,7 +279,7 @@ int Transcoder::Run() {
     if (!Encode(*session, first))
         return 1;
     if (plan_.twoPass && StopRequested()) {
-        // Stopped in the analysis pass: nothing of the output exists yet.
+        // Stopped in the analysis pass: nothing was written yet.
         session.reset();
         WriteOut("\nStopped by a signal\n");
         return 255;
@@ -309,7 +287,6 @@ int Transcoder::Run() {
     if (plan_.twoPass) {
         std::string stats = session->video->stats();
         session.reset();
-        std::string error;
         if (!input_.Reopen(error))
             return Fail(error), 1;
         session = std::make_unique<Session>();
@@ -330,19 +307,17 @@ int Transcoder::Run() {
     std::int64_t videoBytes = session->video ? session->video->bytes() : 0;
     std::int64_t audioBytes = session->audio ? session->audio->bytes() : 0;
     session.reset();
-    if (pb_)
-        avio_closep(&pb_);
     printer_.Final(final);
     if (r < 0)
         return Fail("cannot finish the output: " + ErrorText(r)), 1;
     if (StopRequested()) {
-        keepOutput_ = true;
-        WriteOut("Stopped by a signal\n");
+        WriteOut("Stopped by a signal\n"); // and what was there stays
         return 255;
     }
     if (videoBytes + audioBytes == 0)
         return Fail("nothing was encoded (does the start lie beyond the end of the input?)"), 1;
-    keepOutput_ = true;
+    if (!output_.Commit(o_.overwrite, error))
+        return Fail(error), 1;
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }

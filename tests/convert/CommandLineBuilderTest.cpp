@@ -126,7 +126,8 @@ TEST(CommandLineBuilderTest, VideoOptionsAndTheirConditions) {
     JobItem job = DefaultJob(kFormatMp4, true);
     job.video.width = 0;
     job.video.frameRate = 0;
-    EXPECT_EQ(Text(BuildVideoOptions(job)), " -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21");
+    EXPECT_EQ(Text(BuildVideoOptions(job)),
+              " -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21");
     job.video.width = 320;
     job.video.height = 0;
     EXPECT_EQ(Text(BuildVideoOptions(job)).find(" -s "), std::string::npos);

@@ -137,9 +137,10 @@ TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
 }
 
 TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutputAndTheFolderAsItWas) {
-    // Ten minutes of sound: long enough to be stopped in the middle.
-    const std::string source = output_.Path("long.wav");
-    ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=d=600:r=8000 '" + source + "'"));
+    // Ten hours of silence: the encoder is still at it when it is stopped.
+    const std::string source = output_.Path("live.flac");
+    ASSERT_TRUE(
+        test::MakeMedia("-f lavfi -i anullsrc=r=1000:cl=mono -t 36000 -c:a flac '" + source + "'"));
     JobItem job = ResolvedJob(source, kFormatMp3, output_.Path("out"));
     job.duration = kUnknownDuration;
 

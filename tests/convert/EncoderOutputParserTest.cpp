@@ -60,7 +60,8 @@ TEST(EncoderOutputParser, StatusLinesGivePercentOfTheLengthAndTheLastLineShows) 
          {"duration 200", "progress -1", "message some other text"},
          "size= 3kB"},
         // The rest of the end-of-header line is dropped, the next line is read.
-        {"size= 1kB time=100.0\nsize= 1kB time=20\r", {"duration 200", "progress 10"},
+        {"size= 1kB time=100.0\nsize= 1kB time=20\r",
+         {"duration 200", "progress 10"},
          "size= 1kB time=20"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 
 namespace velmont {
 namespace {
@@ -120,6 +121,22 @@ TEST_F(ProbeMediaFileTest, TextFileNamedLikeMediaOrMissingFile) {
 
     // A file that is gone keeps the name it had.
     EXPECT_EQ(Probe(folder_.Path("gone.mp3"), false).outputName, "");
+}
+
+// Only regular files are read, by their plain names: a FIFO, folder or device
+// is not media (and never waited on), nor is a protocol-like name of a file.
+TEST_F(ProbeMediaFileTest, OnlyRegularFilesByPlainNameAreMedia) {
+    const std::string media = folder_.Path("real.wav");
+    ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=d=1 '" + media + "'"));
+    ASSERT_EQ(::mkfifo(folder_.Path("fifo.mp3").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(folder_.Path("folder.mp3").c_str(), 0700), 0);
+    for (const std::string& path :
+         {folder_.Path("fifo.mp3"), folder_.Path("folder.mp3"), std::string("/dev/zero"),
+          "file:" + media, std::string("pipe:0")}) {
+        const JobItem job = Probe(path, false);
+        EXPECT_EQ(job.duration, kUnknownDuration) << path;
+        EXPECT_FALSE(job.hasAudio) << path;
+    }
 }
 
 TEST_F(ProbeMediaFileTest, FileWithoutExtension) {

@@ -1,4 +1,5 @@
-// Refusals, the one-read header, and being stopped, resumed and killed.
+// Refusals, the one-read header, and being stopped, resumed and killed (what
+// runs do to the files around them is FileSafetyTest's).
 #include "RendixFixture.h"
 
 #include <chrono>
@@ -26,11 +27,6 @@ class RendixErrors : public RendixMedia {
         EXPECT_EQ(run.output.find("Error: ", at + 1), std::string::npos) << "more than one error";
     }
 };
-
-std::string Contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 } // namespace
 
@@ -63,43 +59,6 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
     }
     for (const char* name : {"x.mp3", "x.3gp", "x.mp4", "x.avi"})
         EXPECT_FALSE(fs::exists(Out(name))) << "a refused run left " << name;
-}
-
-TEST_F(RendixErrors, OutputThatIsTheInputIsRefused) {
-    std::string copy = Folder() + "/precious.mp3";
-    fs::copy_file(AudioInput(), copy, fs::copy_options::overwrite_existing);
-    const std::string before = Contents(copy);
-    ExpectRefused(RunRendix({"-i", copy, "-y", copy}), "same file");
-    std::string hard = Folder() + "/hard link.mp3", soft = Folder() + "/soft link.mp3";
-    fs::create_hard_link(copy, hard);
-    fs::create_symlink(copy, soft);
-    ExpectRefused(RunRendix({"-i", copy, "-y", hard}), "same file");
-    ExpectRefused(RunRendix({"-i", soft, "-y", Folder() + "/./precious.mp3"}), "same file");
-    // The wrapped source counts too.
-    std::string script = Folder() + "/wrap.avs";
-    std::ofstream(script, std::ios::binary)
-        << "DirectShowSource(\"" << copy << "\", 25, convertfps=true)\r\nChangeFPS(23.98)\r\n"
-        << "return last\r\n";
-    ExpectRefused(RunRendix({"-i", script, "-y", copy}), "same file");
-    EXPECT_EQ(Contents(copy), before);
-}
-
-TEST_F(RendixErrors, ExistingOutputNeedsOverwrite) {
-    std::string out = Out("exists.mp3");
-    std::ofstream(out) << "keep me";
-    ExpectRefused(RunRendix({"-i", AudioInput(), out}), "already exists");
-    EXPECT_EQ(Contents(out), "keep me");
-    RendixRun run = RunRendix({"-i", AudioInput(), "-y", out});
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(Contents(out), "keep me");
-}
-
-TEST_F(RendixErrors, AStartBeyondTheEndIsAFailureAndLeavesNoFile) {
-    std::string out = Out("empty.mp3");
-    RendixRun run = RunRendix({"-i", AudioInput(), "-y", "-ss", "30", out});
-    EXPECT_EQ(run.exitCode, 1) << run.output;
-    EXPECT_NE(run.output.find("Error: nothing was encoded"), std::string::npos);
-    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(RendixErrors, HeaderFromDurationToPressArrivesInOneRead) {

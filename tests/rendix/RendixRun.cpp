@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 pid_t StartRendix(const std::vector<std::string>& args, const std::vector<std::string>& environment,
-                  int* readEnd) {
+                  int* readEnd, const std::string& workingDirectory) {
     int fds[2];
     if (::pipe(fds) != 0)
         return -1;
@@ -14,6 +14,8 @@ pid_t StartRendix(const std::vector<std::string>& args, const std::vector<std::s
         ::dup2(fds[1], STDERR_FILENO);
         ::close(fds[0]);
         ::close(fds[1]);
+        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
+            ::_exit(127);
         for (const auto& e : environment)
             ::putenv(const_cast<char*>(e.c_str()));
         std::string path = VELMONT_BIN_DIR "/Rendix";
@@ -39,10 +41,11 @@ void ReadAll(int fd, RendixRun& run) {
 }
 
 RendixRun RunRendix(const std::vector<std::string>& args,
-                    const std::vector<std::string>& environment) {
+                    const std::vector<std::string>& environment,
+                    const std::string& workingDirectory) {
     RendixRun run;
     int fd = -1;
-    pid_t pid = StartRendix(args, environment, &fd);
+    pid_t pid = StartRendix(args, environment, &fd, workingDirectory);
     if (pid < 0)
         return run;
     ReadAll(fd, run);

@@ -100,10 +100,12 @@ struct Conversion {
         return WriteText(QString::fromStdString(path), "this is no sound at all\n") &&
                AddJob(Unprobed(), path, name);
     }
-    // A source the encoder waits on until it is stopped.
+    // A source the encoder is still working on when it is stopped: ten hours of silence.
     bool AddEndless(const std::string& name) {
         const std::string path = Source(name + ".wav");
-        return mkfifo(path.c_str(), 0600) == 0 && AddJob(Unprobed(), path, name);
+        return MakeMedia({"-f", "lavfi", "-i", "anullsrc=r=1000:cl=mono", "-t", "36000", "-c:a",
+                          "flac", "-f", "flac", QString::fromStdString(path)}) &&
+               AddJob(Unprobed(), path, name);
     }
     bool AddJob(JobItem job, const std::string& path, const std::string& name) {
         job.inputPath = path;
@@ -319,7 +321,7 @@ class ConvertDialogTest : public QObject {
         QVERIFY(!EncodersRunningOn(conversion.Source("second.wav")));
         QCOMPARE(conversion.desktop.powerOffRequests, 0);
 
-        // The second source becomes readable; the first job's output goes,
+        // The second source becomes a short one; the first job's output goes,
         // so a second run of it would show.
         QVERIFY(QFile::remove(QString::fromStdString(conversion.Output("first"))));
         QVERIFY(QFile::remove(QString::fromStdString(conversion.Source("second.wav"))));

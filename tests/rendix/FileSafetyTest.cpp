@@ -1,0 +1,263 @@
+// What a run does to the files around it: it reads only regular files by
+// their plain names, and changes nothing but its own output, which appears
+// whole or not at all.
+#include "RendixFixture.h"
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// Every entry of a folder (hidden ones too) with what it is and holds.
+using Snapshot = std::map<std::string, std::string>;
+Snapshot Snap(const fs::path& folder) {
+    Snapshot snap;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        snap[name] = e.is_symlink()        ? "link to " + fs::read_symlink(e.path()).string()
+                     : e.is_regular_file() ? Contents(e.path())
+                                           : "special";
+    }
+    return snap;
+}
+
+// The refusal or failure: status 1 and one "Error:" line that says why.
+void ExpectOneError(const RendixRun& run, const std::string& words) {
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    const std::size_t at = run.output.find("Error: ");
+    ASSERT_NE(at, std::string::npos) << run.output;
+    EXPECT_NE(run.output.substr(at, run.output.find('\n', at) - at).find(words), std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("Error: ", at + 1), std::string::npos) << run.output;
+}
+
+// A succeeded run's output: a file of its own, two seconds long.
+void ExpectWholeOutput(const fs::path& output) {
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(output))) << output;
+    EXPECT_NEAR(Number(ProbeMedia(output.string()), "format.duration"), 2.0, 0.2) << output;
+}
+
+pid_t GonePid() {
+    pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+// Tags longer than any container takes: 129 kB of title (with a stray byte,
+// and a cut that falls inside a character) and 70 kB of comment.
+const std::string kLongTitle = "Caf\xC3\xA9! \xFF " + [] {
+    std::string euros;
+    for (int i = 0; i < 43000; ++i)
+        euros += "\xE2\x82\xAC";
+    return euros;
+}();
+void LongTagsCut(const fs::path& output, const RendixRun& run) {
+    const std::string valid = "Caf\xC3\xA9! \xEF\xBF\xBD " + kLongTitle.substr(9);
+    EXPECT_EQ(ProbeMedia(output.string())["tags.title"], valid.substr(0, 1022));
+    EXPECT_NE(run.output.find("title tag was cut"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("comment tag was cut"), std::string::npos) << run.output;
+}
+
+// What each case finds in its folder besides song.mp3 (2 s) and notes.txt.
+void OldFile(const fs::path& dir) {
+    std::ofstream(dir / "old.mp3") << "keep me";
+}
+void Links(const fs::path& dir) {
+    fs::create_symlink("notes.txt", dir / "linked.mp3");
+    fs::create_symlink("song.mp3", dir / "soft.mp3");
+    fs::create_hard_link(dir / "song.mp3", dir / "hard.mp3");
+}
+void Specials(const fs::path& dir) {
+    ASSERT_EQ(::mkfifo((dir / "fifo.mp3").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "fifo.avs").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder.mp3");
+    const auto script = [&dir](const char* name, const std::string& source) {
+        std::ofstream(dir / name, std::ios::binary)
+            << "DirectShowSource(\"" << source << "\", 25, convertfps=true)\r\n"
+            << "ChangeFPS(23.98)\r\nreturn last\r\n";
+    };
+    script("names fifo.avs", (dir / "fifo.mp3").string());
+    script("names song.avs", (dir / "song.mp3").string());
+}
+
+struct Case {
+    const char* name;
+    void (*prepare)(const fs::path& dir);
+    std::vector<std::string> args; // run in the case's folder; the output comes last
+    const char* error;             // the refusal's words; null when the run succeeds
+    void (*more)(const fs::path& output, const RendixRun& run) = nullptr;
+};
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const Case kCases[] = {
+    {"ProtocolPrefixedOutputIsAName",
+     nullptr,
+     {"-i", "song.mp3", "-y", "-f", "mp3", "-acodec", "libmp3lame", "file:song.mp3"},
+     nullptr},
+    {"PipeOutputIsAName", nullptr, {"-i", "song.mp3", "-f", "mp3", "pipe:1"}, nullptr},
+    {"ProtocolPrefixedInputIsAName",
+     nullptr,
+     {"-i", "file:song.mp3", "-y", "out.mp3"},
+     "file:song.mp3: No such file"},
+    {"FailedRunKeepsTheOldFile",
+     OldFile,
+     {"-i", "song.mp3", "-y", "-ss", "30", "old.mp3"},
+     "nothing was encoded"},
+    {"OldFileNeedsOverwrite", OldFile, {"-i", "song.mp3", "old.mp3"}, "already exists"},
+    {"OutputFolderIsRefused", Specials, {"-i", "song.mp3", "-y", "folder.mp3"}, "is a folder"},
+    {"PlantedLinkIsReplacedNotFollowed", Links, {"-i", "song.mp3", "-y", "linked.mp3"}, nullptr},
+    {"InputItselfIsRefused", nullptr, {"-i", "song.mp3", "-y", "./song.mp3"}, "same file"},
+    {"InputByHardLinkIsRefused", Links, {"-i", "song.mp3", "-y", "hard.mp3"}, "same file"},
+    {"InputThroughLinkIsRefused", Links, {"-i", "soft.mp3", "-y", "song.mp3"}, "same file"},
+    {"ScriptSourceIsRefused", Specials, {"-i", "names song.avs", "-y", "song.mp3"}, "same file"},
+    {"FifoInput", Specials, {"-i", "fifo.mp3", "-y", "out.mp3"}, "fifo.mp3: is a FIFO"},
+    {"FolderInput", Specials, {"-i", "folder.mp3", "-y", "out.mp3"}, "is a folder"},
+    {"DeviceInput", nullptr, {"-i", "/dev/null", "-y", "out.mp3"}, "is a device"},
+    {"FifoScript", Specials, {"-i", "fifo.avs", "-y", "out.mp3"}, "fifo.avs: is a FIFO"},
+    {"ScriptNamingAFifo", Specials, {"-i", "names fifo.avs", "-y", "out.mp3"}, "is a FIFO"},
+    {"LongTagsAreCut",
+     nullptr,
+     {"-i", "song.mp3", "-y", "-title", kLongTitle, "-comment", std::string(70000, 'c'), "-f",
+      "flv", "tags.flv"},
+     nullptr,
+     LongTagsCut},
+};
+
+class RendixFileSafety : public RendixMedia {
+  protected:
+    void SetUp() override {
+        dir_ = fs::path(Folder()) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(dir_);
+        fs::copy_file(AudioInput(), dir_ / "song.mp3");
+        std::ofstream(dir_ / "notes.txt") << "my notes";
+    }
+    fs::path dir_;
+};
+
+class RendixFileSafetyCase : public RendixFileSafety, public ::testing::WithParamInterface<Case> {};
+
+} // namespace
+
+// Whatever the run, every entry but the output stays as it was; a refused
+// or failed run changes nothing at all and leaves no temporary file.
+TEST_P(RendixFileSafetyCase, ChangesNothingButItsOwnOutput) {
+    const Case& c = GetParam();
+    if (c.prepare)
+        c.prepare(dir_);
+    Snapshot before = Snap(dir_);
+    const RendixRun run = RunRendix(c.args, {}, dir_.string());
+    Snapshot after = Snap(dir_);
+    const fs::path output = dir_ / c.args.back();
+    if (c.error) {
+        ExpectOneError(run, c.error);
+    } else {
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        ExpectWholeOutput(output);
+        struct stat st {};
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        EXPECT_TRUE(::lstat(output.c_str(), &st) == 0 && (st.st_mode & 0777) == (0666 & ~mask));
+        before.erase(c.args.back());
+        after.erase(c.args.back());
+        if (c.more)
+            c.more(output, run);
+    }
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RendixFileSafetyCase, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(RendixFileSafety, OfRunsRacingToOneNewNameExactlyOneWins) {
+    const Snapshot before = Snap(dir_);
+    std::vector<std::pair<pid_t, int>> runs;
+    for (int i = 0; i < 8; ++i) {
+        int fd = -1;
+        pid_t pid = StartRendix({"-i", "song.mp3", "race.mp3"}, {}, &fd, dir_.string());
+        runs.emplace_back(pid, fd);
+    }
+    int winners = 0;
+    for (auto [pid, fd] : runs) {
+        RendixRun run;
+        ReadAll(fd, run);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (run.exitCode == 0)
+            ++winners;
+        else
+            ExpectOneError(run, "already exists");
+    }
+    EXPECT_EQ(winners, 1);
+    ExpectWholeOutput(dir_ / "race.mp3");
+    Snapshot after = Snap(dir_);
+    after.erase("race.mp3");
+    EXPECT_EQ(after, before);
+}
+
+// Killed or stopped at some moment of the encode, a run onto an old file
+// leaves it whole: the old bytes, or the finished conversion. What a killed
+// run could not remove, the next run in the folder does, and only that.
+TEST_F(RendixFileSafety, KilledOrStoppedRunsLeaveTheOldFileWhole) {
+    const fs::path old = dir_ / "old.mp4";
+    std::ofstream(old) << "keep me";
+    const auto isTemp = [](const auto& entry) { return entry.first.starts_with(".old.mp4."); };
+    std::mt19937 random{std::random_device{}()};
+    for (int signal : {SIGTERM, SIGKILL, SIGKILL, SIGKILL}) {
+        int fd = -1;
+        pid_t pid = StartRendix({"-i", VideoInput(), "-y", "-vcodec", "libx264", old.string()}, {},
+                                &fd, dir_.string());
+        RendixRun run;
+        char buffer[4096];
+        for (ssize_t n; run.output.find("Press [q]") == std::string::npos &&
+                        (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+            run.output.append(buffer, static_cast<std::size_t>(n));
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 200000)(random));
+        ::kill(pid, signal);
+        ReadAll(fd, run);
+        ::waitpid(pid, nullptr, 0);
+        if (Contents(old) != "keep me") {
+            ExpectWholeOutput(old);
+            std::ofstream(old) << "keep me";
+        }
+        if (signal == SIGTERM) {
+            EXPECT_FALSE(std::ranges::any_of(Snap(dir_), isTemp)) << "a stopped run left its file";
+        }
+    }
+    // Of these only the first is a leftover to sweep: the others belong to
+    // a running process or are named otherwise.
+    const std::string gone = std::to_string(GonePid());
+    for (const std::string& name : std::vector<std::string>{
+             ".other.mp3.rendix-" + gone + "-abcdef.tmp", ".other.mp3.rendix-1-abcdef.tmp",
+             ".other.mp3.rendix-" + gone + "-abc.tmp", "other.mp3.rendix-" + gone + "-abcdef.tmp"})
+        std::ofstream(dir_ / name) << "planted";
+    Snapshot expected = Snap(dir_);
+    std::erase_if(expected, isTemp);
+    expected.erase(".other.mp3.rendix-" + gone + "-abcdef.tmp");
+
+    const RendixRun next = RunRendix({"-i", "song.mp3", "next.mp3"}, {}, dir_.string());
+    EXPECT_EQ(next.exitCode, 0) << next.output;
+    Snapshot after = Snap(dir_);
+    after.erase("next.mp3");
+    EXPECT_EQ(after, expected);
+}
