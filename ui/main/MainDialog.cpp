@@ -191,6 +191,9 @@ void MainDialog::InitDialog() {
 void MainDialog::SetTabOrder() {
     list_->setAccessibleName(QStringLiteral("Files to convert"));
     list_->setTabKeyNavigation(false); // Tab leaves the list; the arrows move in it
+    // The table's own corner button selects every row.
+    if (auto* corner = list_->findChild<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Select all"));
     directoryBox_->setAccessibleName(QStringLiteral("Output folder"));
     QWidget* previous = nullptr;
     for (int id : kTabOrder) {
