@@ -1,5 +1,7 @@
 #include "ConverterApp.h"
 
+#include "ConvertAndQuit.h"
+
 #include "model/SettingsFiles.h"
 #include "ui/main/MainDialog.h"
 #include "ui/skin/SkinArt.h"
@@ -14,7 +16,7 @@ extern "C" {
 
 namespace velmont {
 
-int ConverterApp::InitInstance() {
+int ConverterApp::InitInstance(const std::vector<std::string>& files) {
     QCoreApplication::setOrganizationName(QStringLiteral("Velmont Studio"));
     QCoreApplication::setApplicationName(QStringLiteral("Velmont Media Converter"));
     skin::InitSkinResources();
@@ -28,8 +30,12 @@ int ConverterApp::InitInstance() {
     LoadParamFile();
 
     MainDialog dialog(SystemDesktop());
+    dialog.AddFiles(files);
+    const bool convertAndQuit = ConvertAndQuitRequested();
+    if (convertAndQuit)
+        ArmConvertAndQuit(dialog);
     dialog.exec();
-    return 0;
+    return convertAndQuit ? ConvertAndQuitExitCode(dialog) : 0;
 }
 
 } // namespace velmont

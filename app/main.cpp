@@ -1,6 +1,7 @@
-// The converter takes no command-line arguments of its own; Qt's (such as
-// -platform) still work.
+// Files named on the command line are added to the list at start; Qt's own
+// options (such as -platform) are taken out first.
 
+#include "CommandLineFiles.h"
 #include "ConverterApp.h"
 
 #include <QApplication>
@@ -8,5 +9,5 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     velmont::ConverterApp converter;
-    return converter.InitInstance();
+    return converter.InitInstance(velmont::CommandLineFiles(argc, argv));
 }

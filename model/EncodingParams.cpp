@@ -1,6 +1,7 @@
 #include "model/EncodingParams.h"
 
 #include "platform/ModuleDirectory.h"
+#include "platform/UserDirectories.h"
 
 #include <array>
 
@@ -55,8 +56,17 @@ ParamsTable& Table() {
 
 } // namespace
 
+// A portable copy converts into its own folder. An installed one (under
+// /usr, or in a folder the user cannot write) converts into the user's
+// music folder instead; the engine makes the folder on first use.
 std::string DefaultOutputDirectory() {
-    return GetModuleDirectory() + "output";
+    static const std::string directory = [] {
+        const std::string program = GetModuleDirectory();
+        if (!program.starts_with("/usr/") && IsWritableDirectory(program))
+            return program + "output";
+        return UserMusicDirectory() + "Velmont Converter";
+    }();
+    return directory;
 }
 
 void ResetToDefaults(EncodingParams& record) {

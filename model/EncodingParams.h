@@ -69,7 +69,8 @@ EncodingParams BuiltInDefaults(FormatId id);
 // Puts every record back to its built-in defaults.
 void ResetAllEncodingParams();
 
-// The default output folder: the program's folder followed by "output".
+// The default output folder: "output" in the program's folder when the user
+// can write there, else "Velmont Converter" in the user's music folder.
 std::string DefaultOutputDirectory();
 
 } // namespace velmont

@@ -1,7 +1,10 @@
 #include "model/SettingsFiles.h"
 
 #include "model/EncodingParams.h"
+#include "platform/AtomicWrite.h"
 #include "platform/ModuleDirectory.h"
+#include "platform/SmallFileRead.h"
+#include "platform/UserDirectories.h"
 
 #include <tinyxml2.h>
 
@@ -9,7 +12,9 @@
 #include <cctype>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace velmont {
 
@@ -86,19 +91,6 @@ std::string WithParsableElementNames(std::string_view text) {
     return out;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    char buffer[8192];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, count);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
-}
-
 void ReadInt(const XMLElement& element, const char* name, int& field) {
     if (const char* value = element.Attribute(name))
         field = ParseIntLikeAtoi(value);
@@ -151,12 +143,48 @@ bool LoadFormatElement(const XMLElement& param, FormatId id, EncodingParams& rec
     return true;
 }
 
-void WriteSkeleton(XMLDocument& document) {
+void MakeSkeleton(XMLDocument& document) {
     document.Clear();
     document.InsertEndChild(document.NewDeclaration()); // version="1.0" encoding="UTF-8"
     XMLElement* root = document.NewElement("root");
     document.InsertEndChild(root);
     root->InsertEndChild(document.NewElement("OutDir"));
+}
+
+// A document with at least one element, read from a small regular file.
+bool LoadRecordDocument(const std::string& path, XMLDocument& document) {
+    std::string bytes;
+    return ReadSmallRegularFile(path, bytes) &&
+           document.Parse(bytes.data(), bytes.size()) == tinyxml2::XML_SUCCESS &&
+           document.FirstChildElement();
+}
+
+// Moves a record.ini the program cannot use out of the way, so the user
+// can still look at what it held.
+void KeepUnreadableAsBackup(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() ==
+        std::filesystem::file_type::not_found)
+        return;
+    std::filesystem::rename(path, path + ".bak", error);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool SaveDocument(const XMLDocument& document, const std::string& path, std::string* error) {
+    const std::string folder = FolderOf(path);
+    if (!folder.empty() && !MakePrivateDirectories(folder)) {
+        if (error)
+            *error = "cannot make the folder " + folder;
+        return false;
+    }
+    tinyxml2::XMLPrinter printer;
+    document.Print(&printer);
+    return WriteFileAtomically(path, std::string_view(printer.CStr(), printer.CStrSize() - 1),
+                               error);
 }
 
 } // namespace
@@ -166,9 +194,22 @@ std::string ParamFilePath() {
     return path;
 }
 
+std::string UserParamFilePath() {
+    return UserConfigDirectory() + "param.ini";
+}
+
 std::string RecordFilePath() {
-    static const std::string path = GetModuleDirectory() + "record.ini";
-    return path;
+    return RecordFilePathFor(GetModuleDirectory(), UserConfigDirectory());
+}
+
+std::string RecordFilePathFor(const std::string& programDirectory,
+                              const std::string& userConfigDirectory) {
+    const std::string portable = programDirectory + "record.ini";
+    std::error_code error;
+    if (!programDirectory.empty() && IsWritableDirectory(programDirectory) &&
+        std::filesystem::is_regular_file(portable, error))
+        return portable;
+    return userConfigDirectory + "record.ini";
 }
 
 const char* FormatElementName(FormatId id) {
@@ -206,11 +247,12 @@ bool ParseBoolFirstT(const char* text) {
 
 void LoadParamFile() {
     LoadParamFileFrom(ParamFilePath());
+    LoadParamFileFrom(UserParamFilePath());
 }
 
 void LoadParamFileFrom(const std::string& path) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes))
+    if (!ReadSmallRegularFile(path, bytes))
         return;
     const std::string text = WithParsableElementNames(bytes);
     XMLDocument document;
@@ -236,33 +278,29 @@ std::string LoadOutputDirectory() {
 
 std::string LoadOutputDirectoryFrom(const std::string& path) {
     XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
+    if (!LoadRecordDocument(path, document))
         return {};
-    const XMLElement* root = document.FirstChildElement();
-    if (!root)
-        return {};
-    const XMLElement* outDir = root->FirstChildElement("OutDir");
+    const XMLElement* outDir = document.FirstChildElement()->FirstChildElement("OutDir");
     if (!outDir)
         return {};
     const char* directory = outDir->Attribute("directory");
     return directory ? directory : std::string();
 }
 
-bool SaveOutputDirectory(const std::string& directory) {
-    return SaveOutputDirectoryTo(RecordFilePath(), directory);
+bool SaveOutputDirectory(const std::string& directory, std::string* error) {
+    return SaveOutputDirectoryTo(RecordFilePath(), directory, error);
 }
 
-bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory) {
+bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory,
+                           std::string* error) {
     XMLDocument document;
     // A file that is missing, malformed or holds no element at all is
     // replaced by the skeleton.
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS || !document.FirstChildElement()) {
-        WriteSkeleton(document);
-        document.SaveFile(path.c_str());
+    if (!LoadRecordDocument(path, document)) {
+        KeepUnreadableAsBackup(path);
+        MakeSkeleton(document);
     }
     XMLElement* root = document.FirstChildElement();
-    if (!root)
-        return false;
     XMLElement* outDir = root->FirstChildElement("OutDir");
     if (!outDir) {
         root->InsertEndChild(document.NewElement("OutDir"));
@@ -271,8 +309,7 @@ bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory
             return false;
     }
     outDir->SetAttribute("directory", directory.c_str());
-    document.SaveFile(path.c_str());
-    return true;
+    return SaveDocument(document, path, error);
 }
 
 } // namespace velmont

@@ -10,18 +10,27 @@ namespace velmont {
 extern int PosX;
 extern int PosY;
 
-// param.ini and record.ini beside the executable (bare names when the
-// executable's folder is unknown).
+// param.ini beside the executable: an administrator's overrides (a bare
+// name when the executable's folder is unknown).
 std::string ParamFilePath();
+// The user's own param.ini in their configuration folder; read after the
+// administrator's, so its attributes win one by one.
+std::string UserParamFilePath();
+// record.ini in the user's configuration folder, except for a portable
+// copy: a program folder the user can write that already holds record.ini
+// keeps using that one.
 std::string RecordFilePath();
+std::string RecordFilePathFor(const std::string& programDirectory,
+                              const std::string& userConfigDirectory);
 
 // param.ini's element name for a format, or null for 8, 14 and unknown ids.
 const char* FormatElementName(FormatId id);
 // True when the element's video attributes are read (m4a included).
 bool IsVideoGroupElement(FormatId id);
 
-// Overrides the built-in parameters with param.ini's values. Silent on
-// every failure: the records keep what they had.
+// Overrides the built-in parameters with the values of the administrator's
+// param.ini, then of the user's. Silent on every failure: the records keep
+// what they had. Files that are not regular or exceed 1 MB are ignored.
 void LoadParamFile();
 void LoadParamFileFrom(const std::string& path);
 
@@ -29,9 +38,14 @@ void LoadParamFileFrom(const std::string& path);
 std::string LoadOutputDirectory();
 std::string LoadOutputDirectoryFrom(const std::string& path);
 
-// Stores the output directory in record.ini, keeping its other elements.
-bool SaveOutputDirectory(const std::string& directory);
-bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory);
+// Stores the output directory in record.ini, keeping its other elements,
+// and makes the file's folder when missing. The file is replaced as a
+// whole (see WriteFileAtomically); one that cannot be read as XML is kept
+// as record.ini.bak first. False, with `error` saying why, when the file
+// could not be written.
+bool SaveOutputDirectory(const std::string& directory, std::string* error = nullptr);
+bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory,
+                           std::string* error = nullptr);
 
 // C's atoi, without its undefined behaviour on overflow.
 int ParseIntLikeAtoi(const char* text);

@@ -13,6 +13,7 @@ PACKAGES=(
     ffmpeg
     xvfb xauth imagemagick
     xdg-utils
+    dpkg-dev lintian
 )
 
 missing=()

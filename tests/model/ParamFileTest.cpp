@@ -3,7 +3,9 @@
 #include "model/Catalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -27,7 +29,10 @@ void ExpectAllDefaults() {
 
 TEST_F(ParamFile, MissingOrUnusableFilesLeaveEveryDefault) {
     std::filesystem::create_directory(PathOf("folder.ini")); // a folder where the file should be
-    for (const std::string& path : {PathOf("no-such-param.ini"), PathOf("folder.ini")}) {
+    ASSERT_EQ(mkfifo(PathOf("fifo.ini").c_str(), 0600), 0);  // used to block start-up for ever
+    Write("big.ini", InParam("<mp3 AudioCodec=\"3\"/>") + std::string(1024 * 1024, ' '));
+    for (const std::string& path : {PathOf("no-such-param.ini"), PathOf("folder.ini"),
+                                    PathOf("fifo.ini"), PathOf("big.ini")}) {
         LoadParamFileFrom(path);
         ExpectAllDefaults();
     }
@@ -195,4 +200,21 @@ TEST_F(ParamFile, PosIsReadWithOrWithoutParam) {
     EXPECT_EQ(PosX, 7);
     EXPECT_EQ(PosY, -1);
     EXPECT_EQ(Record(7).AudioVolume, 1);
+}
+
+TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribute) {
+    LoadParam(InParam("<mp3 AudioBitrate=\"2\" AudioChannel=\"1\"/><avi Width=\"64\"/>"));
+    std::filesystem::create_directories(PathOf("config/velmont-converter"));
+    Write("config/velmont-converter/param.ini", InParam("<mp3 AudioBitrate=\"5\"/>"));
+    const char* previous = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = previous ? previous : "";
+    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
+    EXPECT_EQ(UserParamFilePath(), PathOf("config/velmont-converter/param.ini"));
+    LoadParamFile();
+    previous ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_EQ(Record(kFormatMp3).AudioBitrate, 5);
+    EXPECT_EQ(Record(kFormatMp3).AudioChannel, 1);
+    EXPECT_EQ(Record(kFormatMp3).AudioCodec, BuiltInDefaults(kFormatMp3).AudioCodec);
+    EXPECT_EQ(Record(13).Width, 64);
 }

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -104,20 +108,56 @@ TEST_F(RecordFile, SavingKeepsOtherElementsAndTheRoot) {
     EXPECT_EQ(LoadOutputDirectoryFrom(path), "/dir");
 }
 
-TEST_F(RecordFile, FilesWithoutAnElementAreReplacedByTheSkeleton) {
+TEST_F(RecordFile, UnusableFilesAreKeptAsBackupAndReplacedByTheSkeleton) {
     for (const char* text : {"", "<?xml version=\"1.0\"?>\n", "<!-- only a comment -->\n",
                              "<?xml version=\"1.0\"?><!-- c -->", "<root><OutDir directory=\"/x\">",
                              "not xml at all", "<root></wrong>"}) {
         const std::string path = Write("record.ini", text);
         EXPECT_TRUE(SaveOutputDirectoryTo(path, "/fresh")) << text;
         ExpectSkeletonWith(path, "/fresh");
+        EXPECT_EQ(Read(path + ".bak"), text);
     }
+    // Neither a FIFO (opening it would wait for a writer) nor an oversized
+    // file is read; both are set aside the same way.
+    const std::string path = PathOf("record.ini");
+    std::filesystem::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
+    EXPECT_TRUE(SaveOutputDirectoryTo(path, "/after-fifo"));
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "/after-fifo");
+    const std::string padding(1024 * 1024, ' ');
+    Write("record.ini", "<root><OutDir directory=\"/big\"/></root>" + padding);
+    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
 }
 
-TEST_F(RecordFile, UnwritableLocationIsNotReportedAsFailure) {
-    // The writer's result is not checked; the directory is simply not kept.
-    const std::string path = PathOf("missing-folder/record.ini");
-    EXPECT_TRUE(SaveOutputDirectoryTo(path, "/dir"));
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
+TEST_F(RecordFile, MissingFoldersAreMadeAndUnwritablePlacesReportFailure) {
+    const std::string nested = PathOf("new/folders/record.ini");
+    EXPECT_TRUE(SaveOutputDirectoryTo(nested, "/dir"));
+    EXPECT_EQ(LoadOutputDirectoryFrom(nested), "/dir");
+
+    // A path under a file cannot be written, whoever runs the test; the
+    // file that is there stays whole and nothing else is left behind.
+    const std::string kept = Write("record.ini", "<root><OutDir directory=\"/kept\"/></root>");
+    for (const std::string& path : {kept + "/record.ini", PathOf("record.ini/sub/record.ini")}) {
+        std::string error;
+        EXPECT_FALSE(SaveOutputDirectoryTo(path, "/lost", &error)) << path;
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_EQ(LoadOutputDirectoryFrom(kept), "/kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
+                            std::filesystem::directory_iterator()),
+              2); // record.ini and the folder "new"
+}
+
+TEST(RecordFilePath, PortableCopyKeepsItsOwnFileOtherwiseTheUsersFolder) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "velmont-portable-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::string program = pattern + "/";
+    const std::string user = "/home/someone/.config/velmont-converter/";
+    EXPECT_EQ(RecordFilePathFor(program, user), user + "record.ini");
+    std::ofstream(program + "record.ini") << "<root/>";
+    EXPECT_EQ(RecordFilePathFor(program, user), program + "record.ini");
+    EXPECT_EQ(RecordFilePathFor("", user), user + "record.ini");
+    std::filesystem::remove_all(pattern);
 }

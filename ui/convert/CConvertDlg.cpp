@@ -11,6 +11,7 @@
 #include "ui/widgets/LogEdit.h"
 #include "ui/widgets/QtDesktop.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -83,6 +84,9 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Convert"));
     list_ = new CXListCtrl(this);
     list_->setObjectName(QStringLiteral("list"));
+    list_->setAccessibleName(QStringLiteral("Files being converted"));
+    if (auto* corner = list_->findChild<QAbstractButton*>()) // the table's select-all
+        corner->setAccessibleName(QStringLiteral("Select all"));
     log_ = new LogEdit(this);
     log_->setObjectName(QStringLiteral("log"));
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QShortcut>
 #include <QUrl>
 
 namespace velmont {
@@ -37,28 +36,50 @@ struct ButtonPlace {
     const skin::ButtonArt& art;
     const char* tooltip; // null: none
     const char* name;
+    const char* accessibleName; // what a screen reader announces
+    QKeySequence key;           // empty: none
 };
 
 // In the order the window creates them.
 const ButtonPlace kButtons[] = {
-    {MainDialog::kAddId, skin::kAdd, "Add files to list", "add"},
-    {MainDialog::kDelId, skin::kRemove, "Remove selected files from list", "del"},
-    {MainDialog::kConfigId, skin::kSettings, "Configuration", "config"},
-    {MainDialog::kGoId, skin::kConvert, "Start to convert the files selected in the list", "go"},
-    {MainDialog::kHelpId, skin::kHelp, nullptr, "help"},
-    {MainDialog::kExitId, skin::kExit, nullptr, "exit"},
-    {MainDialog::kUpId, skin::kMoveUp, "Move up the selected file", "up"},
-    {MainDialog::kDownId, skin::kMoveDown, "Move down the selected file", "down"},
-    {MainDialog::kPlayId, skin::kPlay, "Play the selected file", "play"},
-    {MainDialog::kTagId, skin::kTag, "Edit the ID3 Tag of the selected file", "tag"},
-    {MainDialog::kDirId, skin::kFolder, "Select output directory", "dir"},
-    {MainDialog::kQuestionId, skin::kAbout, nullptr, "question"},
-    {MainDialog::kMinimizeId, skin::kMinimise, nullptr, "minimize"},
-    {MainDialog::kCloseId, skin::kClose, nullptr, "close"},
-    {MainDialog::kOutputLabelId, skin::kOutputLabel, nullptr, "outputLabel"},
-    {MainDialog::kBrandId, skin::kBrand, nullptr, "brand"},
-    {MainDialog::kHomePageId, skin::kHomePage, "homepage", "homepage"},
+    {MainDialog::kAddId, skin::kAdd, "Add files to list", "add", "Add files",
+     QKeySequence(Qt::CTRL | Qt::Key_O)},
+    {MainDialog::kDelId, skin::kRemove, "Remove selected files from list", "del", "Delete",
+     QKeySequence(Qt::Key_Delete)},
+    {MainDialog::kConfigId, skin::kSettings, "Configuration", "config", "Configuration",
+     QKeySequence(Qt::CTRL | Qt::Key_P)},
+    {MainDialog::kGoId, skin::kConvert, "Start to convert the files selected in the list", "go",
+     "Convert", QKeySequence(Qt::CTRL | Qt::Key_Return)},
+    {MainDialog::kHelpId, skin::kHelp, nullptr, "help", "Help", QKeySequence(Qt::Key_F1)},
+    {MainDialog::kExitId, skin::kExit, nullptr, "exit", "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    {MainDialog::kUpId, skin::kMoveUp, "Move up the selected file", "up", "Move up",
+     QKeySequence(Qt::ALT | Qt::Key_Up)},
+    {MainDialog::kDownId, skin::kMoveDown, "Move down the selected file", "down", "Move down",
+     QKeySequence(Qt::ALT | Qt::Key_Down)},
+    {MainDialog::kPlayId, skin::kPlay, "Play the selected file", "play", "Play",
+     QKeySequence(Qt::CTRL | Qt::Key_L)},
+    {MainDialog::kTagId, skin::kTag, "Edit the ID3 Tag of the selected file", "tag", "Edit tag",
+     QKeySequence(Qt::CTRL | Qt::Key_T)},
+    {MainDialog::kDirId, skin::kFolder, "Select output directory", "dir", "Select output folder",
+     QKeySequence(Qt::CTRL | Qt::Key_D)},
+    {MainDialog::kQuestionId, skin::kAbout, nullptr, "question", "Help", {}},
+    {MainDialog::kMinimizeId, skin::kMinimise, nullptr, "minimize", "Minimise",
+     QKeySequence(Qt::CTRL | Qt::Key_M)},
+    {MainDialog::kCloseId, skin::kClose, nullptr, "close", "Close", {}},
+    {MainDialog::kOutputLabelId, skin::kOutputLabel, nullptr, "outputLabel", "Output folder", {}},
+    {MainDialog::kBrandId, skin::kBrand, nullptr, "brand", "Velmont Media Converter", {}},
+    {MainDialog::kHomePageId, skin::kHomePage, "homepage", "homepage", "Home page", {}},
 };
+
+// Keyboard order: the list commands, the list, the output folder, then
+// converting and leaving; the caption buttons last.
+const int kTabOrder[] = {
+    MainDialog::kAddId,      MainDialog::kDelId,      MainDialog::kConfigId,
+    MainDialog::kUpId,       MainDialog::kDownId,     MainDialog::kPlayId,
+    MainDialog::kTagId,      MainDialog::kFileListId, MainDialog::kDirectoryBoxId,
+    MainDialog::kDirId,      MainDialog::kGoId,       MainDialog::kHelpId,
+    MainDialog::kExitId,     MainDialog::kHomePageId, MainDialog::kQuestionId,
+    MainDialog::kMinimizeId, MainDialog::kCloseId};
 
 constexpr QRect kListPlace{24, 145, 556, 256};
 constexpr QRect kDirectoryBoxPlace{143, 420, 370, 26};
@@ -121,6 +142,8 @@ MainDialog::MainDialog(IDesktop& desktop, MainDialogSetup setup, QWidget* parent
       engine_(setup_.programDirectory) {
     skin::InitSkinResources();
     background_ = QImage(QString::fromLatin1(skin::kBackground));
+    background2x_ = QImage(QString::fromLatin1(skin::kBackground2x));
+    background2x_.setDevicePixelRatio(2.0);
     // Position and format id coincide: the catalogue names every format.
     for (FormatId id = 0; id < kFormatCount; ++id) {
         const std::string name = GetFormatName(id);
@@ -164,10 +187,26 @@ void MainDialog::InitDialog() {
     list_->viewport()->setAcceptDrops(true);
     list_->viewport()->installEventFilter(this);
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &MainDialog::OnHelp);
-
+    SetTabOrder();
     LoadDirectory();
+}
+
+void MainDialog::SetTabOrder() {
+    list_->setAccessibleName(QStringLiteral("Files to convert"));
+    list_->setTabKeyNavigation(false); // Tab leaves the list; the arrows move in it
+    // The table's own corner button selects every row.
+    if (auto* corner = list_->findChild<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Select all"));
+    directoryBox_->setAccessibleName(QStringLiteral("Output folder"));
+    QWidget* previous = nullptr;
+    for (int id : kTabOrder) {
+        QWidget* next = id == kFileListId       ? list_
+                        : id == kDirectoryBoxId ? static_cast<QWidget*>(directoryBox_)
+                                                : Button(id);
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void MainDialog::CreateButtons() {
@@ -182,6 +221,9 @@ void MainDialog::CreateButtons() {
         button->SizeToContent();
         if (place.tooltip)
             button->SetTooltipText(QString::fromLatin1(place.tooltip), true);
+        button->SetAccessibleName(QString::fromLatin1(place.accessibleName));
+        if (!place.key.isEmpty())
+            button->SetShortcut(place.key);
         buttons_[place.id] = button;
     }
     for (int id : {kOutputLabelId, kBrandId, kHomePageId})
@@ -329,8 +371,13 @@ void MainDialog::OnMinimize() {
 
 void MainDialog::OnClose() {
     const std::string directory = directoryBox_->text().toStdString();
-    if (!directory.empty())
-        SaveOutputDirectoryTo(setup_.recordFile, directory);
+    std::string error;
+    if (!directory.empty() && !SaveOutputDirectoryTo(setup_.recordFile, directory, &error)) {
+        // The window still closes; the user learns why the folder will not
+        // be there next time.
+        desktop_.ShowMessage("The output folder could not be kept for the next start.\n" + error,
+                             "Information", MessageIcon::Information);
+    }
     done(QDialog::Rejected);
 }
 
@@ -344,10 +391,12 @@ void MainDialog::ShowInformation(const char* text) {
 
 void MainDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (background_.isNull())
+    const QImage& background =
+        devicePixelRatioF() > 1.0 && !background2x_.isNull() ? background2x_ : background_;
+    if (background.isNull())
         painter.fillRect(rect(), QColor(0x2f, 0x6f, 0xc0));
     else
-        painter.drawTiledPixmap(rect(), QPixmap::fromImage(background_));
+        painter.drawTiledPixmap(rect(), QPixmap::fromImage(background));
     const QColor black(Qt::black);
     const QRect area = rect();
     painter.fillRect(QRect(0, 0, area.width(), kFrameWidth), black);

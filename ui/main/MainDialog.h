@@ -151,6 +151,7 @@ class MainDialog : public DraggableDialog {
     void CreateButtons();
     void InitFileList();
     void InitDirectoryBox();
+    void SetTabOrder();
     void LoadDirectory();
     // The selected row, or -1 after telling the user that none is.
     int SelectedRowOrTell();
@@ -162,6 +163,7 @@ class MainDialog : public DraggableDialog {
     IDesktop& desktop_;
     MainDialogSetup setup_;
     QImage background_;
+    QImage background2x_; // for 2x screens
     std::map<int, ImageButton*> buttons_;
     CXListCtrl* list_ = nullptr;
     QLineEdit* directoryBox_ = nullptr;

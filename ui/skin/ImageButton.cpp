@@ -30,6 +30,14 @@ QString TruncatedUtf8(const QString& text, int maxBytes) {
     return QString::fromUtf8(bytes);
 }
 
+// "images/add_hover.png" is painted at twice the size as "images/add_hover@2x.png".
+QString DoubleSizePath(const QString& path) {
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= path.lastIndexOf(QLatin1Char('/')))
+        return path + QStringLiteral("@2x");
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
 } // namespace
 
 QColor ColourFromBgr(std::uint32_t keyBgr) {
@@ -76,7 +84,23 @@ int ImageButton::SetBitmaps(const QString& hoverImage, std::uint32_t hoverKeyBgr
         update();
         return BitmapNotLoaded;
     }
-    return SetBitmaps(hover, hoverKeyBgr, normal, normalKeyBgr);
+    const int result = SetBitmaps(hover, hoverKeyBgr, normal, normalKeyBgr);
+    if (result != BitmapOk)
+        return result;
+    // Sharp art on a 2x screen, where the artwork has a double-size copy.
+    const auto addDoubleSize = [](Image& image, const QString& path, std::uint32_t key) {
+        const QImage big(DoubleSizePath(path));
+        if (big.size() != image.pixels.size() * 2)
+            return;
+        if (auto made = MakeImage(big, key)) {
+            image.pixels2x = made->pixels;
+            image.pixels2x.setDevicePixelRatio(2.0);
+        }
+    };
+    addDoubleSize(hover_, hoverImage, hoverKeyBgr);
+    if (!normal_.IsNull())
+        addDoubleSize(normal_, normalImage, normalKeyBgr);
+    return result;
 }
 
 int ImageButton::SetBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,
@@ -158,7 +182,32 @@ void ImageButton::SizeToContent() {
 void ImageButton::SetTooltipText(const QString& text, bool activate) {
     if (text.isNull())
         return;
-    setToolTip(activate ? text : QString());
+    tooltipText_ = text;
+    tooltipActive_ = activate;
+    ShowTooltip();
+}
+
+void ImageButton::SetAccessibleName(const QString& name) {
+    setAccessibleName(name);
+    ShowTooltip();
+}
+
+void ImageButton::SetShortcut(const QKeySequence& key) {
+    setShortcut(key);
+    ShowTooltip();
+}
+
+void ImageButton::ShowTooltip() {
+    const QString keyText = shortcut().toString(QKeySequence::NativeText);
+    QString text = tooltipText_.isEmpty() ? QString() : tooltipText_;
+    if (!keyText.isEmpty()) {
+        // A button without a tooltip of its own still tells its key.
+        if (text.isEmpty())
+            text = accessibleName();
+        text = text.isEmpty() ? keyText : text + QStringLiteral(" (") + keyText + QLatin1Char(')');
+    }
+    const bool active = tooltipText_.isEmpty() ? !keyText.isEmpty() : tooltipActive_;
+    setToolTip(active ? text : QString());
 }
 
 int ImageButton::SetHoverCursor(const QString& cursorImage, QPoint hotSpot) {
@@ -207,6 +256,12 @@ QImage ImageButton::CurrentImage() const {
     return image->pixels;
 }
 
+QImage ImageButton::PixelsForScreen(const Image& image) const {
+    if (devicePixelRatioF() > 1.0 && !image.pixels2x.isNull())
+        return image.pixels2x;
+    return image.pixels;
+}
+
 QImage ImageButton::Greyed(const QImage& pixels) {
     // Composed on white and washed out to light greys; see-through stays so.
     QImage result = pixels.convertToFormat(QImage::Format_ARGB32);
@@ -221,7 +276,9 @@ QImage ImageButton::Greyed(const QImage& pixels) {
             line[x] = qRgba(grey, grey, grey, 255);
         }
     }
-    return result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    result = result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(pixels.devicePixelRatio());
+    return result;
 }
 
 QSize ImageButton::sizeHint() const {
@@ -314,10 +371,8 @@ void ImageButton::paintEvent(QPaintEvent*) {
                   area.top() + (area.height() - size.height()) / 2};
         }
         at += offset;
-        if (!isEnabled() && greyedDisabledLook_)
-            painter.drawImage(at, CurrentImage());
-        else
-            painter.drawImage(at, image->pixels);
+        const QImage shown = PixelsForScreen(*image);
+        painter.drawImage(at, !isEnabled() && greyedDisabledLook_ ? Greyed(shown) : shown);
     }
     if (!text().isEmpty())
         DrawText(painter, textArea.translated(offset));

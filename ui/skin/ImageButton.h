@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QImage>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -52,6 +53,11 @@ class ImageButton : public QAbstractButton {
     // hover image's size.
     void SizeToContent();
     void SetTooltipText(const QString& text, bool activate = true);
+    // What a screen reader announces for the button ("Add files"), and a key
+    // that presses it; the key is shown in the tooltip, after the tooltip's
+    // text or, when there is none, after the name.
+    void SetAccessibleName(const QString& name);
+    void SetShortcut(const QKeySequence& key);
     // Returns 0 when the cursor image loaded, 1 when it did not (the button
     // then shows the ordinary cursor). An empty path clears the cursor.
     int SetHoverCursor(const QString& cursorImage, QPoint hotSpot = {0, 0});
@@ -81,7 +87,8 @@ class ImageButton : public QAbstractButton {
 
   private:
     struct Image {
-        QImage pixels; // premultiplied ARGB, key pixels fully transparent
+        QImage pixels;   // premultiplied ARGB, key pixels fully transparent
+        QImage pixels2x; // the same art painted at twice the size, or null
         bool IsNull() const { return pixels.isNull(); }
     };
 
@@ -95,6 +102,10 @@ class ImageButton : public QAbstractButton {
     void DrawBackground(QPainter& painter, QRect& rect);
     void DrawBorder(QPainter& painter, const QRect& rect);
     void DrawText(QPainter& painter, const QRect& textArea);
+    void ShowTooltip();
+    // The image to draw for the screen's pixel density: the double-size
+    // one on a 2x screen when there is one.
+    QImage PixelsForScreen(const Image& image) const;
 
     Image hover_;
     Image normal_;
@@ -113,6 +124,8 @@ class ImageButton : public QAbstractButton {
     std::optional<QCursor> hoverCursor_;
     QString url_;
     IDesktop* desktop_ = nullptr;
+    QString tooltipText_;
+    bool tooltipActive_ = false;
 };
 
 // A colour key in 0x00BBGGRR form as a Qt colour.

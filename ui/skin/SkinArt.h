@@ -57,9 +57,10 @@ inline constexpr ButtonArt kBrand{":/skin/brand.png", "", 0x00E38715, {25, 15}, 
 inline constexpr ButtonArt kHomePage{
     ":/skin/homepage_hover.png", ":/skin/homepage_normal.png", 0x00F6A94D, {375, 52}, {150, 22}};
 
-inline constexpr const char* kBackground = ":/skin/background.png";  // 605 x 567, one tile
-inline constexpr const char* kAppIcon = ":/skin/app_icon.png";       // 256 x 256
-inline constexpr const char* kLinkCursor = ":/skin/link_cursor.png"; // 32 x 32
+inline constexpr const char* kBackground = ":/skin/background.png";      // 605 x 567, one tile
+inline constexpr const char* kBackground2x = ":/skin/background@2x.png"; // 1210 x 1134
+inline constexpr const char* kAppIcon = ":/skin/app_icon.png";           // 256 x 256
+inline constexpr const char* kLinkCursor = ":/skin/link_cursor.png";     // 32 x 32
 inline constexpr QPoint kLinkCursorHotSpot{4, 2};
 
 inline constexpr const char* kHomePageUrl = "https://velmont.example/converter";

@@ -1,31 +1,58 @@
-// The converter program starts as a user starts it and keeps its window up
-// until closed.
+// The converter program as a file manager's "Open with" starts it: the
+// files named on the command line become the list's rows. The program's
+// check mode (VELMONT_CONVERT_AND_QUIT) converts them and closes the
+// window the ordinary way, so what it leaves shows what the list held.
 
+#include "UiTestSupport.h"
+
+#include "model/SettingsFiles.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QtTest>
+
+using namespace velmont;
 
 class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void programStartsAndStaysUp() {
+    void filesOnTheCommandLineBecomeRows() {
         const QString program = QStringLiteral(VELMONT_BIN_DIR "/velmont-converter");
         if (!QFileInfo::exists(program))
             QSKIP("velmont-converter has not been built");
+        QTemporaryDir work;
+        const QDir folder(work.path());
+        QVERIFY(MakeAudio(folder.filePath("a.mp3")));
+        QVERIFY(MakeAudio(folder.filePath("b b.wav")));
+        // The user's own settings give the output folder (format 0's).
+        const QString output = folder.filePath("out");
+        QVERIFY(folder.mkpath("config/velmont-converter"));
+        QVERIFY(
+            WriteText(folder.filePath("config/velmont-converter/param.ini"),
+                      "<root><param><aac OutputDir=\"" + output.toUtf8() + "\"/></param></root>"));
+
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
+        environment.insert("VELMONT_CONVERT_AND_QUIT", "1");
         QProcess converter;
         converter.setProcessEnvironment(environment);
+        converter.setWorkingDirectory(work.path());
         converter.setProcessChannelMode(QProcess::MergedChannels);
-        // Arguments are not the program's business: one is simply ignored.
-        converter.start(program, {"ignored-argument.mp3"});
-        QVERIFY(converter.waitForStarted(10000));
-        QVERIFY2(!converter.waitForFinished(2000), converter.readAll().constData());
-        QCOMPARE(converter.state(), QProcess::Running);
-        converter.kill();
-        QVERIFY(converter.waitForFinished(10000));
+        // Relative names are taken from the folder the program starts in.
+        converter.start(program, {"a.mp3", folder.filePath("b b.wav")});
+        QVERIFY(converter.waitForFinished(120000));
+        QVERIFY2(converter.exitCode() == 0, converter.readAll().constData());
+
+        QVERIFY(QFileInfo::exists(folder.filePath("out/a.mp3")));
+        QVERIFY(QFileInfo::exists(folder.filePath("out/b b.mp3")));
+        QCOMPARE(QString::fromStdString(LoadOutputDirectoryFrom(
+                     Std(folder.filePath("config/velmont-converter/record.ini")))),
+                 output);
     }
 };
 

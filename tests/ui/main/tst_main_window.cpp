@@ -66,39 +66,65 @@ class MainWindowTest : public QObject {
         QVERIFY2(height <= 18 && height >= 14, qPrintable(QString::number(height)));
     }
 
-    void buttonsSitAtTheirPlacesWithTheirTooltips() {
+    void buttonsSitAtTheirPlacesWithTheirNamesTooltipsAndKeys() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         struct Expected {
             int id;
             QPoint position;
-            const char* tooltip;
+            const char* name;
+            const char* tooltip; // the key, where there is one, in brackets
         };
         const Expected expected[] = {
-            {MainDialog::kAddId, {34, 89}, "Add files to list"},
-            {MainDialog::kDelId, {134, 89}, "Remove selected files from list"},
-            {MainDialog::kConfigId, {235, 89}, "Configuration"},
-            {MainDialog::kDownId, {435, 103}, "Move down the selected file"},
-            {MainDialog::kUpId, {460, 103}, "Move up the selected file"},
-            {MainDialog::kPlayId, {485, 103}, "Play the selected file"},
-            {MainDialog::kTagId, {520, 90}, "Edit the ID3 Tag of the selected file"},
-            {MainDialog::kOutputLabelId, {33, 424}, ""},
-            {MainDialog::kDirId, {527, 413}, "Select output directory"},
-            {MainDialog::kGoId, {46, 464}, "Start to convert the files selected in the list"},
-            {MainDialog::kHelpId, {370, 483}, ""},
-            {MainDialog::kExitId, {470, 483}, ""},
-            {MainDialog::kQuestionId, {519, 10}, ""},
-            {MainDialog::kMinimizeId, {543, 10}, ""},
-            {MainDialog::kCloseId, {567, 10}, ""},
-            {MainDialog::kBrandId, {25, 15}, ""},
-            {MainDialog::kHomePageId, {375, 52}, "homepage"},
+            {MainDialog::kAddId, {34, 89}, "Add files", "Add files to list (Ctrl+O)"},
+            {MainDialog::kDelId, {134, 89}, "Delete", "Remove selected files from list (Del)"},
+            {MainDialog::kConfigId, {235, 89}, "Configuration", "Configuration (Ctrl+P)"},
+            {MainDialog::kDownId,
+             {435, 103},
+             "Move down",
+             "Move down the selected file (Alt+Down)"},
+            {MainDialog::kUpId, {460, 103}, "Move up", "Move up the selected file (Alt+Up)"},
+            {MainDialog::kPlayId, {485, 103}, "Play", "Play the selected file (Ctrl+L)"},
+            {MainDialog::kTagId,
+             {520, 90},
+             "Edit tag",
+             "Edit the ID3 Tag of the selected file (Ctrl+T)"},
+            {MainDialog::kOutputLabelId, {33, 424}, "Output folder", ""},
+            {MainDialog::kDirId,
+             {527, 413},
+             "Select output folder",
+             "Select output directory (Ctrl+D)"},
+            {MainDialog::kGoId,
+             {46, 464},
+             "Convert",
+             "Start to convert the files selected in the list (Ctrl+Return)"},
+            {MainDialog::kHelpId, {370, 483}, "Help", "Help (F1)"},
+            {MainDialog::kExitId, {470, 483}, "Exit", "Exit (Ctrl+Q)"},
+            {MainDialog::kQuestionId, {519, 10}, "Help", ""},
+            {MainDialog::kMinimizeId, {543, 10}, "Minimise", "Minimise (Ctrl+M)"},
+            {MainDialog::kCloseId, {567, 10}, "Close", ""},
+            {MainDialog::kBrandId, {25, 15}, "Velmont Media Converter", ""},
+            {MainDialog::kHomePageId, {375, 52}, "Home page", "homepage"},
         };
         for (const Expected& button : expected) {
             ImageButton* widget = dialog.Button(button.id);
             QVERIFY2(widget, qPrintable(QString::number(button.id)));
             QCOMPARE(widget->pos(), button.position);
+            QCOMPARE(widget->accessibleName(), QString(button.name));
             QCOMPARE(widget->toolTip(), QString(button.tooltip));
             QVERIFY(!widget->DrawsBorder() && widget->DrawsTransparent());
             QVERIFY(!widget->size().isEmpty());
+        }
+        // Tab walks the list commands, the list, the output folder, then Go.
+        QVERIFY(ShowExposed(dialog));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.Button(MainDialog::kTagId)->setFocus();
+        for (QWidget* next : {static_cast<QWidget*>(dialog.FileList()),
+                              static_cast<QWidget*>(dialog.DirectoryBox()),
+                              static_cast<QWidget*>(dialog.Button(MainDialog::kDirId)),
+                              static_cast<QWidget*>(dialog.Button(MainDialog::kGoId))}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
         }
         QCOMPARE(dialog.findChildren<ImageButton*>().size(), 17);
 
@@ -191,6 +217,24 @@ class MainWindowTest : public QObject {
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(LoadOutputDirectoryFrom(RecordFile()), std::string("/typed/here"));
+        QVERIFY(desktop_.messages.empty());
+    }
+
+    void aFailedSaveIsToldOnceAndTheWindowStillCloses() {
+        MainDialogSetup setup = SetupIn(program_);
+        QFile blocker(QString::fromStdString(setup.programDirectory + "blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        setup.recordFile = setup.programDirectory + "blocker/record.ini";
+        RecordingMainDialog dialog(desktop_, setup);
+        QVERIFY(ShowExposed(dialog));
+        dialog.DirectoryBox()->setText("/typed/here");
+        dialog.Button(MainDialog::kCloseId)->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(desktop_.messages.size(), std::size_t(1));
+        QCOMPARE(desktop_.messages[0].caption, std::string("Information"));
+        QVERIFY(desktop_.messages[0].text.find("blocker") != std::string::npos);
+        blocker.remove();
     }
 
     void closingWithAnEmptyBoxLeavesTheRecordUntouched() {
@@ -236,13 +280,13 @@ class MainWindowTest : public QObject {
         QVERIFY(ShowExposed(dialog));
         dialog.activateWindow();
         QTest::keyClick(&dialog, Qt::Key_F1);
-        QCOMPARE(desktop_.helpRequests, (std::vector<std::string>{page, page, page}));
+        QTRY_COMPARE(desktop_.helpRequests, (std::vector<std::string>{page, page, page}));
         dialog.OnClose();
 
         const MainDialogSetup installed = MainDialogSetup::Installed();
         QVERIFY(!installed.programDirectory.empty());
         QCOMPARE(installed.programDirectory.back(), '/');
-        QCOMPARE(installed.recordFile, installed.programDirectory + "record.ini");
+        QCOMPARE(installed.recordFile, RecordFilePath());
     }
 
     void surfaceMenuOffersTheAboutBox() {

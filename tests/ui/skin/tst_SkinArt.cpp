@@ -40,18 +40,24 @@ class SkinArtTest : public QObject {
         if (target.isEmpty())
             return;
         QDir().mkpath(QString::fromLocal8Bit(target));
-        for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
-            const QString path = QDir(QString::fromLocal8Bit(target)).filePath(painted.fileName);
-            QVERIFY2(painted.image.save(path, "PNG"), qPrintable(path));
+        for (int scale : {1, 2}) {
+            for (const skin::PaintedImage& painted : skin::PaintSkinArt(scale)) {
+                const QString path =
+                    QDir(QString::fromLocal8Bit(target)).filePath(painted.fileName);
+                QVERIFY2(painted.image.save(path, "PNG"), qPrintable(path));
+            }
         }
     }
 
     void everyPaintedImageIsAResourceOfTheSameSize() {
-        for (const skin::PaintedImage& painted : skin::PaintSkinArt()) {
-            const QImage stored(QStringLiteral(":/skin/") + painted.fileName);
-            QVERIFY2(!stored.isNull(), qPrintable(painted.fileName));
-            QCOMPARE(stored.size(), painted.image.size());
+        for (int scale : {1, 2}) {
+            for (const skin::PaintedImage& painted : skin::PaintSkinArt(scale)) {
+                const QImage stored(QStringLiteral(":/skin/") + painted.fileName);
+                QVERIFY2(!stored.isNull(), qPrintable(painted.fileName));
+                QCOMPARE(stored.size(), painted.image.size());
+            }
         }
+        QCOMPARE(QImage(skin::kBackground2x).size(), QSize(1210, 1134));
         QCOMPARE(QImage(skin::kBackground).size(), QSize(605, 567));
         QVERIFY(!QImage(skin::kAppIcon).isNull());
         QVERIFY(!QImage(skin::kLinkCursor).isNull());

@@ -57,10 +57,11 @@ QPainterPath RoundedRect(const QRectF& box, qreal radius) {
     return path;
 }
 
-QImage PaintBackground() {
-    QImage image(kWindowWidth, kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+QImage PaintBackground(int scale) {
+    QImage image(kWindowWidth * scale, kWindowHeight * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(kSurface);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing, true);
 
     // Header band with a soft diagonal light.
@@ -104,16 +105,18 @@ using Draw = std::function<void(QPainter&, QSizeF)>;
 // Paints `draw` over the window background at `at`, then turns every pixel
 // the drawing left untouched into the colour key. Edges are blended with the
 // real background, so the button has no halo at its place.
-QImage Compose(const QImage& background, QPoint at, QSize size, std::uint32_t keyBgr,
-               const Draw& draw) {
+QImage Compose(const QImage& background, QPoint at, QSize logicalSize, std::uint32_t keyBgr,
+               const Draw& draw, int scale) {
+    const QSize size = logicalSize * scale;
     QImage shape = Transparent(size);
     {
         QPainter p(&shape);
+        p.scale(scale, scale);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::TextAntialiasing, true);
-        draw(p, QSizeF(size));
+        draw(p, QSizeF(logicalSize));
     }
-    QImage result = background.copy(QRect(at, size)).convertToFormat(QImage::Format_ARGB32);
+    QImage result = background.copy(QRect(at * scale, size)).convertToFormat(QImage::Format_ARGB32);
     {
         QPainter p(&result);
         p.drawImage(0, 0, shape);
@@ -556,17 +559,23 @@ QImage PaintLinkCursor() {
 
 } // namespace
 
-std::vector<PaintedImage> PaintSkinArt() {
-    const QImage background = PaintBackground();
+std::vector<PaintedImage> PaintSkinArt(int scale) {
+    const QImage background = PaintBackground(scale);
+    // Art for 2x screens carries "@2x" before the extension.
+    const auto named = [scale](QString name) {
+        return scale == 1 ? name
+                          : name.insert(name.lastIndexOf(QLatin1Char('.')),
+                                        QStringLiteral("@%1x").arg(scale));
+    };
     std::vector<PaintedImage> images;
-    images.push_back(
-        {QStringLiteral("background.png"), background.convertToFormat(QImage::Format_RGB32)});
+    images.push_back({named(QStringLiteral("background.png")),
+                      background.convertToFormat(QImage::Format_RGB32)});
 
     auto add = [&](const ButtonArt& art, Look look, const Draw& draw) {
         const QString path =
             QString::fromLatin1(look == Look::Hover || !*art.normal ? art.hover : art.normal);
-        images.push_back({path.section(QLatin1Char('/'), -1),
-                          Compose(background, art.position, art.size, art.keyBgr, draw)});
+        images.push_back({named(path.section(QLatin1Char('/'), -1)),
+                          Compose(background, art.position, art.size, art.keyBgr, draw, scale)});
     };
     auto both = [&](const ButtonArt& art, const std::function<Draw(Look)>& make) {
         add(art, Look::Normal, make(Look::Normal));
@@ -647,8 +656,10 @@ std::vector<PaintedImage> PaintSkinArt() {
     add(kBrand, Look::Normal, Brand());
     both(kHomePage, HomePageLink);
 
-    images.push_back({QStringLiteral("app_icon.png"), PaintAppIcon()});
-    images.push_back({QStringLiteral("link_cursor.png"), PaintLinkCursor()});
+    if (scale == 1) {
+        images.push_back({QStringLiteral("app_icon.png"), PaintAppIcon()});
+        images.push_back({QStringLiteral("link_cursor.png"), PaintLinkCursor()});
+    }
     return images;
 }
 

@@ -16,7 +16,9 @@ struct PaintedImage {
 // of each command image (composited over the background at the button's
 // place, outside pixels set to its colour key), the application icon and
 // the link cursor. Needs a QGuiApplication for fonts. The committed PNGs
-// under ui/skin/images are this function's output.
-std::vector<PaintedImage> PaintSkinArt();
+// under ui/skin/images are this function's output. With a scale of 2 it
+// paints the window's art at twice the size for 2x screens, named
+// "add_hover@2x.png" and so on (the icon and cursor only come at scale 1).
+std::vector<PaintedImage> PaintSkinArt(int scale = 1);
 
 } // namespace velmont::skin
