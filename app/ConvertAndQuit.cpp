@@ -37,7 +37,7 @@ int ConvertAndQuitExitCode(const MainDialog& dialog) {
     if (jobs.Count() == 0)
         return 1;
     for (std::size_t i = 0; i < jobs.Count(); ++i) {
-        if (jobs[i].state != kJobConverted)
+        if (jobs[i].state != JobState::Converted)
             return 1;
     }
     return 0;

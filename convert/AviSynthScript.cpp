@@ -1,6 +1,7 @@
 #include "convert/AviSynthScript.h"
 
 #include "convert/FormatText.h"
+#include "model/Catalogue.h"
 
 #include <fstream>
 
@@ -21,7 +22,7 @@ constexpr const char* kSetRateTemplate = "# Generic File Input\r\n"
 
 std::string FormatAviSynthScript(const std::string& inputPath, FormatId formatId,
                                  double frameRate) {
-    if (formatId >= kFirstVideoFormat && frameRate > 0)
+    if (IsVideoFormat(formatId) && frameRate > 0)
         return FormatText(kSetRateTemplate, inputPath.c_str(), frameRate, frameRate);
     return FormatText(kKeepRateTemplate, inputPath.c_str());
 }

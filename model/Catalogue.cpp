@@ -1,13 +1,11 @@
 #include "model/Catalogue.h"
 
-#include <map>
-
 namespace velmont {
 
 const std::array<const char*, kAudioCodecCount> kAudioCodecNames = {
     "ac3",      "pcm_s16be", "pcm_s8",    "pcm_s16le", "pcm_s32be", "pcm_s24be",  "pcm_mulaw",
     "pcm_alaw", "flac",      "libamr_nb", "libamr_wb", "libfaac",   "libmp3lame", "vorbis",
-    "pcm_u8",   "pcm_s24le", "pcm_s32le", "wmav2",     "wmav1",     "mp2"};
+    "pcm_u8",   "pcm_s24le", "pcm_s32le", "wmav2",     "wmav1",     "mp2",        "libopus"};
 
 const std::array<const char*, kAudioDisplayCount> kAudioDisplayNames = {"raw ac3",
                                                                         "pcm_s16be,audio/aiff",
@@ -31,13 +29,20 @@ const std::array<const char*, kAudioDisplayCount> kAudioDisplayNames = {"raw ac3
                                                                         "pcm_s24le wave",
                                                                         "pcm s32le wave",
                                                                         "Windows Media Audio V8",
-                                                                        "Windows Media Audio V7"};
+                                                                        "Windows Media Audio V7",
+                                                                        "Opus",
+                                                                        "AAC",
+                                                                        "AC-3",
+                                                                        "FLAC",
+                                                                        "Vorbis"};
 
 const std::array<const char*, kVideoCodecCount> kVideoCodecNames = {
-    "libx264", "mpeg4", "msmpeg4", "mpeg1video", "h263", "h263p", "flv"};
+    "libx264", "mpeg4", "msmpeg4", "mpeg1video", "h263",
+    "h263p",   "flv",   "libx265", "libvpx-vp9", "libsvtav1"};
 
 const std::array<const char*, kVideoCodecCount> kVideoDisplayNames = {
-    "AVC MPEG-4", "MPEG-4 (DivX 4/5)", "DivX 3", "mpeg-1 video", "H.263", "H.263+", "video/x-flv"};
+    "AVC MPEG-4", "MPEG-4 (DivX 4/5)", "DivX 3",     "mpeg-1 video", "H.263",
+    "H.263+",     "video/x-flv",       "HEVC H.265", "VP9",          "AV1"};
 
 namespace {
 
@@ -53,47 +58,73 @@ struct Pair {
 };
 constexpr Pair kNone{-1, -1};
 
-std::vector<CatalogueEntry> Entries(const char* extension,
-                                    std::initializer_list<std::pair<Pair, Pair>> pairs) {
-    std::vector<CatalogueEntry> list;
-    for (const auto& [audio, video] : pairs)
-        list.push_back({extension, audio.codec, audio.display, video.codec, video.display});
-    return list;
+// Everything fixed about one output format.
+struct FormatInfo {
+    std::string muxer; // passed with -f; empty for wav
+    bool video = false;
+    std::vector<CatalogueEntry> entries;
+};
+
+FormatInfo Format(const char* extension, const char* muxer,
+                  std::initializer_list<std::pair<Pair, Pair>> pairs) {
+    FormatInfo info{muxer, false, {}};
+    for (const auto& [audio, video] : pairs) {
+        info.entries.push_back({extension, audio.codec, audio.display, video.codec, video.display});
+        info.video = info.video || video.codec >= 0;
+    }
+    return info;
 }
 
-std::map<FormatId, std::vector<CatalogueEntry>> BuildEntryTable() {
-    std::map<FormatId, std::vector<CatalogueEntry>> table;
-    table[0] = Entries(".aac", {{{11, 13}, kNone}});
-    table[1] = Entries(
-        ".aiff",
-        {{{1, 1}, kNone}, {{2, 3}, kNone}, {{3, 4}, kNone}, {{4, 6}, kNone}, {{5, 7}, kNone}});
-    table[2] = Entries(".amr", {{{9, 11}, kNone}, {{10, 12}, kNone}});
-    table[3] = Entries(".au", {{{1, 2}, kNone}, {{6, 8}, kNone}, {{7, 9}, kNone}});
-    table[4] = Entries(".flac", {{{8, 10}, kNone}});
-    table[5] = Entries(".m4a", {{{11, 13}, kNone}});
-    table[6] = Entries(".mp2", {{{12, 15}, kNone}});
-    table[7] = Entries(".mp3", {{{12, 14}, kNone}});
-    table[8] = Entries(".ogg", {{{13, 16}, kNone}, {{8, 17}, kNone}});
-    table[9] =
-        Entries(".wav", {{{3, 5}, kNone}, {{14, 18}, kNone}, {{15, 19}, kNone}, {{16, 20}, kNone}});
-    table[10] = Entries(".wma", {{{17, 21}, kNone}, {{18, 22}, kNone}});
-    table[11] = Entries(".3g2", {{{9, 11}, {4, 4}}});
-    table[12] = Entries(".3gp", {{{11, 13}, {0, 0}},
-                                 {{11, 13}, {1, 1}},
-                                 {{9, 11}, {4, 4}},
-                                 {{10, 12}, {4, 4}},
-                                 {{9, 11}, {5, 5}},
-                                 {{10, 12}, {5, 5}}});
-    table[13] = Entries(
-        ".avi", {{{12, 14}, {0, 0}}, {{12, 14}, {1, 1}}, {{19, 15}, {0, 0}}, {{19, 15}, {1, 1}}});
-    table[14] = Entries(".m4v", {{{11, 13}, {0, 0}}, {{11, 13}, {1, 1}}});
-    table[15] = Entries(".mp4", {{{11, 13}, {0, 0}}, {{11, 13}, {1, 1}}});
-    table[16] = Entries(".mpg", {{{19, 15}, {3, 3}}});
-    table[17] = Entries(".mov", {{{11, 13}, {0, 0}}, {{11, 13}, {1, 1}}});
-    table[18] = Entries(".flv", {{{12, 14}, {6, 6}}});
-    table[19] = Entries(".swf", {{{12, 14}, {6, 6}}});
-    table[20] = Entries(".nut", {{{13, 16}, {1, 1}}});
-    return table;
+std::array<FormatInfo, kFormatCount> BuildFormatTable() {
+    constexpr Pair aac{11, 13}, amrNb{9, 11}, amrWb{10, 12}, mp3{12, 14}, layer2{19, 15},
+        vorbis{13, 16};
+    constexpr Pair opus{kAudioCodecOpus, 23}, mkvAac{11, 24}, mkvAc3{0, 25}, mkvFlac{8, 26},
+        mkvVorbis{13, 27};
+    constexpr Pair h264{0, 0}, mpeg4{1, 1}, h263{4, 4}, h263p{5, 5}, flv{6, 6};
+    constexpr Pair h265{kVideoCodecH265, kVideoCodecH265}, vp9{kVideoCodecVp9, kVideoCodecVp9},
+        av1{kVideoCodecAv1, kVideoCodecAv1};
+    return {{
+        Format(".aac", "adts", {{aac, kNone}}),
+        Format(
+            ".aiff", "aiff",
+            {{{1, 1}, kNone}, {{2, 3}, kNone}, {{3, 4}, kNone}, {{4, 6}, kNone}, {{5, 7}, kNone}}),
+        Format(".amr", "amr", {{amrNb, kNone}, {amrWb, kNone}}),
+        Format(".au", "au", {{{1, 2}, kNone}, {{6, 8}, kNone}, {{7, 9}, kNone}}),
+        Format(".flac", "flac", {{{8, 10}, kNone}}),
+        Format(".m4a", "mp4", {{aac, kNone}}),
+        Format(".mp2", "mp2", {{{12, 15}, kNone}}),
+        Format(".mp3", "mp3", {{mp3, kNone}}),
+        Format(".ogg", "ogg", {{vorbis, kNone}, {{8, 17}, kNone}}),
+        Format(".wav", "",
+               {{{3, 5}, kNone}, {{14, 18}, kNone}, {{15, 19}, kNone}, {{16, 20}, kNone}}),
+        Format(".wma", "asf", {{{17, 21}, kNone}, {{18, 22}, kNone}}),
+        Format(".3g2", "3g2", {{amrNb, h263}}),
+        Format(".3gp", "3gp",
+               {{aac, h264},
+                {aac, mpeg4},
+                {amrNb, h263},
+                {amrWb, h263},
+                {amrNb, h263p},
+                {amrWb, h263p}}),
+        Format(".avi", "avi", {{mp3, h264}, {mp3, mpeg4}, {layer2, h264}, {layer2, mpeg4}}),
+        Format(".m4v", "mp4", {{aac, h264}, {aac, mpeg4}}),
+        Format(".mp4", "mp4", {{aac, h264}, {aac, mpeg4}}),
+        Format(".mpg", "mpeg", {{layer2, {3, 3}}}),
+        Format(".mov", "mov", {{aac, h264}, {aac, mpeg4}}),
+        Format(".flv", "flv", {{mp3, flv}}),
+        Format(".swf", "swf", {{mp3, flv}}),
+        Format(".nut", "libnut", {{vorbis, mpeg4}}),
+        // Opus in Ogg, the Ogg muxer's Opus mapping.
+        Format(".opus", "ogg", {{opus, kNone}}),
+        Format(".webm", "webm", {{opus, vp9}, {mkvVorbis, av1}}),
+        Format(".mkv", "matroska",
+               {{mkvAac, h264}, {mkvFlac, h265}, {opus, vp9}, {mkvVorbis, av1}, {mkvAc3, h264}}),
+    }};
+}
+
+const FormatInfo* GetFormatInfo(FormatId id) {
+    static const std::array<FormatInfo, kFormatCount> table = BuildFormatTable();
+    return IsValidFormat(id) ? &table[static_cast<std::size_t>(id)] : nullptr;
 }
 
 } // namespace
@@ -111,57 +142,19 @@ std::string VideoDisplayName(int id) {
     return NameAt(kVideoDisplayNames, id);
 }
 
+bool IsVideoFormat(FormatId id) {
+    const FormatInfo* info = GetFormatInfo(id);
+    return info && info->video;
+}
+
 const std::vector<CatalogueEntry>* GetCatalogueEntries(FormatId id) {
-    static const std::map<FormatId, std::vector<CatalogueEntry>> table = BuildEntryTable();
-    const auto found = table.find(id);
-    return found == table.end() ? nullptr : &found->second;
+    const FormatInfo* info = GetFormatInfo(id);
+    return info ? &info->entries : nullptr;
 }
 
 std::string GetMuxerName(FormatId id) {
-    switch (id) {
-    case 0:
-        return "adts";
-    case 1:
-        return "aiff";
-    case 2:
-        return "amr";
-    case 3:
-        return "au";
-    case 4:
-        return "flac";
-    case 5:
-        return "mp4";
-    case 6:
-        return "mp2";
-    case 7:
-        return "mp3";
-    case 8:
-        return "ogg";
-    case 10:
-        return "asf";
-    case 11:
-        return "3g2";
-    case 12:
-        return "3gp";
-    case 13:
-        return "avi";
-    case 14:
-        return "mp4";
-    case 15:
-        return "mp4";
-    case 16:
-        return "mpeg";
-    case 17:
-        return "mov";
-    case 18:
-        return "flv";
-    case 19:
-        return "swf";
-    case 20:
-        return "libnut";
-    default:
-        return {};
-    }
+    const FormatInfo* info = GetFormatInfo(id);
+    return info ? info->muxer : std::string();
 }
 
 std::string GetFormatExtension(FormatId id) {

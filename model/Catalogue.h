@@ -18,13 +18,19 @@ struct CatalogueEntry {
     int videoDisplayId = -1;
 };
 
-inline constexpr int kAudioCodecCount = 20;
-inline constexpr int kAudioDisplayCount = 23;
-inline constexpr int kVideoCodecCount = 7;
+// Ids are positions in the tables below and are stored in param.ini, so new
+// codecs are only ever appended.
+inline constexpr int kAudioCodecCount = 21;
+inline constexpr int kAudioDisplayCount = 28;
+inline constexpr int kVideoCodecCount = 10;
 
 inline constexpr int kAudioCodecAmrNb = 9;
 inline constexpr int kAudioCodecAmrWb = 10;
+inline constexpr int kAudioCodecOpus = 20;
 inline constexpr int kVideoCodecH263 = 4;
+inline constexpr int kVideoCodecH265 = 7;
+inline constexpr int kVideoCodecVp9 = 8;
+inline constexpr int kVideoCodecAv1 = 9;
 
 // The encoder's codec names and the texts the user sees, indexed by id.
 extern const std::array<const char*, kAudioCodecCount> kAudioCodecNames;
@@ -39,7 +45,11 @@ std::string AudioDisplayName(int id);
 std::string VideoCodecName(int id);
 std::string VideoDisplayName(int id);
 
-// The format's entry list, or null for an id outside 0..20.
+// Whether the format carries video (and so has the video pages and video
+// options); false for unknown ids.
+bool IsVideoFormat(FormatId id);
+
+// The format's entry list, or null for an unknown id.
 const std::vector<CatalogueEntry>* GetCatalogueEntries(FormatId id);
 
 // The container name passed with -f; empty for wav and unknown ids.

@@ -1,5 +1,6 @@
 #include "model/EncodingParams.h"
 
+#include "model/Catalogue.h"
 #include "platform/ModuleDirectory.h"
 #include "platform/UserDirectories.h"
 
@@ -9,38 +10,57 @@ namespace velmont {
 
 namespace {
 
+// What a format sets beyond the common defaults (positions as in the value
+// lists of EncodingParams.h).
 struct FormatDefaults {
     int audioCodec;
-    int videoCodec;
-    int width;
-    int height;
-    bool amrAudio; // mono, 8000 Hz, 12.2 kbit/s
+    int videoCodec = -1;
+    int width = 0;
+    int height = 0;
+    int channels = 2;
+    int sampleRate = 4;   // 44100 Hz
+    int audioBitrate = 6; // 128 kbit/s
+    int videoBitrate = 7; // 768 kbit/s
 };
 
-constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
-    {11, -1, 0, 0, false},    // aac
-    {1, -1, 0, 0, false},     // aiff
-    {9, -1, 0, 0, true},      // amr
-    {1, -1, 0, 0, false},     // au
-    {8, -1, 0, 0, false},     // flac
-    {11, -1, 0, 0, false},    // m4a
-    {12, -1, 0, 0, false},    // mp2 (libmp3lame, as it always was)
-    {12, -1, 0, 0, false},    // mp3
-    {13, -1, 0, 0, false},    // ogg
-    {3, -1, 0, 0, false},     // wav
-    {17, -1, 0, 0, false},    // wma
-    {9, 4, 176, 144, true},   // 3g2
-    {9, 4, 176, 144, true},   // 3gp
-    {12, 0, 0, 0, false},     // avi
-    {11, 0, 320, 240, false}, // m4v
-    {11, 0, 320, 240, false}, // mp4
-    {19, 3, 0, 0, false},     // mpg
-    {11, 0, 0, 0, false},     // mov
-    {12, 6, 0, 0, false},     // flv
-    {12, 6, 0, 0, false},     // swf
-    {13, 1, 0, 0, false},     // nut
-}};
+// Mono, 8000 Hz, 12.2 kbit/s.
+constexpr FormatDefaults Amr(int videoCodec = -1, int width = 0, int height = 0) {
+    return {kAudioCodecAmrNb, videoCodec, width, height, 1, 0, 7};
+}
 
+constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
+    {11},              // aac
+    {1},               // aiff
+    Amr(),             // amr
+    {1},               // au
+    {8},               // flac
+    {11},              // m4a
+    {12},              // mp2 (libmp3lame, as it always was)
+    {12},              // mp3
+    {13},              // ogg
+    {3},               // wav
+    {17},              // wma
+    Amr(4, 176, 144),  // 3g2
+    Amr(4, 176, 144),  // 3gp
+    {12, 0},           // avi
+    {11, 0, 320, 240}, // m4v
+    {11, 0, 320, 240}, // mp4
+    {19, 3},           // mpg
+    {11, 0},           // mov
+    {12, 6},           // flv
+    {12, 6},           // swf
+    {13, 1},           // nut
+    // opus: 128 kbit/s at 48000 Hz, the rate Opus codes at.
+    {.audioCodec = kAudioCodecOpus, .sampleRate = 5},
+    // webm: VP9 at constant quality (the quantizer scale is its quality; the
+    // bit rate counts only with the quantizer at 0) with Opus.
+    {.audioCodec = kAudioCodecOpus,
+     .videoCodec = kVideoCodecVp9,
+     .sampleRate = 5,
+     .videoBitrate = 10},
+    // mkv: H.264 at 2048 kbit/s with AAC at 48000 Hz.
+    {.audioCodec = 11, .videoCodec = 0, .sampleRate = 5, .videoBitrate = 10},
+}};
 struct ParamsTable {
     std::array<EncodingParams, kFormatCount> records;
     ParamsTable() {
@@ -84,11 +104,10 @@ EncodingParams BuiltInDefaults(FormatId id) {
     record.VideoCodec = defaults.videoCodec;
     record.Width = defaults.width;
     record.Height = defaults.height;
-    if (defaults.amrAudio) {
-        record.AudioChannel = 1;
-        record.AudioSampleRate = 0;
-        record.AudioBitrate = 7;
-    }
+    record.AudioChannel = defaults.channels;
+    record.AudioSampleRate = defaults.sampleRate;
+    record.AudioBitrate = defaults.audioBitrate;
+    record.VideoBitrate = defaults.videoBitrate;
     return record;
 }
 

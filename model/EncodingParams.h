@@ -56,7 +56,7 @@ inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192, 216,  256, 
 inline constexpr std::array<double, 6> kFrameRates = {0, 14.985, 23.976, 24, 25, 29.97};
 
 // The format's one record, created with all others on the first request;
-// null for an id outside 0..20.
+// null for an unknown id.
 EncodingParams* GetEncodingParams(FormatId id);
 
 // Writes the common defaults into a record, OutputDir included.

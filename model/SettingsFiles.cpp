@@ -1,5 +1,6 @@
 #include "model/SettingsFiles.h"
 
+#include "model/Catalogue.h"
 #include "model/EncodingParams.h"
 #include "platform/AtomicWrite.h"
 #include "platform/ModuleDirectory.h"
@@ -26,9 +27,10 @@ namespace {
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
+// Indexed by FormatId. ogg and m4v have never had an element of their own.
 constexpr std::array<const char*, kFormatCount> kFormatElementNames = {
-    "aac",  "aiff", "amr", "au",    "flac", "m4a", "mp2", "mp3", nullptr, "wav", "wma",
-    "3gpc", "3gp",  "avi", nullptr, "mp4",  "mpg", "mov", "flv", "swf",   "nut"};
+    "aac", "aiff", "amr",   "au",  "flac", "m4a", "mp2", "mp3", nullptr, "wav",  "wma",  "3gpc",
+    "3gp", "avi",  nullptr, "mp4", "mpg",  "mov", "flv", "swf", "nut",   "opus", "webm", "mkv"};
 
 // Some format elements are named with a leading digit (3gp, 3gpc), which
 // XML does not allow in a name, so the XML library rejects the whole file.

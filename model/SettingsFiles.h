@@ -25,7 +25,8 @@ std::string RecordFilePathFor(const std::string& programDirectory,
 
 // param.ini's element name for a format, or null for 8, 14 and unknown ids.
 const char* FormatElementName(FormatId id);
-// True when the element's video attributes are read (m4a included).
+// True when the element's video attributes are read: every video format,
+// and m4a, whose element has always carried them.
 bool IsVideoGroupElement(FormatId id);
 
 // Overrides the built-in parameters with the values of the administrator's

@@ -11,7 +11,7 @@ namespace rendix {
 
 bool ResolveAudioEncoder(const std::string& name, AudioEncoderChoice& choice) {
     static const std::map<std::string, std::string> aliases = {
-        {"libfaac", "aac"}, {"vorbis", "libvorbis"}, {"mp3", "libmp3lame"}};
+        {"libfaac", "aac"}, {"vorbis", "libvorbis"}, {"mp3", "libmp3lame"}, {"opus", "libopus"}};
     if (name == "libamr_nb" || name == "amr_nb" || name == "libopencore_amrnb") {
         choice = {AudioEncoderKind::AmrNarrowBand, {}};
         return true;
@@ -30,7 +30,13 @@ bool ResolveAudioEncoder(const std::string& name, AudioEncoderChoice& choice) {
 }
 
 std::string ResolveVideoEncoder(const std::string& name) {
-    std::string library = name == "xvid" ? "mpeg4" : name;
+    static const std::map<std::string, std::string> aliases = {{"xvid", "mpeg4"},
+                                                               {"hevc", "libx265"},
+                                                               {"h265", "libx265"},
+                                                               {"vp9", "libvpx-vp9"},
+                                                               {"av1", "libsvtav1"}};
+    auto it = aliases.find(name);
+    std::string library = it == aliases.end() ? name : it->second;
     const AVCodec* codec = avcodec_find_encoder_by_name(library.c_str());
     if (!codec || codec->type != AVMEDIA_TYPE_VIDEO)
         return {};
@@ -38,7 +44,10 @@ std::string ResolveVideoEncoder(const std::string& name) {
 }
 
 std::string ResolveMuxerName(const std::string& name) {
-    std::string muxer = name == "libnut" ? "nut" : name;
+    static const std::map<std::string, std::string> aliases = {{"libnut", "nut"},
+                                                               {"mkv", "matroska"}};
+    auto it = aliases.find(name);
+    std::string muxer = it == aliases.end() ? name : it->second;
     if (!av_guess_format(muxer.c_str(), nullptr, nullptr))
         return {};
     return muxer;

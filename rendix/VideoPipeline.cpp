@@ -1,5 +1,6 @@
 #include "rendix/VideoPipeline.h"
 
+#include "rendix/EncoderTuning.h"
 #include "rendix/FilterText.h"
 #include "rendix/FrameRate.h"
 #include "rendix/Geometry.h"
@@ -138,7 +139,16 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
     if (s.globalHeader)
         encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 
+    const EncoderTuning tuning = TuneEncoder(s.encoderName, s.qscale);
+    for (const auto& [name, value] : tuning.options)
+        av_opt_set(encoder_->priv_data, name.c_str(), value.c_str(), 0);
     std::int64_t bitrate = s.bitrate;
+    if (tuning.crf >= 0) {
+        av_opt_set_int(encoder_->priv_data, "crf", tuning.crf, 0);
+        // A quality target, held below -maxrate when one is given.
+        bitrate = s.maxRate;
+        encoder_->bit_rate = bitrate;
+    }
     if (s.maxRate > 0 && bitrate > s.maxRate) {
         warnings += "Warning: video bit rate " + std::to_string(bitrate) +
                     " is above -maxrate; using " + std::to_string(s.maxRate) + "\n";
@@ -160,7 +170,7 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
     }
     if (s.minRate > 0 && !x264)
         encoder_->rc_min_rate = std::min(s.minRate, s.maxRate > 0 ? s.maxRate : s.minRate);
-    if (s.qscale > 0) {
+    if (s.qscale > 0 && tuning.crf < 0) {
         if (x264) {
             warnings += "Warning: -qscale is ignored by libx264; encoding at the -b bit rate\n";
         } else {
@@ -201,6 +211,14 @@ bool VideoPipeline::FillStream(AVStream* output, std::string& error) const {
     output->avg_frame_rate = encoder_->framerate;
     output->sample_aspect_ratio = encoder_->sample_aspect_ratio;
     return true;
+}
+
+std::string VideoPipeline::stats() const {
+    // libvpx and libaom hand their whole log over only while draining, with
+    // no packet to inspect.
+    if (stats_.empty() && encoder_ && encoder_->stats_out)
+        return encoder_->stats_out;
+    return stats_;
 }
 
 std::int64_t VideoPipeline::GuessDuration(const AVFrame* /*decoded*/) const {

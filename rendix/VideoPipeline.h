@@ -41,7 +41,7 @@ class VideoPipeline : public StreamPipeline {
 
     std::int64_t frames() const { return frames_; }
     // Statistics of an analysis pass, for the final pass.
-    const std::string& stats() const { return stats_; }
+    std::string stats() const;
 
   private:
     std::int64_t GuessDuration(const AVFrame* decoded) const override;

@@ -89,6 +89,12 @@ const FormatLine kDefaultLines[] = {
      " -b 768000 -qscale 4.00 -pass 1 -vcodec flv", "swf"},
     {20, " -f libnut -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec vorbis",
      " -b 768000 -qscale 4.00 -pass 1 -vcodec mpeg4", "nut"},
+    {21, " -f ogg -ab 128000 -ar 48000 -ac 2 -vol 256 -acodec libopus", "", "opus"},
+    // VP9 codes at the quality that -qscale names; -b counts only without it.
+    {22, " -f webm -ab 128000 -ar 48000 -ac 2 -vol 256 -acodec libopus",
+     " -b 2048000 -qscale 4.00 -pass 1 -vcodec libvpx-vp9", "webm"},
+    {23, " -f matroska -ab 128000 -ar 48000 -ac 2 -vol 256 -acodec libfaac",
+     " -b 2048000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21", "mkv"},
 };
 
 TEST(CommandLineBuilderTest, EveryFormatsDefaultRecordWithAndWithoutVideo) {
@@ -210,7 +216,7 @@ TEST(CommandLineBuilderTest, OutputFolderAndPath) {
     EXPECT_EQ(job.outputDirectory, "");
 
     // An unknown format has no extension, so no output path.
-    job.formatId = 21;
+    job.formatId = kFormatCount;
     job.outputDirectory = "/out";
     EXPECT_EQ(OutputPath(job), "");
     EXPECT_EQ(ArgumentsOf(job), "-i /in/clip.avi -y -ab 128000 -ar 44100 -ac 2 -vol 256 "

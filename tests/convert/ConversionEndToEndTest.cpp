@@ -121,7 +121,7 @@ TEST_P(FormatFamilyTest, ConvertsAVideoWithSound) {
 // A few families; Rendix's own tests probe every format.
 INSTANTIATE_TEST_SUITE_P(Formats, FormatFamilyTest,
                          ::testing::Values(2 /* amr */, 5 /* m4a */, 7 /* mp3 */, 12 /* 3gp */,
-                                           15 /* mp4 */, 16 /* mpg */),
+                                           15 /* mp4 */, 16 /* mpg */, kFormatWebm),
                          [](const ::testing::TestParamInfo<FormatId>& info) {
                              return GetFormatName(info.param);
                          });

@@ -1,4 +1,5 @@
 #include "convert/ResolveEncoderValues.h"
+#include "model/Catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -75,9 +76,9 @@ TEST(ResolveEncoderValuesTest, CodecIdWithoutANameLeavesTheCodecAsItWas) {
     JobItem job = SourceJob(15, true, true);
     job.audio.codec = "kept audio";
     job.video.codec = "kept video";
-    // 20 lies beyond the audio names, 7 beyond the video names.
-    const int audioIds[] = {-1, 20, 1000};
-    const int videoIds[] = {-1, 7, 1000};
+    // The first ids beyond the name tables, and far beyond.
+    const int audioIds[] = {-1, kAudioCodecCount, 1000};
+    const int videoIds[] = {-1, kVideoCodecCount, 1000};
     for (int i = 0; i < 3; ++i) {
         EncodingParams params = Defaults(15);
         params.AudioCodec = audioIds[i];
@@ -175,7 +176,7 @@ TEST(ResolveEncoderValuesTest, MissingStreamsLeaveTheirValues) {
 }
 
 TEST(ResolveEncoderValuesTest, FormatWithoutARecordChangesNothing) {
-    for (const FormatId id : {-1, 21}) {
+    for (const FormatId id : {-1, kFormatCount}) {
         JobItem job = SourceJob(id, true, true);
         const JobItem before = job;
         ResolveEncoderValues(job);

@@ -30,9 +30,9 @@ std::string Describe(const std::vector<CatalogueEntry>& entries) {
 } // namespace
 
 TEST(Catalogue, FormatNamesInIdOrder) {
-    const char* expected[] = {"aac", "aiff", "amr", "au",  "flac", "m4a", "mp2",
-                              "mp3", "ogg",  "wav", "wma", "3g2",  "3gp", "avi",
-                              "m4v", "mp4",  "mpg", "mov", "flv",  "swf", "nut"};
+    const char* expected[] = {"aac", "aiff", "amr", "au",  "flac", "m4a",  "mp2",  "mp3",
+                              "ogg", "wav",  "wma", "3g2", "3gp",  "avi",  "m4v",  "mp4",
+                              "mpg", "mov",  "flv", "swf", "nut",  "opus", "webm", "mkv"};
     for (FormatId id = 0; id < kFormatCount; ++id) {
         EXPECT_EQ(GetFormatName(id), expected[id]) << id;
         EXPECT_EQ(GetFormatExtension(id), std::string(".") + expected[id]) << id;
@@ -52,17 +52,21 @@ TEST(Catalogue, CodecAndDisplayNameTables) {
     EXPECT_EQ(Joined(AudioCodecName, kAudioCodecCount),
               "|ac3|pcm_s16be|pcm_s8|pcm_s16le|pcm_s32be|pcm_s24be|pcm_mulaw|pcm_alaw|flac|"
               "libamr_nb|libamr_wb|libfaac|libmp3lame|vorbis|pcm_u8|pcm_s24le|pcm_s32le|wmav2|"
-              "wmav1|mp2||");
-    EXPECT_EQ(Joined(AudioDisplayName, kAudioDisplayCount),
-              "|raw ac3|pcm_s16be,audio/aiff|pcm_s16be,AU Format|pcm_s8,audio/aiff|"
-              "pcm_s16le,audio/aiff|pcm_s16le wave|pcm_s32be,audio/aiff|pcm_s24be,audio/aiff|"
-              "pcm_mulaw,AU Format|pcm_alaw,AU Format|raw flac|arm_nb,audio/amr|arm_wb,audio/amr|"
-              "ADTS AAC|mpeg audio layer 3|mpeg audio layer 2|Ogg Vorbis|flac|pcm_u8 wave|"
-              "pcm_s24le wave|pcm s32le wave|Windows Media Audio V8|Windows Media Audio V7||");
+              "wmav1|mp2|libopus||");
+    EXPECT_EQ(
+        Joined(AudioDisplayName, kAudioDisplayCount),
+        "|raw ac3|pcm_s16be,audio/aiff|pcm_s16be,AU Format|pcm_s8,audio/aiff|"
+        "pcm_s16le,audio/aiff|pcm_s16le wave|pcm_s32be,audio/aiff|pcm_s24be,audio/aiff|"
+        "pcm_mulaw,AU Format|pcm_alaw,AU Format|raw flac|arm_nb,audio/amr|arm_wb,audio/amr|"
+        "ADTS AAC|mpeg audio layer 3|mpeg audio layer 2|Ogg Vorbis|flac|pcm_u8 wave|"
+        "pcm_s24le wave|pcm s32le wave|Windows Media Audio V8|Windows Media Audio V7|Opus|AAC|"
+        "AC-3|FLAC|Vorbis||");
     EXPECT_EQ(Joined(VideoCodecName, kVideoCodecCount),
-              "|libx264|mpeg4|msmpeg4|mpeg1video|h263|h263p|flv||");
-    EXPECT_EQ(Joined(VideoDisplayName, kVideoCodecCount),
-              "|AVC MPEG-4|MPEG-4 (DivX 4/5)|DivX 3|mpeg-1 video|H.263|H.263+|video/x-flv||");
+              "|libx264|mpeg4|msmpeg4|mpeg1video|h263|h263p|flv|libx265|libvpx-vp9|libsvtav1||");
+    EXPECT_EQ(
+        Joined(VideoDisplayName, kVideoCodecCount),
+        "|AVC MPEG-4|MPEG-4 (DivX 4/5)|DivX 3|mpeg-1 video|H.263|H.263+|video/x-flv|HEVC H.265|"
+        "VP9|AV1||");
     for (int id : {-1000, 2147483647, -2147483647 - 1})
         EXPECT_EQ(AudioCodecName(id) + AudioDisplayName(id) + VideoCodecName(id) +
                       VideoDisplayName(id),
@@ -97,6 +101,9 @@ TEST(Catalogue, EntryListsPairCodecsAsTabled) {
         "(12/14, 6/6)",
         "(12/14, 6/6)",
         "(13/16, 1/1)",
+        "(20/23, -)",
+        "(20/23, 8/8) (13/27, 9/9)",
+        "(11/24, 0/0) (8/26, 7/7) (20/23, 8/8) (13/27, 9/9) (0/25, 0/0)",
     };
     for (FormatId id = 0; id < kFormatCount; ++id) {
         const auto* entries = GetCatalogueEntries(id);
@@ -104,7 +111,10 @@ TEST(Catalogue, EntryListsPairCodecsAsTabled) {
         EXPECT_EQ(Describe(*entries), expected[id]) << id;
         for (const CatalogueEntry& entry : *entries)
             EXPECT_EQ(entry.extension, entries->front().extension) << id;
+        // Video comes with the format, not with its place in the list.
+        EXPECT_EQ(IsVideoFormat(id), (id >= 11 && id <= 20) || id == 22 || id == 23) << id;
     }
+    EXPECT_FALSE(IsVideoFormat(-1) || IsVideoFormat(kFormatCount));
 }
 
 TEST(Catalogue, UnknownFormatsHaveNoEntriesAndTheListIsShared) {
@@ -116,9 +126,9 @@ TEST(Catalogue, UnknownFormatsHaveNoEntriesAndTheListIsShared) {
 }
 
 TEST(Catalogue, MuxerNamesWithNoneForWavAndUnknownIds) {
-    const char* expected[] = {"adts", "aiff", "amr",  "au",  "flac", "mp4", "mp2",
-                              "mp3",  "ogg",  "",     "asf", "3g2",  "3gp", "avi",
-                              "mp4",  "mp4",  "mpeg", "mov", "flv",  "swf", "libnut"};
+    const char* expected[] = {"adts", "aiff", "amr", "au",  "flac",   "mp4", "mp2",  "mp3",
+                              "ogg",  "",     "asf", "3g2", "3gp",    "avi", "mp4",  "mp4",
+                              "mpeg", "mov",  "flv", "swf", "libnut", "ogg", "webm", "matroska"};
     for (FormatId id = 0; id < kFormatCount; ++id)
         EXPECT_EQ(GetMuxerName(id), expected[id]) << id;
     EXPECT_EQ(GetMuxerName(-1), "");

@@ -66,15 +66,35 @@ TEST_F(EncodingParamsTest, PerFormatDefaultsOverTheCommonOnes) {
         int width;
         int height;
         bool amr;
+        int sampleRate = 4;
+        int videoBitrate = 7;
     };
     const Row rows[] = {
-        {0, 11, -1, 0, 0, false},     {1, 1, -1, 0, 0, false},   {2, 9, -1, 0, 0, true},
-        {3, 1, -1, 0, 0, false},      {4, 8, -1, 0, 0, false},   {5, 11, -1, 0, 0, false},
-        {6, 12, -1, 0, 0, false},     {7, 12, -1, 0, 0, false},  {8, 13, -1, 0, 0, false},
-        {9, 3, -1, 0, 0, false},      {10, 17, -1, 0, 0, false}, {11, 9, 4, 176, 144, true},
-        {12, 9, 4, 176, 144, true},   {13, 12, 0, 0, 0, false},  {14, 11, 0, 320, 240, false},
-        {15, 11, 0, 320, 240, false}, {16, 19, 3, 0, 0, false},  {17, 11, 0, 0, 0, false},
-        {18, 12, 6, 0, 0, false},     {19, 12, 6, 0, 0, false},  {20, 13, 1, 0, 0, false},
+        {0, 11, -1, 0, 0, false},
+        {1, 1, -1, 0, 0, false},
+        {2, 9, -1, 0, 0, true},
+        {3, 1, -1, 0, 0, false},
+        {4, 8, -1, 0, 0, false},
+        {5, 11, -1, 0, 0, false},
+        {6, 12, -1, 0, 0, false},
+        {7, 12, -1, 0, 0, false},
+        {8, 13, -1, 0, 0, false},
+        {9, 3, -1, 0, 0, false},
+        {10, 17, -1, 0, 0, false},
+        {11, 9, 4, 176, 144, true},
+        {12, 9, 4, 176, 144, true},
+        {13, 12, 0, 0, 0, false},
+        {14, 11, 0, 320, 240, false},
+        {15, 11, 0, 320, 240, false},
+        {16, 19, 3, 0, 0, false},
+        {17, 11, 0, 0, 0, false},
+        {18, 12, 6, 0, 0, false},
+        {19, 12, 6, 0, 0, false},
+        {20, 13, 1, 0, 0, false},
+        // opus, webm (Opus with VP9) and mkv (AAC with H.264): 48000 Hz, 2048 kbit/s.
+        {21, 20, -1, 0, 0, false, 5},
+        {22, 20, 8, 0, 0, false, 5, 10},
+        {23, 11, 0, 0, 0, false, 5, 10},
     };
     for (const Row& row : rows) {
         EncodingParams expected = CommonDefaults();
@@ -82,6 +102,8 @@ TEST_F(EncodingParamsTest, PerFormatDefaultsOverTheCommonOnes) {
         expected.VideoCodec = row.videoCodec;
         expected.Width = row.width;
         expected.Height = row.height;
+        expected.AudioSampleRate = row.sampleRate;
+        expected.VideoBitrate = row.videoBitrate;
         if (row.amr) {
             // AMR records: mono narrow band at 12.2 kbit/s.
             expected.AudioChannel = 1;

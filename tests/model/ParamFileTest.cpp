@@ -57,22 +57,33 @@ TEST_F(ParamFile, AudioGroupIgnoresVideoAttributes) {
     const std::string video = "VideoCodec=\"1\" Width=\"640\" Height=\"480\" "
                               "VideoBitrate=\"2\" EnableVideo=\"false\" AspectRatio=\"1\"";
     std::string children;
-    for (const char* name : {"aac", "aiff", "amr", "au", "flac", "mp2", "mp3", "wav", "wma"})
+    for (const char* name :
+         {"aac", "aiff", "amr", "au", "flac", "mp2", "mp3", "wav", "wma", "opus"})
         children += std::string("<") + name + " AudioVolume=\"300\" " + video + "/>";
     LoadParam(InParam(children));
 
-    for (FormatId id : {0, 1, 2, 3, 4, 6, 7, 9, 10}) {
+    for (FormatId id : {0, 1, 2, 3, 4, 6, 7, 9, 10, 21}) {
         EncodingParams expected = BuiltInDefaults(id);
         expected.AudioVolume = 300;
         EXPECT_EQ(Record(id), expected) << id;
     }
 }
 
-TEST_F(ParamFile, M4aIsReadAsVideo) {
-    LoadParam(InParam("<m4a VideoBitrate=\"2\" Width=\"640\" EnableVideo=\"false\"/>"));
-    EXPECT_EQ(Record(5).VideoBitrate, 2);
-    EXPECT_EQ(Record(5).Width, 640);
-    EXPECT_FALSE(Record(5).EnableVideo);
+TEST_F(ParamFile, VideoFormatsAndM4aReadVideoAttributes) {
+    const std::pair<const char*, FormatId> elements[] = {{"m4a", 5}, {"webm", 22}, {"mkv", 23}};
+    std::string children;
+    for (const auto& [name, id] : elements)
+        children += std::string("<") + name +
+                    " VideoBitrate=\"2\" Width=\"640\" EnableVideo=\"false\" VideoCodec=\"9\"/>";
+    LoadParam(InParam(children));
+    for (const auto& [name, id] : elements) {
+        EncodingParams expected = BuiltInDefaults(id);
+        expected.VideoBitrate = 2;
+        expected.Width = 640;
+        expected.EnableVideo = false;
+        expected.VideoCodec = 9;
+        EXPECT_EQ(Record(id), expected) << name;
+    }
 }
 
 TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
@@ -94,9 +105,9 @@ TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
 
 TEST_F(ParamFile, OggAndM4vAreNeverRead) {
     std::string children;
-    for (const char* name :
-         {"ogg", "m4v",  "aac", "aiff", "amr", "au",  "flac", "m4a", "mp2", "mp3", "wav", "wma",
-          "3g2", "3gpc", "3gp", "avi",  "mp4", "mpg", "mov",  "flv", "swf", "nut", "8",   "14"})
+    for (const char* name : {"ogg", "m4v", "aac", "aiff", "amr",  "au",  "flac", "m4a",  "mp2",
+                             "mp3", "wav", "wma", "3g2",  "3gpc", "3gp", "avi",  "mp4",  "mpg",
+                             "mov", "flv", "swf", "nut",  "8",    "14",  "opus", "webm", "mkv"})
         children +=
             std::string("<") + name + " AudioCodec=\"0\" VideoCodec=\"2\" OutputDir=\"/x\"/>";
     LoadParam(InParam(children));

@@ -73,6 +73,7 @@ struct DefaultLine {
 };
 
 const char* const kMp4 = "mov,mp4,m4a,3gp,3g2,mj2";
+const char* const kMatroska = "matroska,webm";
 const DefaultLine kLines[] = {
     {0, true, {"aac", "aac", 44100, 2}},
     {1, true, {"aiff", "pcm_s16be", 44100, 2}},
@@ -95,6 +96,9 @@ const DefaultLine kLines[] = {
     {18, true, {"flv", "mp3", 44100, 2, "flv1", 256, 192, 25}},
     {19, false, {"swf", "mp3", 44100, 2, "flv1", 256, 192, 25, -1}}, // swf states no length
     {20, true, {"nut", "vorbis", 44100, 2, "mpeg4", 256, 192, 25}},
+    {21, true, {"ogg", "opus", 48000, 2}},
+    {22, true, {kMatroska, "opus", 48000, 2, "vp9", 256, 192, 25}},
+    {23, true, {kMatroska, "aac", 48000, 2, "h264", 256, 192, 25}},
 };
 
 void PrintTo(const DefaultLine& line, std::ostream* os) {
@@ -113,6 +117,9 @@ TEST_P(RendixDefaultLine, ConvertsAndTheOutputHoldsWhatWasAskedFor) {
     ProbedMedia m = ExpectConverted(
         RunRendix(DefaultArguments(line.id, video ? VideoInput() : AudioInput(), video, output)),
         output, line.want);
+    if (line.id == kFormatWebm) { // VP9 codes at the -qscale quality, far below the -b rate
+        EXPECT_LT(Number(m, "format.bit_rate"), 1000000);
+    }
     if (line.holdsTags && (line.id == 11 || line.id == 12)) {
         // libavformat does not read 3GPP's own tag boxes back; look for the bytes.
         std::ifstream file(output, std::ios::binary);

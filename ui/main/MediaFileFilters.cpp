@@ -31,11 +31,11 @@ const std::vector<FileFilter>& MediaFileFilters() {
             {"All Media Files",
              "*.rm;*.rmvb;*.ra;*.ram;*.rv;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;"
              "*.m4a;*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;"
-             "*.mp4;*.mov;*.wm;*.wmv;*.asf;*.asx;*.flv;*.swf"},
+             "*.mp4;*.mov;*.wm;*.wmv;*.asf;*.asx;*.flv;*.swf;*.opus;*.webm;*.mkv"},
             {"Video Files", "*.rm;*.rmvb;*.rv;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;*.mp4;"
-                            "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf"},
+                            "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf;*.webm;*.mkv"},
             {"Audio Files", "*.ra;*.ram;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;*.m4a;"
-                            "*.mp2;*.mp3;*.ogg;*.wav;*.wma"},
+                            "*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.opus"},
             {"RealMedia files(*.rm;*.rmvb;*.ra;*.ram;*.rv)", "*.rm;*.rmvb;*.ram;*.ra;*.rv"},
             {"3GP files(*.3g2;*.3gp)", "*.3g2;*.3gp"},
             {"Avi files(*.avi)", "*.avi"},
@@ -45,9 +45,11 @@ const std::vector<FileFilter>& MediaFileFilters() {
             {"Au files(*.au)", "*.au"},
             {"Flac files(*.flac;*.fla)", "*.flac;*.fla"},
             {"Flash files(*.flv;*.swf)", "*.flv;*.swf"},
+            {"Matroska files(*.mkv;*.webm)", "*.mkv;*.webm"},
             {"Mp4 files(*.m4a;*.m4v;*.mp4)", "*.m4a;*.m4v;*.mp4"},
             {"Mpeg Audio files(*.mp2;*.mp3)", "*.mp2;*.mp3"},
             {"Mpeg Video files(*.mpg;*.mpeg;*.mpa)", "*.mpg;*.mpeg;*.mpa"},
+            {"Opus files(*.opus)", "*.opus"},
             {"Quick Time(*.mov)", "*.mov"},
             {"Vorbis/Ogg files(*.ogg)", "*.ogg"},
             {"Wave files(*.wav)", "*.wav"},

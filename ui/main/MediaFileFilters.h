@@ -7,7 +7,8 @@
 
 namespace velmont {
 
-// The open-file dialog's twenty type entries, "All Media Files" first.
+// The open-file dialog's type entries, "All Media Files" first and
+// "All Files" last.
 const std::vector<FileFilter>& MediaFileFilters();
 
 // Whether a file name matches a pattern of "All Media Files", ignoring case.

@@ -55,6 +55,16 @@ class AudioPageTest : public QObject {
         page.Refresh();
         QCOMPARE(Items(page.AudioTypeList()), QStringList({"Ogg Vorbis", "flac"}));
         QCOMPARE(CodecIds(page.AudioTypeList()), QList<int>({13, 8}));
+
+        page.FormatId = kFormatMkv;
+        page.Refresh();
+        QCOMPARE(Items(page.AudioTypeList()),
+                 QStringList({"AAC", "FLAC", "Opus", "Vorbis", "AC-3"}));
+        QCOMPARE(CodecIds(page.AudioTypeList()), QList<int>({11, 8, 20, 13, 0}));
+        page.FormatId = kFormatOpus;
+        page.Refresh();
+        QCOMPARE(Items(page.AudioTypeList()), QStringList({"Opus"}));
+        QCOMPARE(page.SampleRateList()->currentText(), QString("48000 Hz"));
     }
 
     void generalListsAndTheirTexts() {

@@ -38,7 +38,7 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(dialog.windowTitle(), QString("Configuration"));
         QCOMPARE(dialog.size(), QSize(460, 440));
         QComboBox* formats = dialog.FormatList();
-        QCOMPARE(formats->count(), 21);
+        QCOMPARE(formats->count(), 24);
         QCOMPARE(formats->currentText(), QString("mp3"));
 
         SkinTabCtrl* tabs = dialog.Tabs();
@@ -48,6 +48,36 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(tabs->CurrentTab(), 0);
         QCOMPARE(dialog.AudioPage()->geometry(), QRect(15, 40, 403, 228));
         QCOMPARE(dialog.AudioPage()->FormatId, kMp3);
+    }
+
+    // Video comes with the format: m4a and opus are audio, nut, webm and mkv video.
+    void videoTabsFollowTheFormat_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("video");
+        QTest::newRow("m4a") << 5 << "m4a" << false;
+        QTest::newRow("nut") << 20 << "nut" << true;
+        QTest::newRow("opus") << int(kFormatOpus) << "opus" << false;
+        QTest::newRow("webm") << int(kFormatWebm) << "webm" << true;
+        QTest::newRow("mkv") << int(kFormatMkv) << "mkv" << true;
+    }
+
+    void videoTabsFollowTheFormat() {
+        QFETCH(int, format);
+        QFETCH(QString, name);
+        QFETCH(bool, video);
+        CConfigDlg opened(format);
+        QCOMPARE(opened.FormatList()->currentText(), name);
+        QCOMPARE(opened.Tabs()->IsTabEnabled(1) && opened.Tabs()->IsTabEnabled(2), video);
+
+        CConfigDlg chosen(kMp3);
+        chosen.FormatList()->setCurrentIndex(format);
+        QCOMPARE(chosen.GetFormatId(), format);
+        QCOMPARE(chosen.Tabs()->IsTabEnabled(1) && chosen.Tabs()->IsTabEnabled(2), video);
+        QCOMPARE(chosen.VideoPage()->FormatId, video ? format : kMp3);
+        chosen.VideoPage()->BitrateList()->setCurrentIndex(0);
+        chosen.accept();
+        QCOMPARE(GetEncodingParams(format)->VideoBitrate == 0, video);
     }
 
     void aVideoFormatOffersAllTabsAndOkSavesThem() {

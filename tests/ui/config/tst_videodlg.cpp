@@ -40,6 +40,16 @@ class VideoPageTest : public QObject {
         QCOMPARE(Items(page.VideoTypeList()),
                  QStringList({"AVC MPEG-4", "MPEG-4 (DivX 4/5)", "H.263", "H.263+"}));
         QCOMPARE(page.VideoTypeList()->currentText(), QString("H.263"));
+
+        page.FormatId = kFormatMkv;
+        page.Refresh();
+        QCOMPARE(Items(page.VideoTypeList()),
+                 QStringList({"AVC MPEG-4", "HEVC H.265", "VP9", "AV1"}));
+        page.FormatId = kFormatWebm;
+        page.Refresh();
+        QCOMPARE(Items(page.VideoTypeList()), QStringList({"VP9", "AV1"}));
+        QCOMPARE(page.VideoTypeList()->currentText(), QString("VP9"));
+        QCOMPARE(page.BitrateList()->currentText(), QString("2048 kbps"));
     }
 
     void fixedListsAndTheirTexts() {

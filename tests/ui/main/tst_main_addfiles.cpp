@@ -77,20 +77,22 @@ class AddFilesTest : public QObject {
 
     void init() { desktop_ = FakeDesktop(); }
 
-    void dialogOffersTheTwentyTypesAllMediaFirst() {
+    void dialogOffersItsTypesAllMediaFirst() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         dialog.Button(MainDialog::kAddId)->click();
         QCOMPARE(desktop_.openFileRequests.size(), std::size_t(1));
         const std::vector<FileFilter>& filters = desktop_.openFileRequests[0];
-        QCOMPARE(filters.size(), std::size_t(20));
+        QCOMPARE(filters.size(), std::size_t(22));
         QCOMPARE(filters[0].description, std::string("All Media Files"));
-        QCOMPARE(filters[0].patterns.size(), std::size_t(34));
+        QCOMPARE(filters[0].patterns.size(), std::size_t(37));
+        QCOMPARE(filters[0].patterns.back(), std::string("*.mkv"));
         QCOMPARE(filters[3].description,
                  std::string("RealMedia files(*.rm;*.rmvb;*.ra;*.ram;*.rv)"));
         QCOMPARE(filters[3].patterns,
                  (std::vector<std::string>{"*.rm", "*.rmvb", "*.ram", "*.ra", "*.rv"}));
-        QCOMPARE(filters[19].description, std::string("All Files(*.*)"));
-        QCOMPARE(filters[19].patterns, (std::vector<std::string>{"*.*"}));
+        QCOMPARE(filters[12].patterns, (std::vector<std::string>{"*.mkv", "*.webm"}));
+        QCOMPARE(filters[21].description, std::string("All Files(*.*)"));
+        QCOMPARE(filters[21].patterns, (std::vector<std::string>{"*.*"}));
         // Cancelled: nothing added, nothing said.
         QCOMPARE(dialog.FileList()->GetItemCount(), 0);
         QVERIFY(dialog.Jobs().Empty());
