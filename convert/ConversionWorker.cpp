@@ -1,5 +1,6 @@
 #include "convert/ConversionWorker.h"
 
+#include "convert/BatchPlan.h"
 #include "model/RunFlags.h"
 
 #include <algorithm>
@@ -7,8 +8,10 @@
 
 namespace velmont {
 
-ConversionWorker::ConversionWorker(JobList& jobs, IJobRunner& runner, IConversionDialog& dialog)
-    : jobs_(jobs), runner_(runner), dialog_(dialog) {}
+ConversionWorker::ConversionWorker(JobList& jobs, RunnerFactory makeRunner,
+                                   IConversionDialog& dialog, int simultaneous, bool automatic)
+    : jobs_(jobs), makeRunner_(std::move(makeRunner)), dialog_(dialog),
+      simultaneous_(std::max(simultaneous, 1)), automatic_(automatic) {}
 
 ConversionWorker::~ConversionWorker() {
     std::vector<std::thread> threads;
@@ -21,8 +24,9 @@ ConversionWorker::~ConversionWorker() {
 
 std::vector<std::thread> ConversionWorker::CancelLocked() {
     cancelled_ = true;
-    if (inJob_)
-        runner_.StopJob();
+    for (IJobRunner* runner : active_)
+        runner->StopJob();
+    slotFree_.notify_all();
     std::vector<std::thread> threads;
     threads.swap(threads_);
     return threads;
@@ -43,6 +47,8 @@ void ConversionWorker::Start() {
 
 void ConversionWorker::LaunchLocked() {
     ++generation_;
+    finishing_ = false;
+    slotFree_.notify_all();
     try {
         threads_.emplace_back(&ConversionWorker::Work, this, generation_);
     } catch (const std::system_error&) {
@@ -50,11 +56,7 @@ void ConversionWorker::LaunchLocked() {
         // try again and Cancel closes it.
         notStopped_ = false;
         running_ = true;
-        buttons_.pauseEnabled = false;
-        buttons_.pauseShowsResume = false;
-        buttons_.stopEnabled = true;
-        buttons_.stopShowsRestart = true;
-        buttons_.openFolderEnabled = true;
+        buttons_ = {false, false, true, true, true};
     }
 }
 
@@ -64,12 +66,12 @@ ConvertButtons ConversionWorker::PauseResume() {
         return buttons_;
     running_ = !running_;
     buttons_.pauseShowsResume = !running_;
-    // Between jobs the choice is carried into the next run by the worker.
-    if (inJob_) {
+    // A job that starts later starts as the user wants it then.
+    for (IJobRunner* runner : active_) {
         if (running_)
-            runner_.ResumeJob();
+            runner->ResumeJob();
         else
-            runner_.PauseJob();
+            runner->PauseJob();
     }
     buttons_.openFolderEnabled = !running_;
     return buttons_;
@@ -85,14 +87,21 @@ ConvertButtons ConversionWorker::StopRestart() {
     if (!notStopped_) {
         buttons_.pauseShowsResume = false;
         running_ = true;
-        if (inJob_)
-            runner_.StopJob();
+        for (IJobRunner* runner : active_)
+            runner->StopJob();
+        slotFree_.notify_all();
     } else {
-        // The new worker waits until the stopped one has left its batch.
+        // The new batch waits until the stopped one has left its slots.
         LaunchLocked();
     }
     buttons_.openFolderEnabled = !notStopped_;
     return buttons_;
+}
+
+void ConversionWorker::StopAfterCurrent() {
+    std::lock_guard lock(mutex_);
+    finishing_ = true;
+    slotFree_.notify_all();
 }
 
 bool ConversionWorker::Cancel() {
@@ -104,7 +113,8 @@ bool ConversionWorker::Cancel() {
         threads = CancelLocked();
     }
     JoinAll(threads);
-    runner_.KillStrayEncoders();
+    if (std::unique_ptr<IJobRunner> runner = makeRunner_())
+        runner->KillStrayEncoders();
     return true;
 }
 
@@ -114,7 +124,7 @@ ConvertButtons ConversionWorker::Buttons() const {
 }
 
 bool ConversionWorker::MayContinueLocked(unsigned generation) const {
-    return generation == generation_ && notStopped_ && !cancelled_;
+    return generation == generation_ && notStopped_ && !cancelled_ && !finishing_;
 }
 
 void ConversionWorker::Work(unsigned generation) {
@@ -142,46 +152,89 @@ void ConversionWorker::RunBatch(unsigned generation) {
     dialog_.BatchStarted();
     if (jobs_.Empty())
         return;
-
-    int row = 0;
-    for (std::size_t i = 0; i < jobs_.Count(); ++i) {
-        JobItem& job = jobs_[i];
-        if (job.state == JobState::Converted) {
-            ++row; // converted jobs keep their rows
-            continue;
-        }
-        if (job.state != JobState::Waiting)
-            continue;
-        {
-            std::lock_guard lock(mutex_);
-            if (!MayContinueLocked(generation))
-                break;
-        }
-        IJobEvents& events = dialog_.EventsFor(i, row);
-        {
-            std::lock_guard lock(mutex_);
-            if (!MayContinueLocked(generation))
-                break;
-            inJob_ = true;
-            // The run starts as the user wants it now, and no request left
-            // over from the previous run reaches it.
-            if (running_)
-                runner_.ResumeJob();
-            else
-                runner_.PauseJob();
-        }
-        const JobOutcome outcome = runner_.RunJob(job, events);
-        {
-            std::lock_guard lock(mutex_);
-            inJob_ = false;
-        }
-        if (outcome == JobOutcome::Converted || outcome == JobOutcome::Failed)
-            job.state = JobState::Converted;
-        else if (outcome != JobOutcome::NotStarted)
-            break; // a stop, or the encoder's output could not be read
-        ++row;
+    {
+        std::lock_guard lock(mutex_);
+        taken_.assign(jobs_.Count(), false);
     }
+    // Job states change only in this batch's slots, which read them under
+    // the lock; rows stay fixed for the batch.
+    const std::vector<int> rows = RowsOf(jobs_);
+    std::vector<std::thread> slots;
+    for (int slot = 0; slot < simultaneous_; ++slot) {
+        try {
+            slots.emplace_back(&ConversionWorker::RunSlot, this, generation, std::cref(rows));
+        } catch (const std::system_error&) {
+            break; // fewer slots than asked for still convert the batch
+        }
+    }
+    if (slots.empty())
+        RunSlot(generation, rows);
+    JoinAll(slots);
     FinishConversion(generation);
+}
+
+int ConversionWorker::TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsigned generation) {
+    for (;;) {
+        if (!MayContinueLocked(generation))
+            return -1;
+        std::size_t next = 0;
+        while (next < jobs_.Count() && (taken_[next] || jobs_[next].state != JobState::Waiting))
+            ++next;
+        if (next == jobs_.Count())
+            return -1;
+        const bool alone = automatic_ && RunsAlone(jobs_[next]);
+        if (!aloneActive_ && (!alone || active_.empty())) {
+            taken_[next] = true;
+            aloneActive_ = alone;
+            return static_cast<int>(next);
+        }
+        slotFree_.wait(lock);
+    }
+}
+
+void ConversionWorker::RunSlot(unsigned generation, const std::vector<int>& rows) {
+    std::unique_ptr<IJobRunner> runner;
+    for (;;) {
+        int index = -1;
+        bool alone = false;
+        {
+            std::unique_lock lock(mutex_);
+            index = TakeNextJobLocked(lock, generation);
+            alone = aloneActive_;
+        }
+        if (index < 0)
+            return;
+        if (!runner)
+            runner = makeRunner_();
+        JobItem& job = jobs_[static_cast<std::size_t>(index)];
+        IJobEvents& events = dialog_.EventsFor(static_cast<std::size_t>(index), rows[index]);
+        {
+            std::lock_guard lock(mutex_);
+            active_.push_back(runner.get());
+            // The run starts as the user wants it now, and no request left
+            // over from the previous run reaches it; a stop pressed since
+            // the job was taken stops it at once.
+            if (generation != generation_ || !notStopped_ || cancelled_)
+                runner->StopJob();
+            else if (running_)
+                runner->ResumeJob();
+            else
+                runner->PauseJob();
+        }
+        const JobOutcome outcome = runner->RunJob(job, events);
+        {
+            std::lock_guard lock(mutex_);
+            active_.erase(std::find(active_.begin(), active_.end(), runner.get()));
+            if (alone)
+                aloneActive_ = false;
+            if (outcome == JobOutcome::Converted || outcome == JobOutcome::Failed)
+                job.state = JobState::Converted;
+            // Its output could not be read: the batch takes no new job.
+            if (outcome == JobOutcome::ReadFailed)
+                finishing_ = true;
+        }
+        slotFree_.notify_all();
+    }
 }
 
 void ConversionWorker::FinishConversion(unsigned generation) {
@@ -194,6 +247,14 @@ void ConversionWorker::FinishConversion(unsigned generation) {
         const bool pending = std::any_of(jobs_.begin(), jobs_.end(), [](const JobItem& job) {
             return job.state == JobState::Waiting;
         });
+        if (finishing_ && pending && notStopped_) {
+            // Left cleanly by the user: the rest waits for a Restart.
+            notStopped_ = false;
+            running_ = true;
+            buttons_.pauseShowsResume = false;
+            buttons_.stopShowsRestart = true;
+        }
+        finishing_ = false;
         buttons_.stopEnabled = pending;
         buttons_.pauseEnabled = notStopped_ && pending;
         buttons_.openFolderEnabled = true;

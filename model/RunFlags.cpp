@@ -3,5 +3,6 @@
 namespace velmont {
 
 std::atomic<bool> ShutdownAfterConversion{false};
+std::atomic<int> SimultaneousConversions{0};
 
 } // namespace velmont

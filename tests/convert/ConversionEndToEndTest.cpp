@@ -2,11 +2,14 @@
 // probing the output. The encoder is the one built beside the program.
 #include "convert/AviSynthScript.h"
 #include "convert/ConversionEngine.h"
+#include "convert/ConversionWorker.h"
 #include "convert/ProbeMediaFile.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/Catalogue.h"
 #include "platform/Process.h"
+#include "platform/ProcessList.h"
 
+#include "../platform/ProcessStateProbe.h"
 #include "MediaTestSupport.h"
 #include "RecordingJobEvents.h"
 
@@ -155,6 +158,76 @@ TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutputAndTheFolderAsItWas) {
     EXPECT_EQ(run.get(), JobOutcome::Stopped) << events_.Header();
     EXPECT_TRUE(fs::is_empty(output_.Path("out")));
     EXPECT_TRUE(events_.Has("stopped"));
+}
+
+// The dialog side of a batch: one recorder per row.
+class RecordingDialog : public IConversionDialog {
+  public:
+    explicit RecordingDialog(std::size_t rows) : rows_(rows) {}
+    void BatchStarted() override {}
+    IJobEvents& EventsFor(std::size_t, int row) override { return rows_[row]; }
+    void FinishConversion(const ConvertButtons&) override { ++finished; }
+    bool ShutDownComputer() override { return true; }
+    void ShowShutDownFailed() override {}
+
+    const RecordingJobEvents& Row(std::size_t row) const { return rows_[row]; }
+    std::atomic<int> finished{0};
+
+  private:
+    std::vector<RecordingJobEvents> rows_;
+};
+
+TEST_F(ConversionEndToEndTest, SixSongsThreeAtOnceStopThenRestartConvertsExactlyTheRest) {
+    constexpr int kSongs = 6;
+    JobList jobs;
+    for (int i = 0; i < kSongs; ++i) {
+        const std::string source = output_.Path("song" + std::to_string(i) + ".wav");
+        ASSERT_TRUE(test::MakeMedia("-f lavfi -i sine=f=" + std::to_string(300 + 100 * i) +
+                                    ":d=2:r=22050 '" + source + "'"));
+        jobs.Append(ResolvedJob(source, kFormatMp3, output_.Path("out")));
+    }
+    RecordingDialog dialog(kSongs);
+    const std::string program = program_.Directory();
+    ConversionWorker worker(
+        jobs, [&] { return std::make_unique<ConversionEngine>(program); }, dialog, 3);
+    worker.Start();
+    // Stop as soon as the first song is done: the others are running or waiting.
+    const auto anyDone = [&] {
+        for (int i = 0; i < kSongs; ++i) {
+            if (dialog.Row(i).Finished())
+                return true;
+        }
+        return false;
+    };
+    const auto limit = std::chrono::steady_clock::now() + 20s;
+    while (!anyDone() && std::chrono::steady_clock::now() < limit)
+        std::this_thread::sleep_for(2ms);
+    worker.StopRestart();
+    ASSERT_TRUE(Eventually([&] { return dialog.finished == 1; }));
+    EXPECT_TRUE(FindProcessesByExecutable(program + "Rendix").empty());
+    int convertedBeforeStop = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(output_.Path("out"))) {
+        // Only whole outputs of converted songs: no temporary or partial file.
+        const std::string name = entry.path().filename().string();
+        const std::size_t song = static_cast<std::size_t>(name[4] - '0');
+        EXPECT_EQ(jobs[song].state, JobState::Converted) << name;
+        EXPECT_EQ(name, "song" + std::to_string(song) + ".mp3");
+        ++convertedBeforeStop;
+    }
+    EXPECT_GE(convertedBeforeStop, 1);
+
+    worker.StopRestart();
+    ASSERT_TRUE(Eventually([&] { return dialog.finished == 2; }));
+    for (int i = 0; i < kSongs; ++i) {
+        SCOPED_TRACE(i);
+        const std::vector<std::string> events = dialog.Row(i).Events();
+        EXPECT_EQ(std::count(events.begin(), events.end(), "finished Converted"), 1);
+        EXPECT_EQ(dialog.Row(i).LastProgress().percent, 100);
+        JobItem output;
+        EXPECT_TRUE(ProbeMediaFile(output_.Path("out/song" + std::to_string(i) + ".mp3"), output));
+        EXPECT_EQ(output.duration, 2);
+    }
+    EXPECT_TRUE(worker.Cancel());
 }
 
 } // namespace

@@ -92,6 +92,22 @@ class FakeRunner : public IJobRunner {
     std::atomic<int> maxActive_{0};
 };
 
+// Each running job's runner, all reporting to one FakeRunner.
+class RunnerHandle : public IJobRunner {
+  public:
+    explicit RunnerHandle(FakeRunner& runner) : runner_(runner) {}
+    JobOutcome RunJob(const JobItem& job, IJobEvents& events) override {
+        return runner_.RunJob(job, events);
+    }
+    void StopJob() override { runner_.StopJob(); }
+    void PauseJob() override { runner_.PauseJob(); }
+    void ResumeJob() override { runner_.ResumeJob(); }
+    void KillStrayEncoders() override { runner_.KillStrayEncoders(); }
+
+  private:
+    FakeRunner& runner_;
+};
+
 class FakeDialog : public IConversionDialog {
   public:
     FakeDialog(JobList& jobs, FakeRunner& runner) : jobs_(jobs), runner_(runner) {}
@@ -158,6 +174,9 @@ class WorkerTest : public ::testing::Test {
         worker.Start();
         ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
     }
+    RunnerFactory Runners() {
+        return [this] { return std::make_unique<RunnerHandle>(runner); };
+    }
     std::vector<JobState> States() const {
         std::vector<JobState> states;
         for (const JobItem& job : jobs)
@@ -180,7 +199,7 @@ constexpr ConvertButtons kStopped{false, false, true, true, true};
 TEST_F(WorkerTest, RunsWaitingJobsInOrderThenLeavesOnlyOpenFolderEnabled) {
     AddJobs(
         {Job("done", JobState::Converted), Job("skip", JobState::NotSelected), Job("a"), Job("b")});
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     EXPECT_EQ(worker.Buttons(), kRunning);
     worker.Start();
     ASSERT_TRUE(FinishedTimes(1));
@@ -202,7 +221,7 @@ TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
     ShutdownAfterConversion = true;
     runner.results["b"] = JobOutcome::NotStarted;
     AddJobs({Job("a"), Job("b"), Job("c")});
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     worker.Start();
     ASSERT_TRUE(FinishedTimes(1));
     EXPECT_EQ(States(),
@@ -218,7 +237,7 @@ TEST_F(WorkerTest, JobWhoseEncoderCannotStartStaysWaitingAndKeepsStopEnabled) {
 TEST_F(WorkerTest, StopEndsTheBatchAndRestartRunsTheJobsStillWaiting) {
     runner.blockUntilStop = {"b"};
     AddJobs({Job("a"), Job("b"), Job("c")});
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     worker.Start();
     ASSERT_TRUE(Eventually([&] { return runner.Saw("run:b"); }));
     EXPECT_FALSE(worker.Cancel());
@@ -247,7 +266,7 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
     runner.blockUntilStop = {"b"};
     runner.Hold("b");
     AddJobs({Job("a"), Job("b")});
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     worker.Start();
     // The worker is between jobs: a is done, b is being prepared.
     ASSERT_TRUE(Eventually([&] { return runner.Saw("row:1"); }));
@@ -273,7 +292,7 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
 }
 
 TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart();
     runner.blockUntilStop.clear();
@@ -295,7 +314,7 @@ TEST_F(WorkerTest, RestartRightAfterStopWaitsForTheStoppedRunToEnd) {
 }
 
 TEST_F(WorkerTest, StopAgainBeforeTheRestartedBatchBeganStillEndsTheBatch) {
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     ASSERT_NO_FATAL_FAILURE(StartWithSlowStoppingFirstJob(worker));
     worker.StopRestart(); // Stop
     worker.StopRestart(); // Restart: waits for the stopped run
@@ -312,7 +331,7 @@ TEST_F(WorkerTest, DestroyingTheWorkerStopsItsRunAndWaitsForIt) {
     runner.blockUntilStop = {"a"};
     AddJobs({Job("a"), Job("b")});
     {
-        ConversionWorker worker(jobs, runner, dialog);
+        ConversionWorker worker(jobs, Runners(), dialog);
         worker.Start();
         ASSERT_TRUE(Eventually([&] { return runner.Saw("run:a"); }));
     }
@@ -322,11 +341,54 @@ TEST_F(WorkerTest, DestroyingTheWorkerStopsItsRunAndWaitsForIt) {
 }
 
 TEST_F(WorkerTest, EmptyJobListEndsWithoutFinishing) {
-    ConversionWorker worker(jobs, runner, dialog);
+    ConversionWorker worker(jobs, Runners(), dialog);
     worker.Start();
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(dialog.finished, 0);
     EXPECT_FALSE(worker.Cancel());
     worker.StopRestart();
+    EXPECT_TRUE(worker.Cancel());
+}
+
+TEST_F(WorkerTest, SeveralAtOnceShareTheButtonsAndRestartRunsExactlyTheRest) {
+    runner.blockUntilStop = {"a", "b", "c"};
+    AddJobs({Job("a"), Job("b"), Job("c"), Job("d"), Job("e")});
+    ConversionWorker worker(jobs, Runners(), dialog, 3);
+    worker.Start();
+    ASSERT_TRUE(Eventually([&] { return runner.Saw("run:c"); }));
+    EXPECT_FALSE(runner.Saw("run:d"));
+    worker.PauseResume();
+    EXPECT_EQ(runner.Count("pause"), 3); // every running job
+    worker.PauseResume();
+
+    EXPECT_EQ(worker.StopRestart(), kStopped); // reaches all three
+    ASSERT_TRUE(FinishedTimes(1));
+    EXPECT_EQ(runner.MaxActive(), 3);
+    EXPECT_EQ(States(), std::vector<JobState>(5, JobState::Waiting));
+    runner.blockUntilStop.clear();
+    worker.StopRestart();
+    ASSERT_TRUE(FinishedTimes(2));
+    EXPECT_EQ(States(), std::vector<JobState>(5, JobState::Converted));
+    for (const char* job : {"run:a", "run:b", "run:c"})
+        EXPECT_EQ(runner.Count(job), 2);
+    EXPECT_EQ(runner.Count("run:d"), 1);
+    EXPECT_LE(runner.MaxActive(), 3);
+    EXPECT_TRUE(worker.Cancel());
+}
+
+TEST_F(WorkerTest, StopAfterCurrentLetsTheRunningJobsFinishAndStartsNoOther) {
+    runner.Hold("a");
+    runner.Hold("b");
+    AddJobs({Job("a"), Job("b"), Job("c")});
+    ConversionWorker worker(jobs, Runners(), dialog, 2);
+    worker.Start();
+    ASSERT_TRUE(Eventually([&] { return runner.Count("row:1") == 1; }));
+    worker.StopAfterCurrent();
+    runner.Release("a");
+    runner.Release("b");
+    ASSERT_TRUE(FinishedTimes(1));
+    EXPECT_EQ(States(),
+              (std::vector<JobState>{JobState::Converted, JobState::Converted, JobState::Waiting}));
+    EXPECT_EQ(dialog.LastButtons(), kStopped); // Restart goes on; Cancel closes
     EXPECT_TRUE(worker.Cancel());
 }

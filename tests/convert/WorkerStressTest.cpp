@@ -21,6 +21,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 namespace fs = std::filesystem;
 using namespace velmont;
@@ -28,7 +29,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int kJobs = 4;
+constexpr int kJobs = 6;
 constexpr auto kRoundLimit = 60s;
 
 int EnvironmentNumber(const char* name, int fallback) {
@@ -36,30 +37,43 @@ int EnvironmentNumber(const char* name, int fallback) {
     return text && *text ? std::atoi(text) : fallback;
 }
 
-// The engine, watched: overlapping runs and encoders still running when
-// Cancel kills strays are counted.
+constexpr int kAtOnce = 3;
+
+// What all engines of a round saw: more runs at once than allowed, one job
+// run twice at the same time, encoders still running when Cancel kills strays.
+struct Watch {
+    std::mutex mutex;
+    std::set<std::string> running;
+    int active = 0;
+    std::atomic<int> overlaps{0};
+    std::atomic<int> leftRunning{0};
+};
+
 class WatchedEngine : public ConversionEngine {
   public:
-    using ConversionEngine::ConversionEngine;
+    WatchedEngine(const std::string& program, Watch& watch)
+        : ConversionEngine(program), watch_(watch) {}
 
     JobOutcome RunJob(const JobItem& job, IJobEvents& events) override {
-        if (++active_ > 1)
-            ++overlaps;
+        {
+            std::lock_guard lock(watch_.mutex);
+            if (++watch_.active > kAtOnce || !watch_.running.insert(job.inputPath).second)
+                ++watch_.overlaps;
+        }
         const JobOutcome outcome = ConversionEngine::RunJob(job, events);
-        --active_;
+        std::lock_guard lock(watch_.mutex);
+        --watch_.active;
+        watch_.running.erase(job.inputPath);
         return outcome;
     }
     void KillStrayEncoders() override {
         if (!FindProcessesByExecutable(EncoderPath()).empty())
-            ++leftRunning;
+            ++watch_.leftRunning;
         ConversionEngine::KillStrayEncoders();
     }
 
-    std::atomic<int> overlaps{0};
-    std::atomic<int> leftRunning{0};
-
   private:
-    std::atomic<int> active_{0};
+    Watch& watch_;
 };
 
 class CountingDialog : public IConversionDialog {
@@ -179,14 +193,17 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
     int presses = 0;
     int converted = 0;
     int cancelledEarly = 0;
-    WatchedEngine engine((root_ / "prog").string());
+    const std::string program = (root_ / "prog").string();
+    Watch watch;
     for (int round = 0; round < rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
         JobList jobs = FreshJobs();
         CountingDialog dialog;
         {
             Watchdog watchdog(std::chrono::duration_cast<std::chrono::seconds>(kRoundLimit), round);
-            ConversionWorker worker(jobs, engine, dialog);
+            ConversionWorker worker(
+                jobs, [&] { return std::make_unique<WatchedEngine>(program, watch); }, dialog,
+                kAtOnce);
             worker.Start();
             bool closed = false;
             const auto until =
@@ -209,6 +226,9 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
                     closed = worker.Cancel();
                     cancelledEarly += closed ? 1 : 0;
                     ++presses;
+                } else if (press < 14) {
+                    worker.StopAfterCurrent();
+                    ++presses;
                 } else {
                     // What the dialog reads meanwhile.
                     (void)dialog.rows[pick(0, kJobs - 1)].Events();
@@ -223,9 +243,9 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
             EXPECT_TRUE(closed);
         }
 
-        EXPECT_EQ(engine.overlaps, 0);
-        EXPECT_EQ(engine.leftRunning, 0);
-        EXPECT_TRUE(FindProcessesByExecutable(engine.EncoderPath()).empty());
+        EXPECT_EQ(watch.overlaps, 0);
+        EXPECT_EQ(watch.leftRunning, 0);
+        EXPECT_TRUE(FindProcessesByExecutable(program + "/Rendix").empty());
         bool allConverted = true;
         for (int i = 0; i < kJobs; ++i) {
             SCOPED_TRACE("job " + std::to_string(i));

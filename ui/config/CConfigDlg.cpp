@@ -48,14 +48,25 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     shutdown_->setChecked(ShutdownAfterConversion.load());
     FillFormatList();
 
+    MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26);
+    simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
+    simultaneous_->addItem(QStringLiteral("Automatic"), 0);
+    for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
+        simultaneous_->addItem(QString::number(count), count);
+    simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
+    simultaneous_->setAccessibleName(QStringLiteral("Simultaneous conversions"));
+    simultaneous_->setToolTip(QStringLiteral(
+        "How many files are converted at once. Automatic: one per core, and files whose "
+        "encoder already uses every core (video, two passes) one at a time."));
+
     reset_ = new QPushButton(QStringLiteral("Reset"), this);
-    reset_->setGeometry(15, 354, 80, 26);
+    reset_->setGeometry(15, 395, 80, 26);
     reset_->setAutoDefault(false);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(267, 354, 80, 26);
+    ok->setGeometry(267, 395, 80, 26);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(362, 354, 80, 26);
+    cancel->setGeometry(362, 395, 80, 26);
     cancel->setAutoDefault(false);
 
     connect(formats_, &QComboBox::currentIndexChanged, this, &CConfigDlg::OnSelchangeFormat);
@@ -113,6 +124,7 @@ void CConfigDlg::OnReset() {
 
 void CConfigDlg::accept() {
     ShutdownAfterConversion = shutdown_->isChecked();
+    SimultaneousConversions = simultaneous_->currentData().toInt();
     audio_->OnOK();
     if (IsVideoFormat(formatId_)) {
         video_->OnOK();

@@ -35,6 +35,7 @@ class CConfigDlg : public QDialog {
 
     QComboBox* FormatList() const { return formats_; }
     QCheckBox* ShutdownBox() const { return shutdown_; }
+    QComboBox* SimultaneousBox() const { return simultaneous_; }
     QPushButton* ResetButton() const { return reset_; }
     SkinTabCtrl* Tabs() const { return tabs_; }
     CAudioDlg* AudioPage() const { return audio_; }
@@ -51,6 +52,7 @@ class CConfigDlg : public QDialog {
     SkinTabCtrl* tabs_ = nullptr;
     QComboBox* formats_ = nullptr;
     QCheckBox* shutdown_ = nullptr;
+    QComboBox* simultaneous_ = nullptr;
     QPushButton* reset_ = nullptr;
     CAudioDlg* audio_ = nullptr;
     CVideoDlg* video_ = nullptr;

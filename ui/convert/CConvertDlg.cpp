@@ -1,8 +1,10 @@
 #include "ui/convert/CConvertDlg.h"
 
+#include "convert/BatchPlan.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ConversionWorker.h"
 #include "model/JobItem.h"
+#include "model/RunFlags.h"
 #include "ui/convert/ForwardingJobEvents.h"
 #include "ui/convert/JobRowView.h"
 #include "ui/convert/UiThreadQueue.h"
@@ -12,8 +14,11 @@
 #include "ui/widgets/QtDesktop.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 namespace velmont {
 
@@ -58,7 +63,13 @@ class CConvertDlg::WorkerSide : public IConversionDialog {
     explicit WorkerSide(CConvertDlg& dialog) : dialog_(dialog) {}
 
     void BatchStarted() override {
-        dialog_.queue_->Post([log = dialog_.log_] { log->Clear(); });
+        dialog_.queue_->Post([dialog = &dialog_] {
+            dialog->batchStart_ = std::chrono::steady_clock::now();
+            dialog->doneAtBatchStart_ = 0;
+            for (const auto& view : dialog->rowViews_)
+                dialog->doneAtBatchStart_ += view->SecondsDone();
+            dialog->UpdateBatchStatus();
+        });
     }
     // Rows count the jobs the dialog shows, in order; each has its view.
     IJobEvents& EventsFor(std::size_t, int row) override { return *dialog_.rowEvents_.at(row); }
@@ -94,6 +105,13 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     stop_ = MakeButton("Stop", "stop", this);
     openFolder_ = MakeButton("Open Folder", "openFolder", this);
     cancel_ = MakeButton("Cancel", "cancel", this);
+    stopAfterCurrent_ = new QCheckBox(QStringLiteral("Stop after the current files"), this);
+    stopAfterCurrent_->setObjectName(QStringLiteral("stopAfterCurrent"));
+    stopAfterCurrent_->setToolTip(
+        QStringLiteral("Let the running files finish and start no new one; Restart goes on"));
+    batchStatus_ = new QLabel(this);
+    batchStatus_->setObjectName(QStringLiteral("batchStatus"));
+    batchStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PlaceControls();
 
     queue_ = new UiThreadQueue(this);
@@ -103,6 +121,11 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     connect(stop_, &QPushButton::clicked, this, &CConvertDlg::OnStopRestart);
     connect(openFolder_, &QPushButton::clicked, this, &CConvertDlg::OpenOutputFolder);
     connect(cancel_, &QPushButton::clicked, this, &CConvertDlg::OnCancel);
+    connect(stopAfterCurrent_, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked && worker_)
+            worker_->StopAfterCurrent();
+        stopAfterCurrent_->setEnabled(!checked);
+    });
     connect(list_, &QTableWidget::itemSelectionChanged, this, &CConvertDlg::ShowRowLog);
 }
 
@@ -121,6 +144,8 @@ void CConvertDlg::PlaceControls() {
     openFolder_->setGeometry(221, kButtonTop, kButtonWidth, kButtonHeight);
     cancel_->setGeometry(kWidth - kRightMargin - kButtonWidth, kButtonTop, kButtonWidth,
                          kButtonHeight);
+    stopAfterCurrent_->setGeometry(kMargin, kButtonTop + 36, 230, 22);
+    batchStatus_->setGeometry(250, kButtonTop + 36, listWidth - 235, 22);
 }
 
 void CConvertDlg::showEvent(QShowEvent* event) {
@@ -144,7 +169,13 @@ void CConvertDlg::OnInitDialog() {
         ShowButtons(ended);
         return;
     }
-    worker_ = std::make_unique<ConversionWorker>(*jobs_, *engine_, *workerSide_);
+    const int setting = SimultaneousConversions.load();
+    worker_ = std::make_unique<ConversionWorker>(
+        *jobs_,
+        [directory = engine_->ProgramDirectory()] {
+            return std::make_unique<ConversionEngine>(directory);
+        },
+        *workerSide_, SimultaneousJobs(setting), setting == 0);
     worker_->Start();
     const ConvertButtons buttons = worker_->Buttons();
     batchActive_ = !buttons.stopShowsRestart;
@@ -157,13 +188,25 @@ void CConvertDlg::FillList() {
     list_->InsertColumn(kProgressColumn, QStringLiteral("Progress"), kProgressColumnWidth);
     list_->InsertColumn(kLogColumn, QStringLiteral("Log"),
                         list_->width() - 2 - kNameColumnWidth - kProgressColumnWidth - 2);
+    // The rows' lengths, for the batch's time left.
+    std::vector<int> durations;
+    if (jobs_) {
+        for (const JobItem& job : *jobs_) {
+            if (job.state == JobState::Waiting || job.state == JobState::Converted)
+                durations.push_back(job.duration);
+        }
+    }
+    durations.resize(paths.size(), kUnknownDuration);
+    const bool selectOnStart = SimultaneousJobs(SimultaneousConversions.load()) == 1;
     list_->setUpdatesEnabled(false);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const int row = list_->InsertItem(int(i), FileNameOf(paths[i]));
         list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(paths[i]));
         list_->SetProgress(row, kProgressColumn, true);
         list_->SetItemText(row, kLogColumn, QString());
-        rowViews_.push_back(std::make_unique<JobRowView>(*list_, *log_, row));
+        rowViews_.push_back(
+            std::make_unique<JobRowView>(*list_, row, durations[i], selectOnStart,
+                                         [this](int changed) { OnRowLogChanged(changed); }));
         rowEvents_.push_back(std::make_unique<ForwardingJobEvents>(*rowViews_.back(), *queue_));
     }
     list_->setUpdatesEnabled(true);
@@ -194,6 +237,12 @@ void CConvertDlg::OnStopRestart() {
 
 void CConvertDlg::OnBatchEnded() {
     batchActive_ = false;
+    {
+        const QSignalBlocker quiet(stopAfterCurrent_);
+        stopAfterCurrent_->setChecked(false);
+        stopAfterCurrent_->setEnabled(true);
+    }
+    UpdateBatchStatus();
     // A press made since the worker posted this has changed the buttons.
     if (worker_)
         ShowButtons(worker_->Buttons());
@@ -235,15 +284,50 @@ void CConvertDlg::Close() {
     QDialog::reject();
 }
 
+int CConvertDlg::ShownRow() const {
+    const int selected = list_->GetFirstSelectedItem();
+    if (selected >= 0 && std::size_t(selected) < rowViews_.size())
+        return selected;
+    for (std::size_t row = 0; row < rowViews_.size(); ++row) {
+        if (rowViews_[row]->Running())
+            return int(row);
+    }
+    return -1;
+}
+
 void CConvertDlg::ShowRowLog() {
-    // While a batch runs the log is the worker's.
-    if (pause_->isEnabled() || batchActive_)
-        return;
-    const int row = list_->GetFirstSelectedItem();
-    if (row < 0)
-        return;
-    log_->Clear();
-    log_->ReplaceSelection(list_->GetItemText(row, kLogColumn).toStdString());
+    shownRow_ = ShownRow();
+    log_->SetText(shownRow_ >= 0 ? rowViews_[std::size_t(shownRow_)]->Log() : std::string());
+    log_->ScrollToEnd();
+}
+
+void CConvertDlg::OnRowLogChanged(int row) {
+    if (row == shownRow_ || ShownRow() != shownRow_)
+        ShowRowLog();
+    UpdateBatchStatus();
+}
+
+void CConvertDlg::UpdateBatchStatus() {
+    double length = 0;
+    double done = 0;
+    for (const auto& view : rowViews_) {
+        length += view->Length();
+        done += view->SecondsDone();
+    }
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - batchStart_).count();
+    QString text;
+    if (!batchActive_) {
+        if (done > 0 && done >= length)
+            text = QStringLiteral("Done in %1").arg(QString::fromStdString(FormatClock(elapsed)));
+    } else if (length > 0) {
+        text = QStringLiteral("Batch %1 %").arg(int(100 * done / length));
+        const double speed = elapsed > 1 ? (done - doneAtBatchStart_) / elapsed : 0;
+        if (speed > 0)
+            text += QStringLiteral(", %1 left")
+                        .arg(QString::fromStdString(FormatClock((length - done) / speed)));
+    }
+    batchStatus_->setText(text);
 }
 
 void CConvertDlg::OpenOutputFolder() {

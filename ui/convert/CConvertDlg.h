@@ -2,10 +2,13 @@
 
 #include <QDialog>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace velmont {
@@ -55,6 +58,8 @@ class CConvertDlg : public QDialog {
     QPushButton* StopButton() const { return stop_; }
     QPushButton* OpenFolderButton() const { return openFolder_; }
     QPushButton* CancelButton() const { return cancel_; }
+    QCheckBox* StopAfterCurrentBox() const { return stopAfterCurrent_; }
+    QLabel* BatchStatus() const { return batchStatus_; }
     // True from the start of a batch until its end has reached the dialog.
     bool BatchActive() const { return batchActive_; }
 
@@ -64,7 +69,8 @@ class CConvertDlg : public QDialog {
     void OnPauseResume();
     void OnStopRestart();
     void OpenOutputFolder();
-    // After a batch: shows the selected row's Log text in the log box.
+    // Shows the selected row's log in the log box (live while it runs; the
+    // first running row when none is selected).
     void ShowRowLog();
     // Refused with a message while a batch runs or is paused; otherwise
     // waits for a stopping worker, kills stray encoders and closes.
@@ -88,6 +94,10 @@ class CConvertDlg : public QDialog {
     // On the user-interface thread, after everything the batch showed.
     void OnBatchEnded();
     void PowerOffAfterBatch();
+    void OnRowLogChanged(int row);
+    // The batch's progress and time left, or how long it took.
+    void UpdateBatchStatus();
+    int ShownRow() const;
     void ShowShutDownFailed();
     void Close();
     IDesktop& Desktop() const;
@@ -98,6 +108,11 @@ class CConvertDlg : public QDialog {
     QPushButton* stop_ = nullptr;
     QPushButton* openFolder_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QCheckBox* stopAfterCurrent_ = nullptr;
+    QLabel* batchStatus_ = nullptr;
+    int shownRow_ = -1;
+    std::chrono::steady_clock::time_point batchStart_{};
+    double doneAtBatchStart_ = 0;
 
     JobList* jobs_ = nullptr;
     ConversionEngine* engine_ = nullptr;

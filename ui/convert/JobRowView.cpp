@@ -1,7 +1,10 @@
 #include "ui/convert/JobRowView.h"
 
+#include "model/FormatId.h"
 #include "ui/widgets/CXListCtrl.h"
-#include "ui/widgets/LogEdit.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace velmont {
 
@@ -9,88 +12,133 @@ namespace {
 
 constexpr const char* kWaitMessage = "Please wait for the conversion";
 
+// "2.3x, 0:42 left": short enough for the Log column.
+std::string SpeedText(const JobProgress& progress) {
+    char text[64];
+    if (progress.secondsLeft >= 0)
+        std::snprintf(text, sizeof text, "%.1fx, %s left", progress.speed,
+                      FormatClock(progress.secondsLeft).c_str());
+    else
+        std::snprintf(text, sizeof text, "%.1fx", progress.speed);
+    return text;
+}
+
 } // namespace
 
+std::string FormatClock(double seconds) {
+    const long total = std::max(0L, static_cast<long>(seconds + 0.5));
+    char text[32];
+    if (total >= 3600)
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60,
+                      total % 60);
+    else
+        std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
+    return text;
+}
+
+JobRowView::JobRowView(CXListCtrl& list, int row, int duration, bool selectOnStart,
+                       std::function<void(int)> logChanged)
+    : list_(list), row_(row), duration_(duration == kUnknownDuration ? 0 : duration),
+      selectOnStart_(selectOnStart), logChanged_(std::move(logChanged)) {}
+
+double JobRowView::SecondsDone() const {
+    return converted_ ? duration_ : std::min<double>(secondsDone_, duration_);
+}
+
 void JobRowView::OnStarted() {
-    regionStart_ = log_.TextLength();
     text_ = kWaitMessage;
     statusLine_.clear();
     lastProgressLine_.clear();
-    ShowRegion();
-    list_.SetCurSel(row_, true);
+    secondsDone_ = 0;
+    converted_ = false;
+    running_ = true;
+    if (selectOnStart_)
+        list_.SetCurSel(row_, true);
     list_.UpdateProgress(row_, kProgressColumn, 0);
-    SetRunning(true);
+    SetBold(true);
     SetLogCell("");
+    LogChanged();
 }
 
 void JobRowView::OnHeaderText(const std::string& text) {
     text_ = text;
-    ShowRegion();
+    LogChanged();
+}
+
+void JobRowView::OnDurationKnown(int seconds) {
+    duration_ = seconds;
 }
 
 void JobRowView::OnProgress(const JobProgress& progress) {
     statusLine_ = lastProgressLine_ = progress.statusLine;
-    ShowRegion();
+    secondsDone_ = progress.seconds;
     if (progress.percent >= 0)
         list_.UpdateProgress(row_, kProgressColumn, progress.percent);
+    if (progress.speed > 0)
+        SetLogCell(SpeedText(progress));
+    LogChanged();
 }
 
 void JobRowView::OnEncoderMessage(const std::string& line) {
     // The encoder's closing lines follow its last status line.
     statusLine_ = lastProgressLine_.empty() ? line : lastProgressLine_ + "\r\n" + line;
-    ShowRegion();
+    LogChanged();
 }
 
 void JobRowView::OnPaused() {
     statusLine_.clear();
-    ShowRegion();
-    SetRunning(false);
+    SetBold(false);
     SetLogCell("Suspended!");
+    LogChanged();
 }
 
 void JobRowView::OnResumed() {
-    SetRunning(false);
+    SetBold(false);
     SetLogCell("");
 }
 
 void JobRowView::OnStopped() {
     statusLine_.clear();
-    ShowRegion();
-    SetRunning(false);
+    running_ = false;
+    SetBold(false);
     list_.UpdateProgress(row_, kProgressColumn, 0);
     SetLogCell("Stopped!");
+    LogChanged();
 }
 
 void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
     switch (outcome) {
     case JobOutcome::Converted:
-        SetRunning(false);
-        list_.UpdateProgress(row_, kProgressColumn, 100);
-        SetLogCell(statusText);
-        break;
-    case JobOutcome::Failed:
+        converted_ = true;
+        running_ = false;
+        // What the run collected stays; its last status line has done its job.
         text_ = statusText;
         statusLine_.clear();
-        ShowRegion();
-        SetRunning(false);
+        SetBold(false);
+        list_.UpdateProgress(row_, kProgressColumn, 100);
+        SetLogCell(statusText);
+        LogChanged();
+        break;
+    case JobOutcome::Failed:
+        converted_ = true;
+        text_ = statusText;
+        statusLine_.clear();
+        running_ = false;
+        SetBold(false);
         list_.SetItemText(row_, kLogColumn, QString::fromStdString(statusText), Qt::white, Qt::red);
+        LogChanged();
         break;
     case JobOutcome::Stopped:
     case JobOutcome::NotStarted:
     case JobOutcome::ReadFailed:
         // A row whose encoder never ran stays as it was: bold, at 0.
+        running_ = false;
         break;
     }
 }
 
-void JobRowView::ShowRegion() {
-    log_.SetSelection(regionStart_, log_.TextLength());
-    log_.ReplaceSelection(text_ + statusLine_);
-    log_.ScrollToEnd();
-}
-
-void JobRowView::SetRunning(bool running) {
-    list_.SetBold(row_, kNameColumn, running);
+void JobRowView::SetBold(bool bold) {
+    list_.SetBold(row_, kNameColumn, bold);
 }
 
 void JobRowView::SetLogCell(const std::string& text) {

@@ -2,28 +2,32 @@
 
 #include "convert/JobEvents.h"
 
+#include <functional>
 #include <string>
 
 namespace velmont {
 
 class CXListCtrl;
-class LogEdit;
 
-// Shows one job's run in its row of the conversion dialog's list and in the
-// log box, on the user-interface thread: bold name while it runs, the
-// progress bar, the Log cell ("Suspended!", "Stopped!", the collected text,
-// white on red when the run failed) and the run's region at the end of the
-// log, which holds its collected text and the current status line.
+// Shows one job's run in its row of the conversion dialog's list, on the
+// user-interface thread: bold name while it runs, the progress bar, the Log
+// cell (speed and time left while it runs, "Suspended!", "Stopped!", the
+// collected text, white on red when the run failed), and keeps the run's log:
+// its collected text and the current status line.
 class JobRowView : public IJobEvents {
   public:
     static constexpr int kNameColumn = 0;
     static constexpr int kProgressColumn = 1;
     static constexpr int kLogColumn = 2;
 
-    JobRowView(CXListCtrl& list, LogEdit& log, int row) : list_(list), log_(log), row_(row) {}
+    // selectOnStart: a starting run selects its row (one job at a time).
+    // logChanged is called whenever Log() has changed.
+    JobRowView(CXListCtrl& list, int row, int duration, bool selectOnStart,
+               std::function<void(int row)> logChanged);
 
     void OnStarted() override;
     void OnHeaderText(const std::string& text) override;
+    void OnDurationKnown(int seconds) override;
     void OnProgress(const JobProgress& progress) override;
     void OnEncoderMessage(const std::string& line) override;
     void OnPaused() override;
@@ -31,18 +35,32 @@ class JobRowView : public IJobEvents {
     void OnStopped() override;
     void OnFinished(JobOutcome outcome, const std::string& statusText) override;
 
+    std::string Log() const { return text_ + statusLine_; }
+    // Started and not yet ended (a paused run too).
+    bool Running() const { return running_; }
+    // Seconds of the source: its length, and how much is converted.
+    double Length() const { return duration_; }
+    double SecondsDone() const;
+
   private:
-    void ShowRegion();
-    void SetRunning(bool running);
+    void SetBold(bool bold);
     void SetLogCell(const std::string& text);
+    void LogChanged() { logChanged_(row_); }
 
     CXListCtrl& list_;
-    LogEdit& log_;
     int row_;
-    int regionStart_ = 0;
+    int duration_; // 0 when not known
+    bool selectOnStart_;
+    std::function<void(int)> logChanged_;
+    bool running_ = false;
+    bool converted_ = false;
+    double secondsDone_ = 0;
     std::string text_;
     std::string statusLine_;
     std::string lastProgressLine_;
 };
+
+// "1:05" or "1:02:03".
+std::string FormatClock(double seconds);
 
 } // namespace velmont

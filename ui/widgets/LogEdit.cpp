@@ -70,6 +70,17 @@ std::string LogEdit::Text() const {
     return text_;
 }
 
+void LogEdit::SetText(const std::string& text) {
+    const std::size_t common =
+        std::mismatch(text_.begin(), text_.end(), text.begin(), text.end()).first - text_.begin();
+    if (common == text_.size() && common == text.size())
+        return;
+    text_ = text;
+    selectionStart_ = selectionEnd_ = int(text_.size());
+    dirtyFrom_ = std::min(dirtyFrom_, common);
+    Sync();
+}
+
 void LogEdit::Clear() {
     text_.clear();
     selectionStart_ = selectionEnd_ = 0;

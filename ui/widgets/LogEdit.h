@@ -22,6 +22,9 @@ class LogEdit : public QPlainTextEdit {
     void ReplaceSelection(const std::string& text);
     void ScrollToEnd();
 
+    // Replaces the whole text; the widget redraws from the first line that
+    // differs.
+    void SetText(const std::string& text);
     // The whole log as UTF-8 bytes.
     std::string Text() const;
     void Clear();

@@ -74,7 +74,10 @@ struct Conversion {
                 params->OutputDir = outputDir;
         }
         dialog->SetDesktop(&desktop);
+        // One job at a time, as the buttons' table describes.
+        SimultaneousConversions = 1;
     }
+    ~Conversion() { SimultaneousConversions = 0; }
 
     std::string Source(const std::string& name) const {
         return (work.path() + "/" + QString::fromStdString(name)).toStdString();
