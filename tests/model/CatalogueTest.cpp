@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace velmont;
@@ -29,49 +30,21 @@ std::string Describe(const std::vector<CatalogueEntry>& entries) {
 
 } // namespace
 
-TEST(Catalogue, FormatNamesInIdOrder) {
-    const char* expected[] = {"aac", "aiff", "amr", "au",  "flac", "m4a",  "mp2",  "mp3",
-                              "ogg", "wav",  "wma", "3g2", "3gp",  "avi",  "m4v",  "mp4",
-                              "mpg", "mov",  "flv", "swf", "nut",  "opus", "webm", "mkv"};
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        EXPECT_EQ(GetFormatName(id), expected[id]) << id;
-        EXPECT_EQ(GetFormatExtension(id), std::string(".") + expected[id]) << id;
+// The names Rendix is handed are proven by converting with them; here every
+// id of a table has a name and the ids around it have none.
+TEST(Catalogue, CodecAndDisplayNameTablesHaveNoGapsAndNothingOutside) {
+    const std::pair<std::string (*)(int), int> tables[] = {{AudioCodecName, kAudioCodecCount},
+                                                           {AudioDisplayName, kAudioDisplayCount},
+                                                           {VideoCodecName, kVideoCodecCount},
+                                                           {VideoDisplayName, kVideoCodecCount}};
+    for (const auto& [name, count] : tables) {
+        for (int id = 0; id < count; ++id)
+            EXPECT_FALSE(name(id).empty()) << id;
+        for (int id : {-2147483647 - 1, -1, count, 2147483647})
+            EXPECT_EQ(name(id), "") << id;
     }
-}
-
-// Every name of a table from id -1 to one past its end, each closed by "|":
-// the ids outside the table give empty names, never a read past it.
-static std::string Joined(std::string (*name)(int), int count) {
-    std::string text;
-    for (int id = -1; id <= count; ++id)
-        text += name(id) + "|";
-    return text;
-}
-
-TEST(Catalogue, CodecAndDisplayNameTables) {
-    EXPECT_EQ(Joined(AudioCodecName, kAudioCodecCount),
-              "|ac3|pcm_s16be|pcm_s8|pcm_s16le|pcm_s32be|pcm_s24be|pcm_mulaw|pcm_alaw|flac|"
-              "libamr_nb|libamr_wb|libfaac|libmp3lame|vorbis|pcm_u8|pcm_s24le|pcm_s32le|wmav2|"
-              "wmav1|mp2|libopus||");
-    EXPECT_EQ(
-        Joined(AudioDisplayName, kAudioDisplayCount),
-        "|raw ac3|pcm_s16be,audio/aiff|pcm_s16be,AU Format|pcm_s8,audio/aiff|"
-        "pcm_s16le,audio/aiff|pcm_s16le wave|pcm_s32be,audio/aiff|pcm_s24be,audio/aiff|"
-        "pcm_mulaw,AU Format|pcm_alaw,AU Format|raw flac|arm_nb,audio/amr|arm_wb,audio/amr|"
-        "ADTS AAC|mpeg audio layer 3|mpeg audio layer 2|Ogg Vorbis|flac|pcm_u8 wave|"
-        "pcm_s24le wave|pcm s32le wave|Windows Media Audio V8|Windows Media Audio V7|Opus|AAC|"
-        "AC-3|FLAC|Vorbis||");
-    EXPECT_EQ(Joined(VideoCodecName, kVideoCodecCount),
-              "|libx264|mpeg4|msmpeg4|mpeg1video|h263|h263p|flv|libx265|libvpx-vp9|libsvtav1||");
-    EXPECT_EQ(
-        Joined(VideoDisplayName, kVideoCodecCount),
-        "|AVC MPEG-4|MPEG-4 (DivX 4/5)|DivX 3|mpeg-1 video|H.263|H.263+|video/x-flv|HEVC H.265|"
-        "VP9|AV1||");
-    for (int id : {-1000, 2147483647, -2147483647 - 1})
-        EXPECT_EQ(AudioCodecName(id) + AudioDisplayName(id) + VideoCodecName(id) +
-                      VideoDisplayName(id),
-                  "")
-            << id;
+    EXPECT_EQ(AudioCodecName(kAudioCodecCount - 1), "libopus");
+    EXPECT_EQ(VideoDisplayName(kVideoCodecCount - 1), "AV1");
 }
 
 // The settings pages offer each half's display names in entry order, once each:
@@ -117,21 +90,20 @@ TEST(Catalogue, EntryListsPairCodecsAsTabled) {
     EXPECT_FALSE(IsVideoFormat(-1) || IsVideoFormat(kFormatCount));
 }
 
-TEST(Catalogue, UnknownFormatsHaveNoEntriesAndTheListIsShared) {
-    EXPECT_EQ(GetCatalogueEntries(-1), nullptr);
-    EXPECT_EQ(GetCatalogueEntries(kFormatCount), nullptr);
-    EXPECT_EQ(GetCatalogueEntries(12), GetCatalogueEntries(12));
-    EXPECT_EQ(GetFormatName(-1), "");
-    EXPECT_EQ(GetFormatExtension(kFormatCount), "");
-}
-
-TEST(Catalogue, MuxerNamesWithNoneForWavAndUnknownIds) {
-    const char* expected[] = {"adts", "aiff", "amr", "au",  "flac",   "mp4", "mp2",  "mp3",
-                              "ogg",  "",     "asf", "3g2", "3gp",    "avi", "mp4",  "mp4",
-                              "mpeg", "mov",  "flv", "swf", "libnut", "ogg", "webm", "matroska"};
-    for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(GetMuxerName(id), expected[id]) << id;
-    EXPECT_EQ(GetMuxerName(-1), "");
-    EXPECT_EQ(GetMuxerName(kFormatCount), "");
-    EXPECT_EQ(GetMuxerName(-2147483647 - 1), "");
+TEST(Catalogue, FormatNamesExtensionsAndMuxersWithNoneForWavAndUnknownIds) {
+    const char* names[] = {"aac", "aiff", "amr", "au",  "flac", "m4a",  "mp2",  "mp3",
+                           "ogg", "wav",  "wma", "3g2", "3gp",  "avi",  "m4v",  "mp4",
+                           "mpg", "mov",  "flv", "swf", "nut",  "opus", "webm", "mkv"};
+    const char* muxers[] = {"adts", "aiff", "amr", "au",  "flac",   "mp4", "mp2",  "mp3",
+                            "ogg",  "",     "asf", "3g2", "3gp",    "avi", "mp4",  "mp4",
+                            "mpeg", "mov",  "flv", "swf", "libnut", "ogg", "webm", "matroska"};
+    for (FormatId id = 0; id < kFormatCount; ++id) {
+        EXPECT_EQ(GetFormatName(id), names[id]) << id;
+        EXPECT_EQ(GetFormatExtension(id), std::string(".") + names[id]) << id;
+        EXPECT_EQ(GetMuxerName(id), muxers[id]) << id;
+    }
+    for (FormatId id : {-2147483647 - 1, -1, kFormatCount}) {
+        EXPECT_EQ(GetFormatName(id) + GetFormatExtension(id) + GetMuxerName(id), "") << id;
+        EXPECT_EQ(GetCatalogueEntries(id), nullptr) << id;
+    }
 }

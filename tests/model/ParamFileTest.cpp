@@ -48,9 +48,14 @@ TEST_F(ParamFile, MissingOrUnusableFilesLeaveEveryDefault) {
     ExpectAllDefaults();
 }
 
-TEST_F(ParamFile, RootNameIsNotChecked) {
-    LoadParam(InParam("<mp3 AudioBitrate=\"9\"/>", "anything"));
-    EXPECT_EQ(Record(7).AudioBitrate, 9);
+TEST_F(ParamFile, AnyRootFirstElementWinsOtherNodesAndCasesAreIgnored) {
+    LoadParam("<anything>text<!-- c --><other><mp3 AudioBitrate=\"1\"/></other>"
+              "<param>more<!-- c --><MP3 AudioBitrate=\"2\"/><junk/>"
+              "<mp3 audiobitrate=\"3\" AudioVolume=\"7\"/><mp3 AudioVolume=\"5\"/>"
+              "<wav AudioBitrate=\"9\"/></param></anything>");
+    EXPECT_EQ(Record(7).AudioBitrate, 6);
+    EXPECT_EQ(Record(7).AudioVolume, 7);
+    EXPECT_EQ(Record(9).AudioBitrate, 9);
 }
 
 TEST_F(ParamFile, AudioGroupIgnoresVideoAttributes) {
@@ -122,20 +127,6 @@ TEST_F(ParamFile, OggAndM4vAreNeverRead) {
     EXPECT_EQ(FormatElementName(14), nullptr);
 }
 
-TEST_F(ParamFile, FirstOfTwoElementsWins) {
-    LoadParam(InParam("<mp3 AudioBitrate=\"1\"/><mp3 AudioBitrate=\"2\" AudioVolume=\"5\"/>"));
-    EXPECT_EQ(Record(7).AudioBitrate, 1);
-    EXPECT_EQ(Record(7).AudioVolume, 256);
-}
-
-TEST_F(ParamFile, OtherNodesAreIgnored) {
-    LoadParam("<root>text<!-- c --><other><mp3 AudioBitrate=\"1\"/></other>"
-              "<param>more<!-- c --><MP3 AudioBitrate=\"2\"/><junk/>"
-              "<mp3 audiobitrate=\"3\" AudioVolume=\"7\"/></param></root>");
-    EXPECT_EQ(Record(7).AudioBitrate, 6);
-    EXPECT_EQ(Record(7).AudioVolume, 7);
-}
-
 TEST_F(ParamFile, EveryAttributeReachesItsField) {
     // Each integer attribute gets its own value: 101, 102, ...
 #define FIELD(name)                                                                                \
@@ -178,26 +169,19 @@ TEST_F(ParamFile, AbsentAttributesLeaveFieldsAsTheyWere) {
     EXPECT_EQ(Record(15).Height, 99);
 }
 
-TEST_F(ParamFile, IntegersAreReadLikeAtoi) {
+TEST_F(ParamFile, ValuesAreReadLikeAtoiFirstTAndAsTheyStand) {
     // The parsing itself is checked in SettingsValueParsingTest.
-    LoadParam(InParam("<mp3 AudioBitrate=\"128k\"/>"
-                      "<mp4 AudioCodec=\"99999999999999\" VideoCodec=\"-99999999999999999999\"/>"));
+    LoadParam(InParam("<mp3 AudioBitrate=\"128k\" OutputDir=\"\"/><aac EnableAudio=\"True\"/>"
+                      "<mp4 AudioCodec=\"99999999999999\" VideoCodec=\"-99999999999999999999\"/>"
+                      "<mov EnableVBR=\"tomato\"/><wav OutputDir=\" /a b/&amp;c/ \"/>"));
     EXPECT_EQ(Record(7).AudioBitrate, 128);
+    EXPECT_FALSE(Record(0).EnableAudio);
+    EXPECT_TRUE(Record(17).EnableVBR);
+    EXPECT_EQ(Record(7).OutputDir, "");
+    EXPECT_EQ(Record(9).OutputDir, " /a b/&c/ ");
     // Out-of-table ids still have no name instead of reading past a table.
     EXPECT_EQ(AudioCodecName(Record(15).AudioCodec), "");
     EXPECT_EQ(VideoCodecName(Record(15).VideoCodec), "");
-}
-
-TEST_F(ParamFile, BooleansAreTrueOnlyForALeadingLowerCaseT) {
-    LoadParam(InParam("<aac EnableAudio=\"True\"/><mov EnableVBR=\"tomato\"/>"));
-    EXPECT_FALSE(Record(0).EnableAudio);
-    EXPECT_TRUE(Record(17).EnableVBR);
-}
-
-TEST_F(ParamFile, OutputDirIsCopiedAsItStands) {
-    LoadParam(InParam("<mp3 OutputDir=\"\"/><wav OutputDir=\" /a b/&amp;c/ \"/>"));
-    EXPECT_EQ(Record(7).OutputDir, "");
-    EXPECT_EQ(Record(9).OutputDir, " /a b/&c/ ");
 }
 
 TEST_F(ParamFile, PosIsReadWithOrWithoutParam) {

@@ -8,6 +8,8 @@
 #include <QSlider>
 #include <QtTest>
 
+#include <utility>
+
 using namespace velmont;
 
 namespace {
@@ -67,20 +69,6 @@ class AudioPageTest : public QObject {
         QCOMPARE(page.SampleRateList()->currentText(), QString("48000 Hz"));
     }
 
-    void generalListsAndTheirTexts() {
-        GetEncodingParams(kOgg)->AudioChannel = 2;
-        CAudioDlg page(kOgg);
-        QCOMPARE(Items(page.ChannelModeList()), QStringList({"Mono", "Stereo"}));
-        QCOMPARE(page.ChannelModeList()->currentText(), QString("Stereo"));
-        QCOMPARE(Items(page.SampleRateList()),
-                 QStringList({"16000 Hz", "22050 Hz", "24000 Hz - PSP", "32000 Hz", "44100 Hz",
-                              "48000 Hz"}));
-        QCOMPARE(page.SampleRateList()->currentText(), QString("44100 Hz"));
-        QCOMPARE(page.BitrateList()->count(), 10);
-        QCOMPARE(page.BitrateList()->itemText(0), QString("32 kbps"));
-        QCOMPARE(page.BitrateList()->currentText(), QString("128 kbps"));
-    }
-
     void amrNarrowBandForcesMonoAndItsRatesAtOnce() {
         EncodingParams& record = *GetEncodingParams(k3gp);
         record.AudioCodec = 11;
@@ -120,25 +108,16 @@ class AudioPageTest : public QObject {
         QCOMPARE(record.AudioBitrate, 6);
     }
 
-    void volumeLabel_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("unchanged") << 256 << "100.0%";
-        QTest::newRow("silent") << 0 << "0.0%";
-        QTest::newRow("double") << 512 << "200.0%";
-        QTest::newRow("one page") << 25 << "9.8%";
-    }
-
-    void volumeLabel() {
-        QFETCH(int, position);
-        QFETCH(QString, text);
-        GetEncodingParams(kOgg)->AudioVolume = position;
-        CAudioDlg page(kOgg);
-        QCOMPARE(page.VolumeTrackBar()->value(), position);
-        QCOMPARE(page.VolumeLabel()->text(), text);
-    }
-
-    void volumeTrackBarFollowsTheUser() {
+    void volumeLabelShowsThePercentAndFollowsTheUser() {
+        const std::pair<int, const char*> positions[] = {
+            {256, "100.0%"}, {0, "0.0%"}, {512, "200.0%"}, {25, "9.8%"}};
+        for (const auto& [position, text] : positions) {
+            GetEncodingParams(kOgg)->AudioVolume = position;
+            CAudioDlg page(kOgg);
+            QCOMPARE(page.VolumeTrackBar()->value(), position);
+            QCOMPARE(page.VolumeLabel()->text(), QString(text));
+        }
+        GetEncodingParams(kOgg)->AudioVolume = 256;
         CAudioDlg page(kOgg);
         page.VolumeTrackBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(page.VolumeLabel()->text(), QString("109.8%"));

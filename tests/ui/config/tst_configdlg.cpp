@@ -80,21 +80,6 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(GetEncodingParams(format)->VideoBitrate == 0, video);
     }
 
-    void aVideoFormatOffersAllTabsAndOkSavesThem() {
-        CConfigDlg dialog(kMp4);
-        QVERIFY(dialog.Tabs()->IsTabEnabled(1) && dialog.Tabs()->IsTabEnabled(2));
-
-        dialog.AudioPage()->BitrateList()->setCurrentIndex(0);
-        dialog.VideoPage()->BitrateList()->setCurrentIndex(1);
-        dialog.OthersPage()->Edit(Box::CropTop)->setText("4");
-        dialog.accept();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const EncodingParams& record = *GetEncodingParams(kMp4);
-        QCOMPARE(record.AudioBitrate, 0);
-        QCOMPARE(record.VideoBitrate, 1);
-        QCOMPARE(record.CropTop, 4);
-    }
-
     void switchingToAnAudioFormatWhileTheVideoTabShows() {
         CConfigDlg dialog(kMp4);
         dialog.show();

