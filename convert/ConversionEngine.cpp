@@ -3,7 +3,7 @@
 #include "convert/AviSynthScript.h"
 #include "convert/CommandLineBuilder.h"
 #include "convert/KnownInputExtensions.h"
-#include "convert/TerminateProcessesByModuleName.h"
+#include "convert/TerminateLostEncoders.h"
 #include "platform/PrivateFolder.h"
 
 #include <cstdint>
@@ -130,7 +130,7 @@ void ConversionEngine::ResumeJob() {
 }
 
 void ConversionEngine::KillStrayEncoders() {
-    TerminateProcessesByModuleName(EncoderPath());
+    TerminateLostEncoders(EncoderPath());
 }
 
 } // namespace velmont

@@ -41,7 +41,8 @@ class ConversionEngine : public IJobRunner {
     void PauseJob() override;
     void ResumeJob() override;
 
-    // Kills every encoder process still running from this program folder.
+    // Kills the encoders of this program folder whose converter has ended
+    // (a crash); never another window's or one a person started.
     void KillStrayEncoders() override;
 
     // The job as the encoder is given it: a source the encoder is not given

@@ -1,6 +1,7 @@
 #include "convert/EncoderProcess.h"
 
 #include "platform/Process.h"
+#include "platform/ProcessIdentity.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,7 +66,10 @@ JobOutcome EncoderProcess::Run(const std::vector<std::string>& arguments, IJobEv
     {
         ChildProcess child;
         std::error_code error;
-        const ChildProcess::StartResult started = child.Start(arguments, error);
+        // Marked as ours: it ends with us, and no other window takes it for
+        // a lost one.
+        const ChildProcess::StartResult started = child.Start(
+            arguments, error, {std::string(kEncoderOwnerVariable) + "=" + OwnIdentity().ToText()});
         if (started != ChildProcess::StartResult::Started) {
             ReportSystemError(parser,
                               started == ChildProcess::StartResult::PipeFailed

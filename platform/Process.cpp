@@ -69,7 +69,8 @@ ChildProcess::~ChildProcess() {
 }
 
 ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& commandArguments,
-                                              std::error_code& error) {
+                                              std::error_code& error,
+                                              const std::vector<std::string>& extraEnvironment) {
     error.clear();
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
@@ -92,6 +93,13 @@ ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& co
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    std::vector<std::string> extra = extraEnvironment;
+    std::vector<char*> environment;
+    for (std::string& entry : extra)
+        environment.push_back(entry.data());
+    for (char** entry = environ; *entry; ++entry)
+        environment.push_back(*entry);
+    environment.push_back(nullptr);
 
     int spawnError = EINVAL;
     pid_t pid = -1;
@@ -114,8 +122,8 @@ ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& co
         posix_spawnattr_setsigmask(&setup.attributes, &noSignals);
         posix_spawnattr_setsigdefault(&setup.attributes, &defaults);
 
-        spawnError =
-            posix_spawnp(&pid, argv[0], &setup.actions, &setup.attributes, argv.data(), environ);
+        spawnError = posix_spawnp(&pid, argv[0], &setup.actions, &setup.attributes, argv.data(),
+                                  environment.data());
     }
     // Only the child writes; our copy of the write end would hide its end.
     close(writeFd);

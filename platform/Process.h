@@ -43,7 +43,10 @@ class ChildProcess {
     // Starts arguments[0] (searched on PATH when it holds no '/') with
     // the arguments as they are, without a shell; standard input reads
     // /dev/null. On failure the error is stored.
-    StartResult Start(const std::vector<std::string>& arguments, std::error_code& error);
+    // extraEnvironment ("NAME=value" entries) is added to this process's
+    // environment for the child.
+    StartResult Start(const std::vector<std::string>& arguments, std::error_code& error,
+                      const std::vector<std::string>& extraEnvironment = {});
 
     int Pid() const { return pid_; }
     // Started and not yet reaped.

@@ -1,6 +1,7 @@
 #include "rendix/Banner.h"
 #include "rendix/Console.h"
 #include "rendix/Options.h"
+#include "rendix/OwnerWatch.h"
 #include "rendix/Signals.h"
 #include "rendix/Transcoder.h"
 
@@ -9,6 +10,10 @@
 
 int main(int argc, char** argv) {
     rendix::InstallSignalHandlers();
+    if (!rendix::WatchOwner()) {
+        rendix::WriteOut("Error: the program that started Rendix has ended\n");
+        return 1;
+    }
     rendix::InstallLibraryLog();
     std::vector<std::string> args(argv + 1, argv + argc);
     rendix::ParseResult parsed = rendix::ParseOptions(args);

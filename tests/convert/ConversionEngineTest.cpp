@@ -200,18 +200,5 @@ TEST(ConversionEngineOutput, EncoderWritingOneByteAtATimeConvertsAndKeepsItsOutp
     EXPECT_EQ(test::ReadWholeFile(media.Path("song.mp3")), "encoded");
 }
 
-TEST(ConversionEngineStrays, KillStrayEncodersEndsEncodersOfThisFolder) {
-    // Which processes match is checked with TerminateProcessesByModuleName.
-    EncoderCopies copies;
-    ChildProcess stray;
-    std::error_code error;
-    ASSERT_EQ(stray.Start({copies.Copy("program/Rendix"), "sleep:60000"}, error),
-              ChildProcess::StartResult::Started);
-    ConversionEngine(copies.Path("program/")).KillStrayEncoders();
-    EXPECT_TRUE(
-        Eventually([&] { return stray.TryWait(error) == ChildProcess::WaitResult::Ended; }));
-    EXPECT_TRUE(stray.Status().signalled);
-}
-
 } // namespace
 } // namespace velmont

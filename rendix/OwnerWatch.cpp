@@ -1,0 +1,21 @@
+#include "rendix/OwnerWatch.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace rendix {
+
+bool WatchOwner() {
+    const char* owner = std::getenv("VELMONT_ENCODER_OWNER");
+    if (!owner || !*owner)
+        return true; // run by a person: nobody to follow
+    const long ownerPid = std::strtol(owner, nullptr, 10);
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0)
+        return true;
+    // The owner may have died before the watch was set.
+    return getppid() == ownerPid;
+}
+
+} // namespace rendix
