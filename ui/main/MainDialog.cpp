@@ -3,9 +3,9 @@
 #include "convert/ProbeMediaFile.h"
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
+#include "model/MediaFolder.h"
 #include "model/SettingsFiles.h"
 #include "platform/ModuleDirectory.h"
-#include "ui/main/DroppedPaths.h"
 #include "ui/main/FormatDuration.h"
 #include "ui/main/MediaFileFilters.h"
 #include "ui/main/OutputNames.h"
@@ -336,7 +336,7 @@ void MainDialog::AddFiles(const std::vector<std::string>& paths) {
 }
 
 void MainDialog::AddDroppedPaths(const std::vector<std::string>& paths) {
-    AddFiles(FilesForDroppedPaths(paths));
+    AddFiles(ExpandMediaPaths(paths));
 }
 
 void MainDialog::OnAdd() {

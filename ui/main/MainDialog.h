@@ -87,7 +87,7 @@ class MainDialog : public DraggableDialog {
     void AddFileRow(const std::string& path, int index);
     // Appends each file in order, the wait cursor shown meanwhile.
     void AddFiles(const std::vector<std::string>& paths);
-    // Files and folders dropped onto the window (see FilesForDroppedPaths).
+    // Files and folders dropped onto the window (see ExpandMediaPaths).
     void AddDroppedPaths(const std::vector<std::string>& paths);
 
     // Window commands

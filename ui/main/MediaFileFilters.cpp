@@ -1,7 +1,7 @@
 #include "ui/main/MediaFileFilters.h"
 
-#include <algorithm>
-#include <cctype>
+#include "model/MediaFolder.h"
+
 #include <sstream>
 
 namespace velmont {
@@ -17,10 +17,11 @@ std::vector<std::string> SplitPatterns(const std::string& joined) {
     return patterns;
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
+std::vector<std::string> AllMediaPatterns() {
+    std::vector<std::string> patterns;
+    for (const std::string& extension : MediaFileExtensions())
+        patterns.push_back("*" + extension);
+    return patterns;
 }
 
 } // namespace
@@ -28,10 +29,6 @@ std::string Lower(std::string text) {
 const std::vector<FileFilter>& MediaFileFilters() {
     static const std::vector<FileFilter> filters = [] {
         const std::pair<const char*, const char*> entries[] = {
-            {"All Media Files",
-             "*.rm;*.rmvb;*.ra;*.ram;*.rv;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;"
-             "*.m4a;*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;"
-             "*.mp4;*.mov;*.wm;*.wmv;*.asf;*.asx;*.flv;*.swf;*.opus;*.webm;*.mkv"},
             {"Video Files", "*.rm;*.rmvb;*.rv;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;*.mp4;"
                             "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf;*.webm;*.mkv"},
             {"Audio Files", "*.ra;*.ram;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;*.m4a;"
@@ -56,23 +53,13 @@ const std::vector<FileFilter>& MediaFileFilters() {
             {"Windows Media files(*.wma;*.wmv;*.wm;*.asf;*.asx)", "*.wma;*.wmv;*.wm;*.asf;*.asx"},
             {"All Files(*.*)", "*.*"},
         };
-        std::vector<FileFilter> list;
+        // "All Media Files" is the list folder inputs are filtered by.
+        std::vector<FileFilter> list{{"All Media Files", AllMediaPatterns()}};
         for (const auto& [description, patterns] : entries)
             list.push_back({description, SplitPatterns(patterns)});
         return list;
     }();
     return filters;
-}
-
-bool IsMediaFileName(const std::string& fileName) {
-    const std::string name = Lower(fileName);
-    for (const std::string& pattern : MediaFileFilters().front().patterns) {
-        const std::string extension = pattern.substr(1); // "*.mp3" -> ".mp3"
-        if (name.size() > extension.size() &&
-            name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
-            return true;
-    }
-    return false;
 }
 
 } // namespace velmont

@@ -11,7 +11,4 @@ namespace velmont {
 // "All Files" last.
 const std::vector<FileFilter>& MediaFileFilters();
 
-// Whether a file name matches a pattern of "All Media Files", ignoring case.
-bool IsMediaFileName(const std::string& fileName);
-
 } // namespace velmont

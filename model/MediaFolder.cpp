@@ -1,6 +1,4 @@
-#include "ui/main/DroppedPaths.h"
-
-#include "ui/main/MediaFileFilters.h"
+#include "model/MediaFolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +13,12 @@ namespace {
 
 bool IsDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
 }
 
 // Compares the digit runs starting at a[i] and b[j]; advances both past them.
@@ -36,25 +40,26 @@ int CompareNumbers(const std::string& a, std::size_t& i, const std::string& b, s
     return a.compare(startA, lengthA, b, startB, lengthB);
 }
 
-std::vector<std::string> MediaFilesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.empty() || name.front() == '.' || !IsMediaFileName(name))
-            continue;
-        std::error_code typeError;
-        if (it->is_regular_file(typeError))
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), NaturalNameLess);
-    std::vector<std::string> files;
-    for (const std::string& name : names)
-        files.push_back((folder / name).string());
-    return files;
+} // namespace
+
+const std::vector<std::string>& MediaFileExtensions() {
+    static const std::vector<std::string> extensions = {
+        ".rm",  ".rmvb", ".ra",  ".ram",  ".rv",   ".ac3",  ".aif", ".aifc", ".aiff", ".amr",
+        ".au",  ".flac", ".fla", ".m4a",  ".mp2",  ".mp3",  ".ogg", ".wav",  ".wma",  ".3g2",
+        ".3gp", ".avi",  ".mpg", ".mpeg", ".mpa",  ".m4v",  ".mp4", ".mov",  ".wm",   ".wmv",
+        ".asf", ".asx",  ".flv", ".swf",  ".opus", ".webm", ".mkv"};
+    return extensions;
 }
 
-} // namespace
+bool IsMediaFileName(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    return std::any_of(MediaFileExtensions().begin(), MediaFileExtensions().end(),
+                       [&name](const std::string& extension) {
+                           return name.size() > extension.size() &&
+                                  name.compare(name.size() - extension.size(), extension.size(),
+                                               extension) == 0;
+                       });
+}
 
 bool NaturalNameLess(const std::string& a, const std::string& b) {
     std::size_t i = 0;
@@ -77,7 +82,25 @@ bool NaturalNameLess(const std::string& a, const std::string& b) {
     return a < b; // names equal but for case or leading zeros: keep a fixed order
 }
 
-std::vector<std::string> FilesForDroppedPaths(const std::vector<std::string>& paths) {
+std::vector<std::string> MediaFilesInFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.' || !IsMediaFileName(name))
+            continue;
+        std::error_code typeError;
+        if (it->is_regular_file(typeError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), NaturalNameLess);
+    std::vector<std::string> files;
+    for (const std::string& name : names)
+        files.push_back((fs::path(folder) / name).string());
+    return files;
+}
+
+std::vector<std::string> ExpandMediaPaths(const std::vector<std::string>& paths) {
     std::vector<std::string> files;
     for (const std::string& path : paths) {
         std::error_code error;
@@ -85,7 +108,7 @@ std::vector<std::string> FilesForDroppedPaths(const std::vector<std::string>& pa
         if (error)
             continue;
         if (fs::is_directory(status)) {
-            const std::vector<std::string> inside = MediaFilesIn(path);
+            const std::vector<std::string> inside = MediaFilesInFolder(path);
             files.insert(files.end(), inside.begin(), inside.end());
         } else if (fs::is_regular_file(status)) {
             files.push_back(path);

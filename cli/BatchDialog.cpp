@@ -1,0 +1,50 @@
+#include "cli/BatchDialog.h"
+
+#include <unistd.h>
+
+namespace velmont::cli {
+
+class BatchDialog::Relay : public IJobEvents {
+  public:
+    Relay(ProgressView& view, std::size_t file) : view_(view), file_(file) {}
+    void OnStarted() override {
+        result.ran = true;
+        view_.Started(file_);
+    }
+    void OnProgress(const JobProgress& progress) override { view_.Progress(file_, progress); }
+    void OnFinished(JobOutcome outcome, const std::string& statusText) override {
+        result.outcome = outcome;
+        result.message = LastLine(statusText);
+        result.ran = true;
+        view_.Finished(file_, outcome, result.message);
+    }
+
+    Result result;
+
+  private:
+    ProgressView& view_;
+    std::size_t file_;
+};
+
+BatchDialog::BatchDialog(ProgressView& view, std::vector<int> fileOfJob, int endedFd)
+    : view_(view), endedFd_(endedFd) {
+    for (int file : fileOfJob)
+        relays_.push_back(std::make_unique<Relay>(view_, std::size_t(file < 0 ? 0 : file)));
+}
+
+BatchDialog::~BatchDialog() = default;
+
+IJobEvents& BatchDialog::EventsFor(std::size_t jobIndex, int) {
+    return *relays_.at(jobIndex);
+}
+
+void BatchDialog::FinishConversion(const ConvertButtons&) {
+    const char ended = 1;
+    (void)!::write(endedFd_, &ended, 1);
+}
+
+const BatchDialog::Result& BatchDialog::ResultOf(std::size_t jobIndex) const {
+    return relays_.at(jobIndex)->result;
+}
+
+} // namespace velmont::cli

@@ -1,0 +1,83 @@
+#include "cli/BatchJobs.h"
+
+#include "cli/UsageError.h"
+#include "convert/ProbeMediaFile.h"
+#include "convert/ResolveEncoderValues.h"
+#include "model/MediaFolder.h"
+
+#include <filesystem>
+
+namespace velmont::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithoutExtension(const std::string& path) {
+    const std::string name = fs::path(path).filename().string();
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+int NumberTag(const CommandLine& line, const char* name, int current) {
+    const std::string* value = line.Value(name);
+    if (!value)
+        return current;
+    try {
+        std::size_t used = 0;
+        const int number = std::stoi(*value, &used);
+        if (used == value->size() && number >= 0)
+            return number;
+    } catch (const std::exception&) {
+    }
+    throw UsageError(std::string("--") + name + ": \"" + *value + "\" is not a whole number");
+}
+
+void ApplyTags(const CommandLine& line, JobItem& job) {
+    const std::pair<const char*, std::string*> texts[] = {{"title", &job.title},
+                                                          {"author", &job.author},
+                                                          {"album", &job.album},
+                                                          {"comment", &job.comment}};
+    for (const auto& [name, field] : texts)
+        if (const std::string* value = line.Value(name))
+            *field = *value;
+    job.track = NumberTag(line, "track", job.track);
+    job.year = NumberTag(line, "year", job.year);
+}
+
+std::vector<std::string> InputFiles(const CommandLine& line) {
+    for (const std::string& input : line.inputs) {
+        std::error_code error;
+        if (!fs::exists(input, error))
+            throw UsageError("no such file or folder: " + input);
+    }
+    std::vector<std::string> files = ExpandMediaPaths(line.inputs);
+    if (files.empty())
+        throw UsageError("no media files to convert");
+    if (files.size() > 1 && line.Has("output-name"))
+        throw UsageError("--output-name: only for a single input file");
+    return files;
+}
+
+} // namespace
+
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder) {
+    JobList jobs;
+    for (const std::string& file : InputFiles(line)) {
+        JobItem job;
+        job.inputPath = file;
+        ProbeMediaFile(job.inputPath, job);
+        job.outputName = WithoutExtension(file);
+        if (const std::string* name = line.Value("output-name"))
+            job.outputName = *name;
+        job.formatId = format;
+        job.state = JobState::Waiting;
+        ApplyTags(line, job);
+        ResolveEncoderValues(job);
+        job.outputDirectory = outputFolder;
+        jobs.Append(job);
+    }
+    return jobs;
+}
+
+} // namespace velmont::cli
