@@ -40,7 +40,9 @@ const std::vector<OptionSpec>& Options() {
         {"format", 'f', "NAME", "Output format (see --list-formats).", "General"},
         {"output", 'o', "FOLDER", "Output folder; default: the window's output folder.", "General"},
         {"output-name", 0, "NAME", "Output name without extension (one input only).", "General"},
-        {"jobs", 'j', "N", "Files converted at once; default: the number of cores, at most 8.",
+        {"jobs", 'j', "N",
+         "Files converted at once, or auto (the default): one per core, at most 8, and video or "
+         "two-pass files one at a time.",
          "General"},
         {"overwrite", 0, "", "Replace outputs that already exist.", "General"},
         {"keep-both", 0, "", "Write beside existing outputs as \"name (2)\".", "General"},

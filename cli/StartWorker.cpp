@@ -1,21 +1,18 @@
 #include "cli/StartWorker.h"
 
-#include <algorithm>
-#include <thread>
+#include "convert/BatchPlan.h"
+#include "convert/ConversionEngine.h"
 
 namespace velmont::cli {
 
-RunningBatch StartWorker(JobList& jobs, IConversionDialog& dialog, int simultaneous) {
-    (void)simultaneous; // today's worker runs one job at a time
-    RunningBatch batch;
-    batch.engine = std::make_unique<ConversionEngine>();
-    batch.worker = std::make_unique<ConversionWorker>(jobs, *batch.engine, dialog);
-    batch.worker->Start();
-    return batch;
-}
-
-int AutomaticSimultaneous() {
-    return std::clamp(int(std::thread::hardware_concurrency()), 1, 8);
+std::unique_ptr<ConversionWorker> StartWorker(JobList& jobs, IConversionDialog& dialog,
+                                              int simultaneous) {
+    const bool automatic = simultaneous == kAutomatic;
+    auto worker = std::make_unique<ConversionWorker>(
+        jobs, [] { return std::make_unique<ConversionEngine>(); }, dialog,
+        automatic ? SimultaneousJobs(0) : simultaneous, automatic);
+    worker->Start();
+    return worker;
 }
 
 } // namespace velmont::cli

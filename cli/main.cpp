@@ -79,7 +79,7 @@ Settings ReadSettings(const CommandLine& line) {
     ApplyEncodingOptions(line, settings.format, *GetEncodingParams(settings.format));
     settings.policy = PolicyOf(line);
     settings.outputFolder = OutputFolderOf(line);
-    settings.simultaneous = AutomaticSimultaneous();
+    settings.simultaneous = kAutomatic;
     if (const std::string* jobs = line.Value("jobs")) {
         if (*jobs != "auto") {
             try {
@@ -171,8 +171,8 @@ int RunBatch(const CommandLine& line, JobList& jobs, int simultaneous) {
     BatchDialog dialog(*view, fileOfJob, ended[1]);
     bool interrupted = false;
     {
-        RunningBatch batch = StartWorker(jobs, dialog, simultaneous);
-        interrupted = WaitForBatch(signals, ended[0], *batch.worker, *view);
+        const std::unique_ptr<ConversionWorker> worker = StartWorker(jobs, dialog, simultaneous);
+        interrupted = WaitForBatch(signals, ended[0], *worker, *view);
     } // the worker's thread has ended here
     ::close(ended[0]);
     ::close(ended[1]);
