@@ -1,15 +1,18 @@
 #pragma once
 
 #include "convert/ConversionEngine.h"
+#include "convert/OutputPlan.h"
 #include "model/FormatId.h"
 #include "model/JobItem.h"
 #include "ui/skin/DraggableDialog.h"
+#include "ui/widgets/Desktop.h"
 
 #include <QImage>
 #include <QStringList>
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,6 +159,11 @@ class MainDialog : public DraggableDialog {
     // The selected row, or -1 after telling the user that none is.
     int SelectedRowOrTell();
     void SwapRows(int row, int other);
+    // Before a batch: outputs that clash get free names, and the user says
+    // once per session what happens to outputs already on disk. false: the
+    // user cancelled.
+    bool PlanOutputs();
+    MessageResult AskAboutExistingOutputs(const std::vector<std::string>& paths);
     // Shows job `row` in its row; the job list is what the rows show.
     void RenderRow(int row);
     void ShowInformation(const char* text);
@@ -170,6 +178,8 @@ class MainDialog : public DraggableDialog {
     QStringList formatNames_;
     JobList jobs_;
     ConversionEngine engine_;
+    // The answer about existing outputs, kept for the session.
+    std::optional<ExistingOutputPolicy> existingOutputPolicy_;
 };
 
 } // namespace velmont

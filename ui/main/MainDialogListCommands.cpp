@@ -3,6 +3,7 @@
 
 #include "ui/main/MainDialog.h"
 
+#include "convert/OutputPlan.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "ui/config/CTagDlg.h"
@@ -83,13 +84,12 @@ void MainDialog::OnConfig() {
 void MainDialog::OnGo() {
     engine_.KillStrayEncoders();
 
-    ConversionRequest request;
+    bool anyChecked = false;
     for (JobItem& job : jobs_) {
         job.state = job.checked ? JobState::Waiting : JobState::NotSelected;
-        if (job.checked)
-            request.paths.push_back(job.inputPath);
+        anyChecked = anyChecked || job.checked;
     }
-    if (request.paths.empty()) {
+    if (!anyChecked) {
         ShowInformation("Please set the check status if you want to convert the file !");
         return;
     }
@@ -99,7 +99,6 @@ void MainDialog::OnGo() {
         ShowInformation("Please select output directory !");
         return;
     }
-    request.outputFolder = directory;
     SetOutputDirAll(directory);
     // Each job takes its values now: the batch never reads the parameter
     // records, which the configuration dialog changes.
@@ -107,9 +106,62 @@ void MainDialog::OnGo() {
         if (job.state == JobState::Waiting)
             ResolveEncoderValues(job);
     }
+    if (!PlanOutputs())
+        return;
+
+    ConversionRequest request;
+    for (const JobItem& job : jobs_) {
+        if (job.state == JobState::Waiting)
+            request.paths.push_back(job.inputPath);
+    }
+    if (request.paths.empty())
+        return; // every checked file was skipped
+    request.outputFolder = directory;
     request.jobs = &jobs_;
     request.engine = &engine_;
     RunConversionDialog(request);
+}
+
+bool MainDialog::PlanOutputs() {
+    const OutputPlan asIs(jobs_, ExistingOutputPolicy::Refuse);
+    const std::vector<std::string> existing = asIs.ExistingPaths();
+    ExistingOutputPolicy policy = ExistingOutputPolicy::KeepBoth;
+    if (!existing.empty()) {
+        if (!existingOutputPolicy_) {
+            switch (AskAboutExistingOutputs(existing)) {
+            case MessageResult::Overwrite:
+                existingOutputPolicy_ = ExistingOutputPolicy::Overwrite;
+                break;
+            case MessageResult::Skip:
+                existingOutputPolicy_ = ExistingOutputPolicy::Skip;
+                break;
+            case MessageResult::KeepBoth:
+                existingOutputPolicy_ = ExistingOutputPolicy::KeepBoth;
+                break;
+            default:
+                return false;
+            }
+        }
+        policy = *existingOutputPolicy_;
+    }
+    // Outputs that are a source of the batch or another row's output get
+    // free names whatever the answer.
+    OutputPlan(jobs_, policy).ApplyTo(jobs_);
+    for (std::size_t row = 0; row < jobs_.Count(); ++row)
+        RenderRow(int(row));
+    return true;
+}
+
+MessageResult MainDialog::AskAboutExistingOutputs(const std::vector<std::string>& paths) {
+    constexpr std::size_t kNamesShown = 8;
+    std::string text = "These files are already in the output folder:\n";
+    for (std::size_t i = 0; i < paths.size() && i < kNamesShown; ++i)
+        text += "  " + FileNameOfPath(paths[i]) + "\n";
+    if (paths.size() > kNamesShown)
+        text += "  and " + std::to_string(paths.size() - kNamesShown) + " more\n";
+    text += "\nOverwrite them, keep both (the new files get free names) or skip those files?";
+    return desktop_.ShowMessage(text, "Information", MessageIcon::Question,
+                                MessageButtons::OverwriteKeepBothSkip);
 }
 
 void MainDialog::OnHelp() {

@@ -6,8 +6,8 @@
 namespace velmont {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class MessageResult { Ok, Cancel, Yes, No };
+enum class MessageButtons { Ok, OkCancel, YesNo, OverwriteKeepBothSkip };
+enum class MessageResult { Ok, Cancel, Yes, No, Overwrite, KeepBoth, Skip };
 
 // One entry of an open-file dialog's type list, e.g. {"Audio Files", {"*.mp3", "*.wav"}}.
 struct FileFilter {

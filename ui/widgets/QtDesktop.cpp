@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace velmont {
@@ -40,6 +41,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::OverwriteKeepBothSkip:
+        return QMessageBox::NoButton; // its own buttons are added
     case MessageButtons::Ok:
         break;
     }
@@ -54,9 +57,32 @@ QWidget* QtDesktop::Owner() const {
     return owner_ ? owner_ : QApplication::activeWindow();
 }
 
+namespace {
+
+MessageResult AskOverwriteKeepBothSkip(QMessageBox& box) {
+    QPushButton* overwrite =
+        box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
+    QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keepBoth);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return MessageResult::Overwrite;
+    if (box.clickedButton() == keepBoth)
+        return MessageResult::KeepBoth;
+    if (box.clickedButton() == skip)
+        return MessageResult::Skip;
+    return MessageResult::Cancel;
+}
+
+} // namespace
+
 MessageResult QtDesktop::ShowMessage(const std::string& text, const std::string& caption,
                                      MessageIcon icon, MessageButtons buttons) {
     QMessageBox box(ToQtIcon(icon), ToQt(caption), ToQt(text), ToQtButtons(buttons), Owner());
+    if (buttons == MessageButtons::OverwriteKeepBothSkip)
+        return AskOverwriteKeepBothSkip(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MessageResult::Ok;
