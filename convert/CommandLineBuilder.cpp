@@ -24,6 +24,25 @@ void AppendTextOption(Arguments& arguments, const char* option, const std::strin
     arguments.push_back(value);
 }
 
+// Far beyond what any container keeps (the encoder cuts tags to what the
+// container holds and says so), yet far below the system's limit on one
+// argument, so a pasted novel cannot keep the encoder from starting.
+constexpr std::size_t kMaxTagBytes = 4096;
+
+std::string CappedTag(const std::string& text) {
+    if (text.size() <= kMaxTagBytes)
+        return text;
+    std::size_t end = kMaxTagBytes;
+    // Never cut a UTF-8 character in two.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+void AppendTagOption(Arguments& arguments, const char* option, const std::string& value) {
+    AppendTextOption(arguments, option, CappedTag(value));
+}
+
 bool NeedsQuotes(const std::string& argument) {
     return argument.empty() || argument.find_first_of(" \t\"'\\$`") != std::string::npos;
 }
@@ -108,10 +127,10 @@ Arguments BuildArguments(JobItem& job) {
         AppendNumberOption(arguments, "-ss", job.startOffset);
     if (job.clip && job.duration > 0)
         AppendNumberOption(arguments, "-t", job.duration);
-    AppendTextOption(arguments, "-title", job.title);
-    AppendTextOption(arguments, "-author", job.author);
-    AppendTextOption(arguments, "-comment", job.comment);
-    AppendTextOption(arguments, "-album", job.album);
+    AppendTagOption(arguments, "-title", job.title);
+    AppendTagOption(arguments, "-author", job.author);
+    AppendTagOption(arguments, "-comment", job.comment);
+    AppendTagOption(arguments, "-album", job.album);
     if (job.track > 0)
         AppendNumberOption(arguments, "-track", job.track);
     if (job.year > 0)

@@ -139,6 +139,19 @@ TEST_F(ConversionEndToEndTest, UnknownSourceExtensionGoesThroughTheScript) {
     EXPECT_TRUE(output.hasAudio);
 }
 
+TEST_F(ConversionEndToEndTest, AHugeTagIsCutAndTheLogSaysSo) {
+    // Far more than one argument may hold: the encoder could not even start.
+    JobItem job = ResolvedJob(media_->Clip(), kFormatMp3, output_.Path(""));
+    job.title = std::string(200 * 1024, 'x');
+    ConversionEngine engine(program_.Directory());
+    EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
+    EXPECT_NE(events_.Header().find("title tag was cut"), std::string::npos) << events_.Header();
+    JobItem output;
+    ASSERT_TRUE(ProbeMediaFile(output_.Path("clip.mp3"), output));
+    EXPECT_GT(output.title.size(), 100u);
+    EXPECT_LT(output.title.size(), 4096u);
+}
+
 TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutputAndTheFolderAsItWas) {
     // Ten hours of silence: the encoder is still at it when it is stopped.
     const std::string source = output_.Path("live.flac");

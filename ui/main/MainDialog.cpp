@@ -13,6 +13,7 @@
 #include "ui/skin/SkinArt.h"
 #include "ui/widgets/CXListCtrl.h"
 #include "ui/widgets/Desktop.h"
+#include "ui/widgets/LocalFileUris.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,14 +103,11 @@ QFont DirectoryBoxFont() {
 }
 
 std::vector<std::string> LocalPaths(const QMimeData* data) {
-    std::vector<std::string> paths;
     if (!data || !data->hasUrls())
-        return paths;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths.push_back(url.toLocalFile().toStdString());
-    }
-    return paths;
+        return {};
+    // The raw list keeps names that are not valid UTF-8 as they are.
+    const QByteArray uriList = data->data(QStringLiteral("text/uri-list"));
+    return uriList.isEmpty() ? LocalPathsFromUrls(data->urls()) : LocalPathsFromUriList(uriList);
 }
 
 bool CarriesLocalFiles(const QMimeData* data) {

@@ -1,6 +1,7 @@
 #include "ui/widgets/QtDesktop.h"
 
 #include "platform/PowerOff.h"
+#include "ui/widgets/LocalFileUris.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -130,15 +131,12 @@ OpenFilesResult QtDesktop::ChooseOpenFiles(const std::vector<FileFilter>& filter
     OpenFilesResult result;
     const QString filterText = ToQt(QtFilterString(filters));
     QString selected = filterText.section(QStringLiteral(";;"), 0, 0);
-    const QStringList files =
-        QFileDialog::getOpenFileNames(Owner(), ToQt(title), QString(), filterText, &selected);
-    if (files.isEmpty()) {
-        result.outcome = DialogOutcome::Cancelled;
-        return result;
-    }
-    result.outcome = DialogOutcome::Chosen;
-    for (const QString& file : files)
-        result.paths.push_back(QDir::toNativeSeparators(file).toStdString());
+    // URLs, not names: a desktop's file chooser hands over the bytes of a
+    // name that is not valid UTF-8 in them.
+    const QList<QUrl> files = QFileDialog::getOpenFileUrls(Owner(), ToQt(title), QUrl(), filterText,
+                                                           &selected, {}, {QStringLiteral("file")});
+    result.paths = LocalPathsFromUrls(files);
+    result.outcome = result.paths.empty() ? DialogOutcome::Cancelled : DialogOutcome::Chosen;
     return result;
 }
 

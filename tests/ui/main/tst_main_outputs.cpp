@@ -1,11 +1,16 @@
-// Go plans the outputs before a batch: clashes get free names, and files
+// Files as the user has them: names taken as bytes, whatever their
+// encoding; outputs planned at Go so clashes get free names, and files
 // already in the output folder are overwritten, kept beside or skipped as
 // the user answers once per session.
 
 #include "MainDialogFixture.h"
 
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+
 #include <QLineEdit>
+#include <cstdio>
 
 using namespace velmont;
 
@@ -19,6 +24,26 @@ class MainOutputsTest : public QObject {
     std::string Media(const QString& name) const { return Std(media_.filePath(name)); }
 
   private slots:
+    void aDroppedFileWhoseNameIsNotUtf8KeepsItsBytes() {
+        const std::string name = Media("caf") + "\xE9.wav"; // Latin-1, not UTF-8
+        QVERIFY(MakeAudio(media_.filePath("made.wav")));
+        QCOMPARE(std::rename(Media("made.wav").c_str(), name.c_str()), 0);
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"),
+                     "file://" + QByteArray::fromStdString(name).toPercentEncoding("/") + "\r\n");
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &drop);
+
+        QCOMPARE(dialog.Jobs().Count(), std::size_t(1));
+        QCOMPARE(dialog.Jobs()[0].inputPath, name);
+        QCOMPARE(dialog.Jobs()[0].duration, 1); // the probe found and read it
+        QCOMPARE(dialog.Jobs()[0].outputName, std::string("caf\xE9"));
+    }
+
     void rowsOfOneBatchNeverWriteOverEachOtherOrASource() {
         for (const char* name : {"song.wav", "song.mp3"})
             QVERIFY(WriteText(media_.filePath(name), "not really sound\n"));
