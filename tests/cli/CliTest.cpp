@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <filesystem>
 #include <memory>
+#include <random>
 
 namespace velmont::test {
 namespace {
@@ -191,6 +192,32 @@ TEST_F(CliTest, CtrlCStopsTheBatchAndLeavesNothingBehind) {
     EXPECT_EQ(run.exitCode, 130) << run.err;
     EXPECT_TRUE(FilesIn(Out()).empty());
     EXPECT_FALSE(ProcessUses(Out()));
+}
+
+TEST_F(CliTest, KilledAtAnyMomentTheOldFileIsWholeOrWhollyReplaced) {
+    const std::string song = work_.Path("song.wav");
+    ASSERT_TRUE(MakeMedia("-f lavfi -i sine=d=30:r=44100 " + song));
+    fs::create_directories(Out());
+    const std::string target = Out() + "/song.mp3";
+    const std::string old = "the user's own song.mp3";
+    std::mt19937 random{std::random_device{}()};
+    for (int round = 0; round < 12; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(WriteWholeFile(target, old));
+        CliProcess cli({"-q", "--overwrite", "-f", "mp3", "-o", Out(), song});
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 400000)(random));
+        ::kill(cli.Pid(), SIGKILL);
+        cli.Finish();
+        // Its encoder follows it out, removing what it had not finished.
+        for (int wait = 0; wait < 200 && ProcessUses(Out()); ++wait)
+            ::usleep(10000);
+        EXPECT_FALSE(ProcessUses(Out()));
+        EXPECT_EQ(FilesIn(Out()), std::vector<std::string>{"song.mp3"});
+        const std::string now = ReadWholeFile(target);
+        if (now != old) {
+            EXPECT_NE(ProbeStreams(target).find("mp3"), std::string::npos);
+        }
+    }
 }
 
 } // namespace
