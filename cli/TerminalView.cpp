@@ -1,5 +1,7 @@
 #include "cli/TerminalView.h"
 
+#include "convert/FormatClock.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -17,16 +19,7 @@ std::string Bar(double fraction) {
 }
 
 std::string Clock(double seconds) {
-    if (seconds < 0)
-        return "--:--";
-    const long total = long(seconds + 0.5);
-    char text[24];
-    if (total >= 3600)
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60,
-                      total % 60);
-    else
-        std::snprintf(text, sizeof text, "%02ld:%02ld", total / 60, total % 60);
-    return text;
+    return seconds < 0 ? "--:--" : FormatClock(seconds);
 }
 
 std::string ShortName(const std::string& path) {

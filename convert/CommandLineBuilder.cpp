@@ -2,6 +2,7 @@
 
 #include "convert/FormatText.h"
 #include "model/Catalogue.h"
+#include "model/Utf8Cut.h"
 #include "platform/ModuleDirectory.h"
 
 #include <utility>
@@ -29,18 +30,8 @@ void AppendTextOption(Arguments& arguments, const char* option, const std::strin
 // argument, so a pasted novel cannot keep the encoder from starting.
 constexpr std::size_t kMaxTagBytes = 4096;
 
-std::string CappedTag(const std::string& text) {
-    if (text.size() <= kMaxTagBytes)
-        return text;
-    std::size_t end = kMaxTagBytes;
-    // Never cut a UTF-8 character in two.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 void AppendTagOption(Arguments& arguments, const char* option, const std::string& value) {
-    AppendTextOption(arguments, option, CappedTag(value));
+    AppendTextOption(arguments, option, CutUtf8(value, kMaxTagBytes));
 }
 
 bool NeedsQuotes(const std::string& argument) {

@@ -1,5 +1,7 @@
 #include "rendix/Utf8Text.h"
 
+#include "model/Utf8Cut.h"
+
 namespace rendix {
 
 namespace {
@@ -54,12 +56,7 @@ std::string ValidUtf8(const std::string& text) {
 }
 
 std::string CutUtf8(const std::string& text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes)
-        return text;
-    std::size_t end = maxBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
+    return velmont::CutUtf8(text, maxBytes);
 }
 
 } // namespace rendix

@@ -3,6 +3,7 @@
 #include "convert/BatchPlan.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ConversionWorker.h"
+#include "convert/FormatClock.h"
 #include "model/JobItem.h"
 #include "model/RunFlags.h"
 #include "ui/convert/ForwardingJobEvents.h"

@@ -1,5 +1,6 @@
 #include "ui/convert/JobRowView.h"
 
+#include "convert/FormatClock.h"
 #include "model/FormatId.h"
 #include "ui/widgets/CXListCtrl.h"
 
@@ -24,17 +25,6 @@ std::string SpeedText(const JobProgress& progress) {
 }
 
 } // namespace
-
-std::string FormatClock(double seconds) {
-    const long total = std::max(0L, static_cast<long>(seconds + 0.5));
-    char text[32];
-    if (total >= 3600)
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60,
-                      total % 60);
-    else
-        std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
-    return text;
-}
 
 JobRowView::JobRowView(CXListCtrl& list, int row, int duration, bool selectOnStart,
                        std::function<void(int)> logChanged)

@@ -60,7 +60,4 @@ class JobRowView : public IJobEvents {
     std::string lastProgressLine_;
 };
 
-// "1:05" or "1:02:03".
-std::string FormatClock(double seconds);
-
 } // namespace velmont
