@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
 OUT=${1:-docs/gallery.png}
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" --target tst_Gallery -j2
+cmake --build "$BUILD" --target velmont-gallery -j2
 mkdir -p "$(dirname "$OUT")"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     QT_QPA_PLATFORM=xcb VELMONT_GALLERY_SECONDS=6 "$1" >/dev/null 2>&1 &
@@ -14,5 +14,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     sleep 4
     import -window root "$2"
     wait "$gallery"
-' gallery "$BUILD/tests/tst_Gallery" "$OUT"
+' gallery "$BUILD/tools/velmont-gallery" "$OUT"
 echo "Wrote $OUT"

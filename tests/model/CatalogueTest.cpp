@@ -10,11 +10,10 @@ using namespace velmont;
 
 namespace {
 
-// "(audio codec/audio display, video codec/video display)", "-" for -1/-1.
+// "(audio codec/audio display, video codec/video display)".
 std::string Half(int codec, int display) {
-    if (codec == -1 && display == -1)
-        return "-";
-    return std::to_string(codec) + "/" + std::to_string(display);
+    return codec == -1 && display == -1 ? "-"
+                                        : std::to_string(codec) + "/" + std::to_string(display);
 }
 
 std::string Describe(const std::vector<CatalogueEntry>& entries) {
@@ -43,8 +42,6 @@ TEST(Catalogue, CodecAndDisplayNameTablesHaveNoGapsAndNothingOutside) {
         for (int id : {-2147483647 - 1, -1, count, 2147483647})
             EXPECT_EQ(name(id), "") << id;
     }
-    EXPECT_EQ(AudioCodecName(kAudioCodecCount - 1), "libopus");
-    EXPECT_EQ(VideoDisplayName(kVideoCodecCount - 1), "AV1");
 }
 
 // The settings pages offer each half's display names in entry order, once each:
@@ -82,28 +79,18 @@ TEST(Catalogue, EntryListsPairCodecsAsTabled) {
         const auto* entries = GetCatalogueEntries(id);
         ASSERT_NE(entries, nullptr) << id;
         EXPECT_EQ(Describe(*entries), expected[id]) << id;
-        for (const CatalogueEntry& entry : *entries)
-            EXPECT_EQ(entry.extension, entries->front().extension) << id;
         // Video comes with the format, not with its place in the list.
         EXPECT_EQ(IsVideoFormat(id), (id >= 11 && id <= 20) || id == 22 || id == 23) << id;
     }
     EXPECT_FALSE(IsVideoFormat(-1) || IsVideoFormat(kFormatCount));
 }
 
-TEST(Catalogue, FormatNamesExtensionsAndMuxersWithNoneForWavAndUnknownIds) {
-    const char* names[] = {"aac", "aiff", "amr", "au",  "flac", "m4a",  "mp2",  "mp3",
-                           "ogg", "wav",  "wma", "3g2", "3gp",  "avi",  "m4v",  "mp4",
-                           "mpg", "mov",  "flv", "swf", "nut",  "opus", "webm", "mkv"};
-    const char* muxers[] = {"adts", "aiff", "amr", "au",  "flac",   "mp4", "mp2",  "mp3",
-                            "ogg",  "",     "asf", "3g2", "3gp",    "avi", "mp4",  "mp4",
-                            "mpeg", "mov",  "flv", "swf", "libnut", "ogg", "webm", "matroska"};
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        EXPECT_EQ(GetFormatName(id), names[id]) << id;
-        EXPECT_EQ(GetFormatExtension(id), std::string(".") + names[id]) << id;
-        EXPECT_EQ(GetMuxerName(id), muxers[id]) << id;
-    }
+// Each known format's name, extension and muxer are used end to end by
+// Rendix's DefaultLinesTest; unknown ids have none.
+TEST(Catalogue, UnknownFormatIdsHaveNoNameExtensionMuxerOrEntries) {
     for (FormatId id : {-2147483647 - 1, -1, kFormatCount}) {
         EXPECT_EQ(GetFormatName(id) + GetFormatExtension(id) + GetMuxerName(id), "") << id;
         EXPECT_EQ(GetCatalogueEntries(id), nullptr) << id;
     }
+    EXPECT_EQ(GetMuxerName(9), ""); // wav is told by its extension
 }

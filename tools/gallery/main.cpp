@@ -1,27 +1,39 @@
+// Shows the skin widgets for a screenshot: the main window with a few rows
+// and a side panel with the tab control, lists, log and a disabled button.
+// It stays on screen VELMONT_GALLERY_SECONDS seconds (default 6) with the
+// pointer over Convert; scripts/gallery.sh takes the picture meanwhile.
+#include "ui/main/MainDialog.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinArt.h"
 #include "ui/skin/SkinTabCtrl.h"
 #include "ui/widgets/CXListCtrl.h"
 #include "ui/widgets/LogEdit.h"
+#include "ui/widgets/QtDesktop.h"
 
-#include "FakeDesktop.h"
-#include "main/MainDialogFixture.h"
-
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
 
 using namespace velmont;
 
 namespace {
 
-// The real main window with a few files listed.
+MainDialogSetup SetupIn(const QTemporaryDir& folder) {
+    const std::string directory = QDir(folder.path()).absolutePath().toStdString() + "/";
+    return {directory, directory + "record.ini"};
+}
+
+// The real main window with a few files listed, in a program folder of its
+// own so no settings of the user's are read or written.
 struct GalleryMainWindow {
     QTemporaryDir program;
-    FakeDesktop desktop;
+    QtDesktop desktop;
     MainDialog window{desktop, SetupIn(program)};
 
     GalleryMainWindow() {
@@ -128,37 +140,21 @@ class SidePanel : public QWidget {
 
 } // namespace
 
-// Builds the gallery and checks that it renders. With VELMONT_GALLERY_SECONDS
-// set, it also stays on screen that long with the pointer over the Convert
-// button (scripts/gallery.sh takes a screenshot meanwhile).
-class GalleryTest : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void galleryRenders() {
-        GalleryMainWindow gallery;
-        MainDialog& main = gallery.window;
-        SidePanel side;
-        main.move(8, 8);
-        side.setWindowFlags(Qt::FramelessWindowHint);
-        side.move(625, 8);
-        main.show();
-        side.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QVERIFY(QTest::qWaitForWindowExposed(&side));
-        QVERIFY(!main.grab().isNull());
-
-        const int seconds = qEnvironmentVariableIntValue("VELMONT_GALLERY_SECONDS");
-        if (seconds > 0) {
-            // Show one hover look: the pointer rests on Convert.
-            QCursor::setPos(main.mapToGlobal(QPoint(300, 540)));
-            QTest::qWait(200);
-            QTest::mouseMove(main.Button(MainDialog::kGoId), QPoint(100, 30));
-            QCursor::setPos(main.Button(MainDialog::kGoId)->mapToGlobal(QPoint(100, 30)));
-            QTest::qWait(seconds * 1000);
-        }
-    }
-};
-
-QTEST_MAIN(GalleryTest)
-#include "tst_Gallery.moc"
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    GalleryMainWindow gallery;
+    MainDialog& main = gallery.window;
+    SidePanel side;
+    main.move(8, 8);
+    side.setWindowFlags(Qt::FramelessWindowHint);
+    side.move(625, 8);
+    main.show();
+    side.show();
+    // One hover look: the pointer rests on Convert.
+    QTimer::singleShot(200, &main, [&main] {
+        QCursor::setPos(main.Button(MainDialog::kGoId)->mapToGlobal(QPoint(100, 30)));
+    });
+    const int seconds = qEnvironmentVariableIntValue("VELMONT_GALLERY_SECONDS");
+    QTimer::singleShot((seconds > 0 ? seconds : 6) * 1000, &app, &QApplication::quit);
+    return app.exec();
+}
