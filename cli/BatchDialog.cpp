@@ -34,7 +34,7 @@ BatchDialog::BatchDialog(ProgressView& view, std::vector<int> fileOfJob, int end
 
 BatchDialog::~BatchDialog() = default;
 
-IJobEvents& BatchDialog::EventsFor(std::size_t jobIndex, int) {
+IJobEvents& BatchDialog::EventsFor(std::size_t jobIndex) {
     return *relays_.at(jobIndex);
 }
 

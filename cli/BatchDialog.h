@@ -19,7 +19,7 @@ class BatchDialog : public IConversionDialog {
     ~BatchDialog() override;
 
     void BatchStarted() override {}
-    IJobEvents& EventsFor(std::size_t jobIndex, int row) override;
+    IJobEvents& EventsFor(std::size_t jobIndex) override;
     void FinishConversion(const ConvertButtons& buttons) override;
     bool ShutDownComputer() override { return true; }
     void ShowShutDownFailed() override {}

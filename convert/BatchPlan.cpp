@@ -20,14 +20,4 @@ bool RunsAlone(const JobItem& job) {
     return encodesVideo || job.video.pass == 2;
 }
 
-std::vector<int> RowsOf(const JobList& jobs) {
-    std::vector<int> rows;
-    int row = 0;
-    for (const JobItem& job : jobs) {
-        const bool shown = job.state == JobState::Waiting || job.state == JobState::Converted;
-        rows.push_back(shown ? row++ : -1);
-    }
-    return rows;
-}
-
 } // namespace velmont

@@ -14,8 +14,4 @@ int SimultaneousJobs(int setting);
 // already uses every core (video) or it reads its source twice (two-pass).
 bool RunsAlone(const JobItem& job);
 
-// The dialog row of each job: converted and waiting jobs have rows, in list
-// order; others have -1.
-std::vector<int> RowsOf(const JobList& jobs);
-
 } // namespace velmont

@@ -156,19 +156,16 @@ void ConversionWorker::RunBatch(unsigned generation) {
         std::lock_guard lock(mutex_);
         taken_.assign(jobs_.Count(), false);
     }
-    // Job states change only in this batch's slots, which read them under
-    // the lock; rows stay fixed for the batch.
-    const std::vector<int> rows = RowsOf(jobs_);
     std::vector<std::thread> slots;
     for (int slot = 0; slot < simultaneous_; ++slot) {
         try {
-            slots.emplace_back(&ConversionWorker::RunSlot, this, generation, std::cref(rows));
+            slots.emplace_back(&ConversionWorker::RunSlot, this, generation);
         } catch (const std::system_error&) {
             break; // fewer slots than asked for still convert the batch
         }
     }
     if (slots.empty())
-        RunSlot(generation, rows);
+        RunSlot(generation);
     JoinAll(slots);
     FinishConversion(generation);
 }
@@ -192,7 +189,7 @@ int ConversionWorker::TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsi
     }
 }
 
-void ConversionWorker::RunSlot(unsigned generation, const std::vector<int>& rows) {
+void ConversionWorker::RunSlot(unsigned generation) {
     std::unique_ptr<IJobRunner> runner;
     for (;;) {
         int index = -1;
@@ -207,7 +204,7 @@ void ConversionWorker::RunSlot(unsigned generation, const std::vector<int>& rows
         if (!runner)
             runner = makeRunner_();
         JobItem& job = jobs_[static_cast<std::size_t>(index)];
-        IJobEvents& events = dialog_.EventsFor(static_cast<std::size_t>(index), rows[index]);
+        IJobEvents& events = dialog_.EventsFor(static_cast<std::size_t>(index));
         {
             std::lock_guard lock(mutex_);
             active_.push_back(runner.get());

@@ -36,9 +36,9 @@ class IConversionDialog {
 
     // A batch begins: the log starts empty.
     virtual void BatchStarted() = 0;
-    // Where the job at jobIndex, shown in row `row`, reports its run. The
-    // object lives as long as the dialog.
-    virtual IJobEvents& EventsFor(std::size_t jobIndex, int row) = 0;
+    // Where the job at jobIndex of the list reports its run. The object
+    // lives as long as the dialog.
+    virtual IJobEvents& EventsFor(std::size_t jobIndex) = 0;
 
     // A batch has ended (not one that Cancel or Restart replaced). Show
     // ConversionWorker::Buttons() when the posted call is handled: a press
@@ -100,7 +100,7 @@ class ConversionWorker {
     void LaunchLocked();
     void Work(unsigned generation);
     void RunBatch(unsigned generation);
-    void RunSlot(unsigned generation, const std::vector<int>& rows);
+    void RunSlot(unsigned generation);
     // Under the lock: the index of the job this slot may start now, -1 when
     // the slot is done; waits while a job that runs alone keeps it out.
     int TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsigned generation);

@@ -79,11 +79,11 @@ class JobItem {
     std::int32_t year = 0;
     bool hasAudio = false;
     bool hasVideo = false;
-    bool checked = true; // the row's check box: Go converts checked jobs
+    bool checked = true; // ticked by the user: Go converts checked jobs
     JobState state = JobState::NotSelected;
 };
 
-// The ordered job list of the main window; index i is row i of the list.
+// The ordered job list, in the order the user has put the files.
 class JobList {
   public:
     std::size_t Count() const { return jobs_.size(); }

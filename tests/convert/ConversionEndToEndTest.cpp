@@ -178,7 +178,7 @@ class RecordingDialog : public IConversionDialog {
   public:
     explicit RecordingDialog(std::size_t rows) : rows_(rows) {}
     void BatchStarted() override {}
-    IJobEvents& EventsFor(std::size_t, int row) override { return rows_[row]; }
+    IJobEvents& EventsFor(std::size_t jobIndex) override { return rows_[jobIndex]; }
     void FinishConversion(const ConvertButtons&) override { ++finished; }
     bool ShutDownComputer() override { return true; }
     void ShowShutDownFailed() override {}

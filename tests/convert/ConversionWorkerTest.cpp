@@ -30,8 +30,8 @@ class Script : public IConversionDialog {
 
     void BatchStarted() override { Record("batch"); }
     // Asked just before the job runs; a held job waits here until Release.
-    IJobEvents& EventsFor(std::size_t jobIndex, int row) override {
-        Record("row:" + std::to_string(row));
+    IJobEvents& EventsFor(std::size_t jobIndex) override {
+        Record("job:" + std::to_string(jobIndex));
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return !held_.count(jobs[jobIndex].inputPath); });
         return jobEvents_;
@@ -171,8 +171,8 @@ TEST_F(WorkerTest, RunsWaitingJobsInOrderAndKeepsOneThatCouldNotStartWaiting) {
     ASSERT_TRUE(FinishedTimes(1));
 
     EXPECT_EQ(script.States(), "CNCWC");
-    const std::vector<std::string> expected{"batch",  "row:1",  "resume", "run:a", "end:a",
-                                            "row:2",  "resume", "run:b",  "end:b", "row:3",
+    const std::vector<std::string> expected{"batch",  "job:2",  "resume", "run:a", "end:a",
+                                            "job:3",  "resume", "run:b",  "end:b", "job:4",
                                             "resume", "run:c",  "end:c"};
     EXPECT_EQ(script.Events(), expected);
     EXPECT_EQ(script.LastButtons(), (ConvertButtons{true, false, true, false, true}));
@@ -189,7 +189,7 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
     auto worker = Worker("ab");
     worker->Start();
     // The worker is between jobs: a is done, b is being prepared.
-    ASSERT_TRUE(script.SawEventually("row:1"));
+    ASSERT_TRUE(script.SawEventually("job:1"));
     const ConvertButtons paused = worker->PauseResume();
     EXPECT_TRUE(paused.pauseShowsResume && paused.openFolderEnabled);
     EXPECT_EQ(script.Count("pause"), 0); // nothing runs that it could reach
@@ -264,7 +264,7 @@ TEST_F(WorkerTest, StopAfterCurrentLetsTheRunningJobsFinishAndStartsNoOther) {
     script.Hold("b");
     auto worker = Worker("abc", 2);
     worker->Start();
-    ASSERT_TRUE(Eventually([&] { return script.Count("row:1") == 1; }));
+    ASSERT_TRUE(Eventually([&] { return script.Count("job:1") == 1; }));
     worker->StopAfterCurrent();
     script.Hold("a", false);
     script.Hold("b", false);

@@ -79,7 +79,7 @@ class WatchedEngine : public ConversionEngine {
 class CountingDialog : public IConversionDialog {
   public:
     void BatchStarted() override {}
-    IJobEvents& EventsFor(std::size_t, int row) override { return rows[row]; }
+    IJobEvents& EventsFor(std::size_t jobIndex) override { return rows[jobIndex]; }
     void FinishConversion(const ConvertButtons&) override { ++finished; }
     bool ShutDownComputer() override {
         ++shutDownRequests;

@@ -72,8 +72,9 @@ class CConvertDlg::WorkerSide : public IConversionDialog {
             dialog->UpdateBatchStatus();
         });
     }
-    // Rows count the jobs the dialog shows, in order; each has its view.
-    IJobEvents& EventsFor(std::size_t, int row) override { return *dialog_.rowEvents_.at(row); }
+    IJobEvents& EventsFor(std::size_t jobIndex) override {
+        return *dialog_.rowEvents_.at(std::size_t(dialog_.rowOfJob_.at(jobIndex)));
+    }
 
     void FinishConversion(const ConvertButtons&) override {
         dialog_.queue_->Post([dialog = &dialog_] { dialog->OnBatchEnded(); });
@@ -189,11 +190,14 @@ void CConvertDlg::FillList() {
     list_->InsertColumn(kProgressColumn, QStringLiteral("Progress"), kProgressColumnWidth);
     list_->InsertColumn(kLogColumn, QStringLiteral("Log"),
                         list_->width() - 2 - kNameColumnWidth - kProgressColumnWidth - 2);
-    // The rows' lengths, for the batch's time left.
+    // Waiting and converted jobs have rows, in list order; the rows'
+    // lengths give the batch's time left.
     std::vector<int> durations;
     if (jobs_) {
         for (const JobItem& job : *jobs_) {
-            if (job.state == JobState::Waiting || job.state == JobState::Converted)
+            const bool shown = job.state == JobState::Waiting || job.state == JobState::Converted;
+            rowOfJob_.push_back(shown ? int(durations.size()) : -1);
+            if (shown)
                 durations.push_back(job.duration);
         }
     }

@@ -111,6 +111,7 @@ class CConvertDlg : public QDialog {
     QCheckBox* stopAfterCurrent_ = nullptr;
     QLabel* batchStatus_ = nullptr;
     int shownRow_ = -1;
+    std::vector<int> rowOfJob_; // -1: the job has no row
     std::chrono::steady_clock::time_point batchStart_{};
     double doneAtBatchStart_ = 0;
 
