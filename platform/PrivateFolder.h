@@ -4,9 +4,9 @@
 
 namespace velmont {
 
-// A new folder only this user can enter (0700), under $XDG_RUNTIME_DIR or
-// else the system's temporary folder, removed with everything in it when
-// the object goes. Path() is empty when it could not be made.
+// A new folder only this user can enter (0700), inside the process's private
+// runtime folder (PrivateRuntimeDirectory), removed with everything in it
+// when the object goes. Path() is empty when it could not be made.
 class PrivateFolder {
   public:
     explicit PrivateFolder(const std::string& prefix = "velmont");
