@@ -1,5 +1,7 @@
 #include "cli/BatchDialog.h"
 
+#include "convert/ResultLine.h"
+
 #include <unistd.h>
 
 namespace velmont::cli {
@@ -14,7 +16,7 @@ class BatchDialog::Relay : public IJobEvents {
     void OnProgress(const JobProgress& progress) override { view_.Progress(file_, progress); }
     void OnFinished(JobOutcome outcome, const std::string& statusText) override {
         result.outcome = outcome;
-        result.message = LastLine(statusText);
+        result.message = ErrorLineOf(statusText);
         result.ran = true;
         view_.Finished(file_, outcome, result.message);
     }

@@ -24,7 +24,7 @@ class ProgressView {
         (void)file;
         (void)progress;
     }
-    // message: the encoder's last line, for a file that did not convert.
+    // message: the encoder's error line, for a file that did not convert.
     virtual void Finished(std::size_t file, JobOutcome outcome, const std::string& message) {
         (void)file;
         (void)outcome;
@@ -32,8 +32,5 @@ class ProgressView {
     }
     virtual void Paused(bool paused) { (void)paused; }
 };
-
-// The last non-empty line of an encoder's collected text.
-std::string LastLine(const std::string& text);
 
 } // namespace velmont::cli

@@ -1,5 +1,6 @@
 #include "convert/EncoderOutputParser.h"
 #include "convert/EncoderProcess.h"
+#include "convert/ResultLine.h"
 #include "model/FormatId.h"
 
 #include "RecordingJobEvents.h"
@@ -135,6 +136,27 @@ TEST(EncoderOutputParser, OwnMessagesJoinTheTextAndFailuresKeepTheEncodersLastWo
     ReportSystemError(noText, "Error creating pipe", {});
     EXPECT_EQ(noText.StatusText(),
               "Error creating pipe\r\nNo status because FormatMessage failed.\r\n");
+}
+
+TEST(ErrorLineOf, TheEncodersErrorLineWinsOverLibraryWarningsAfterIt) {
+    // A full disk: the muxer's closing warning comes after the error.
+    RecordingJobEvents events;
+    EncoderOutputParser parser(events);
+    parser.Begin(30, false);
+    parser.Feed("Rendix 1.0 on libavutil 57.28.100\nInput #0\n" + kEndOfHeader + "\n", 1);
+    parser.Feed("size=       1kB time=0.00 bitrate=   0.0kbits/s\r\n"
+                "Error: writing the output failed: No space left on device\n"
+                "[libmp3lame @ 0x55cc70612680] 5 frames left in the queue on closing\n",
+                1);
+    parser.Flush(1);
+    parser.NoteEnded(false);
+    EXPECT_EQ(ErrorLineOf(parser.StatusText()),
+              "Error: writing the output failed: No space left on device");
+    // Without an error line: the last words, whatever they are.
+    EXPECT_EQ(ErrorLineOf("Error creating process\r\nNo such file or directory\r\n"),
+              "No such file or directory");
+    EXPECT_EQ(ErrorLineOf("Rendix 1.0\nError: a.wav: Invalid data\n"),
+              "Error: a.wav: Invalid data");
 }
 
 TEST(FilterEncoderBanner, RemovesTheBannerBlockAndBlanksEveryEncoderName) {

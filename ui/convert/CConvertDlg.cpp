@@ -218,6 +218,8 @@ void CConvertDlg::FillList() {
 }
 
 void CConvertDlg::ShowButtons(const ConvertButtons& buttons) {
+    // Once nothing runs, the button only closes the dialog.
+    cancel_->setText(buttons.pauseEnabled ? QStringLiteral("Cancel") : QStringLiteral("Close"));
     pause_->setEnabled(buttons.pauseEnabled);
     pause_->setText(QString::fromUtf8(buttons.PauseText()));
     stop_->setEnabled(buttons.stopEnabled);
@@ -323,8 +325,7 @@ void CConvertDlg::UpdateBatchStatus() {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - batchStart_).count();
     QString text;
     if (!batchActive_) {
-        if (done > 0 && done >= length)
-            text = QStringLiteral("Done in %1").arg(QString::fromStdString(FormatClock(elapsed)));
+        text = DoneText(elapsed);
     } else if (length > 0) {
         text = QStringLiteral("Batch %1 %").arg(int(100 * done / length));
         const double speed = elapsed > 1 ? (done - doneAtBatchStart_) / elapsed : 0;
@@ -335,8 +336,31 @@ void CConvertDlg::UpdateBatchStatus() {
     batchStatus_->setText(text);
 }
 
+QString CConvertDlg::DoneText(double elapsed) const {
+    int converted = 0;
+    int failed = 0;
+    for (const auto& view : rowViews_) {
+        if (view->Running() || !(view->Converted() || view->Failed()))
+            return {}; // stopped before every row had its turn
+        converted += view->Converted() ? 1 : 0;
+        failed += view->Failed() ? 1 : 0;
+    }
+    if (rowViews_.empty())
+        return {};
+    QString text = QStringLiteral("Done in %1 \u2014 %2 converted")
+                       .arg(QString::fromStdString(FormatClock(elapsed)))
+                       .arg(converted);
+    if (failed > 0)
+        text += QStringLiteral(", %1 failed").arg(failed);
+    return text;
+}
+
 void CConvertDlg::OpenOutputFolder() {
-    Desktop().OpenPath(outputFolder);
+    if (!Desktop().OpenPath(outputFolder))
+        Desktop().ShowMessage("The output folder could not be opened (is a file manager "
+                              "installed?):\n" +
+                                  outputFolder,
+                              "Information", MessageIcon::Information);
 }
 
 IDesktop& CConvertDlg::Desktop() const {

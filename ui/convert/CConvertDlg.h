@@ -97,6 +97,8 @@ class CConvertDlg : public QDialog {
     void OnRowLogChanged(int row);
     // The batch's progress and time left, or how long it took.
     void UpdateBatchStatus();
+    // "Done in 0:04 — 1 converted, 1 failed" once every row has run.
+    QString DoneText(double elapsed) const;
     int ShownRow() const;
     void ShowShutDownFailed();
     void Close();

@@ -1,6 +1,7 @@
 #include "ui/convert/JobRowView.h"
 
 #include "convert/FormatClock.h"
+#include "convert/ResultLine.h"
 #include "model/FormatId.h"
 #include "ui/widgets/CXListCtrl.h"
 
@@ -32,7 +33,7 @@ JobRowView::JobRowView(CXListCtrl& list, int row, int duration, bool selectOnSta
       selectOnStart_(selectOnStart), logChanged_(std::move(logChanged)) {}
 
 double JobRowView::SecondsDone() const {
-    return converted_ ? duration_ : std::min<double>(secondsDone_, duration_);
+    return endedByItself_ ? duration_ : std::min<double>(secondsDone_, duration_);
 }
 
 void JobRowView::OnStarted() {
@@ -40,7 +41,8 @@ void JobRowView::OnStarted() {
     statusLine_.clear();
     lastProgressLine_.clear();
     secondsDone_ = 0;
-    converted_ = false;
+    endedByItself_ = false;
+    failed_ = false;
     running_ = true;
     if (selectOnStart_)
         list_.SetCurSel(row_, true);
@@ -69,9 +71,10 @@ void JobRowView::OnProgress(const JobProgress& progress) {
     LogChanged();
 }
 
-void JobRowView::OnEncoderMessage(const std::string& line) {
-    // The encoder's closing lines follow its last status line.
-    statusLine_ = lastProgressLine_.empty() ? line : lastProgressLine_ + "\r\n" + line;
+void JobRowView::OnEncoderMessage(const std::string&) {
+    // A warning is no progress: the status line goes until the next one
+    // comes. A failed run's text keeps the encoder's last words.
+    statusLine_.clear();
     LogChanged();
 }
 
@@ -99,23 +102,26 @@ void JobRowView::OnStopped() {
 void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
     switch (outcome) {
     case JobOutcome::Converted:
-        converted_ = true;
+        endedByItself_ = true;
         running_ = false;
-        // What the run collected stays; its last status line has done its job.
+        // What the run collected stays, with where it ended.
         text_ = statusText;
-        statusLine_.clear();
+        statusLine_ = lastProgressLine_;
         SetBold(false);
         list_.UpdateProgress(row_, kProgressColumn, 100);
-        SetLogCell(statusText);
+        // The cell holds one line: how the run ended, not its header.
+        SetLogCell(lastProgressLine_.empty() ? LastLineOf(statusText) : lastProgressLine_);
         LogChanged();
         break;
     case JobOutcome::Failed:
-        converted_ = true;
+        endedByItself_ = true;
+        failed_ = true;
         text_ = statusText;
         statusLine_.clear();
         running_ = false;
         SetBold(false);
-        list_.SetItemText(row_, kLogColumn, QString::fromStdString(statusText), Qt::white, Qt::red);
+        list_.SetItemText(row_, kLogColumn, QString::fromStdString(ErrorLineOf(statusText)),
+                          Qt::white, Qt::red);
         LogChanged();
         break;
     case JobOutcome::Stopped:

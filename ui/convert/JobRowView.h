@@ -11,9 +11,9 @@ class CXListCtrl;
 
 // Shows one job's run in its row of the conversion dialog's list, on the
 // user-interface thread: bold name while it runs, the progress bar, the Log
-// cell (speed and time left while it runs, "Suspended!", "Stopped!", the
-// collected text, white on red when the run failed), and keeps the run's log:
-// its collected text and the current status line.
+// cell (speed and time left while it runs, "Suspended!", "Stopped!", then
+// the last status line, or the error line white on red when the run failed),
+// and keeps the run's log: its collected text and the current status line.
 class JobRowView : public IJobEvents {
   public:
     static constexpr int kNameColumn = 0;
@@ -38,6 +38,9 @@ class JobRowView : public IJobEvents {
     std::string Log() const { return text_ + statusLine_; }
     // Started and not yet ended (a paused run too).
     bool Running() const { return running_; }
+    // The run ended by itself: converted, or failed.
+    bool Converted() const { return endedByItself_ && !failed_; }
+    bool Failed() const { return failed_; }
     // Seconds of the source: its length, and how much is converted.
     double Length() const { return duration_; }
     double SecondsDone() const;
@@ -53,7 +56,8 @@ class JobRowView : public IJobEvents {
     bool selectOnStart_;
     std::function<void(int)> logChanged_;
     bool running_ = false;
-    bool converted_ = false;
+    bool endedByItself_ = false; // converted or failed
+    bool failed_ = false;
     double secondsDone_ = 0;
     std::string text_;
     std::string statusLine_;

@@ -7,13 +7,16 @@
 #include "model/JobItem.h"
 #include "model/RunFlags.h"
 #include "ui/convert/CConvertDlg.h"
+#include "ui/convert/JobRowView.h"
 #include "ui/widgets/CXListCtrl.h"
 #include "ui/widgets/LogEdit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,7 +77,7 @@ struct Conversion {
                 params->OutputDir = outputDir;
         }
         dialog->SetDesktop(&desktop);
-        // One job at a time, as the buttons' table describes.
+        // One job at a time, so the rows run and end in list order.
         SimultaneousConversions = 1;
     }
     ~Conversion() { SimultaneousConversions = 0; }
@@ -198,7 +201,6 @@ class ConvertDialogTest : public QObject {
             {dialog.CancelButton(), {435, 370, 88, 26}}};
         for (const auto& [widget, place] : places)
             QCOMPARE(widget->geometry(), place);
-        QCOMPARE(dialog.CancelButton()->text(), QString("Cancel"));
 
         CXListCtrl& list = *dialog.List();
         QCOMPARE(list.GetEmptyText(), QString("There is no file to convert"));
@@ -219,6 +221,7 @@ class ConvertDialogTest : public QObject {
         // dialog can be closed and the computer is not powered off for it.
         QVERIFY(!dialog.BatchActive());
         QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
+        QCOMPARE(dialog.CancelButton()->text(), QString("Close"));
         QTest::qWait(50);
         QCOMPARE(desktop.powerOffRequests, 0);
 
@@ -229,11 +232,35 @@ class ConvertDialogTest : public QObject {
         dialog.outputFolder = "/tmp/some output";
         QTest::mouseClick(dialog.OpenFolderButton(), Qt::LeftButton);
         QCOMPARE(desktop.openedPaths, std::vector<std::string>{"/tmp/some output"});
+        QVERIFY(desktop.messages.empty());
+        // No file manager: the user is told.
+        desktop.openPathAnswer = false;
+        QTest::mouseClick(dialog.OpenFolderButton(), Qt::LeftButton);
+        QCOMPARE(desktop.messages.size(), std::size_t(1));
+        QVERIFY(desktop.messages[0].text.find("/tmp/some output") != std::string::npos);
 
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(desktop.messages.empty());
+    }
+
+    void anEncoderLineThatIsNoStatusLineClearsTheStatusLine() {
+        CXListCtrl list;
+        for (int column = 0; column < 3; ++column)
+            list.InsertColumn(column, QStringLiteral("column"), 100);
+        list.InsertItem(0, QStringLiteral("song.wav"));
+        list.SetProgress(0, 1, true);
+        JobRowView row(list, 0, 200, false, [](int) {});
+        row.OnStarted();
+        row.OnHeaderText("Input #0\r\n");
+        JobProgress progress;
+        progress.percent = 25;
+        progress.statusLine = "size= 10kB time=50.00";
+        row.OnProgress(progress);
+        QCOMPARE(row.Log(), std::string("Input #0\r\nsize= 10kB time=50.00"));
+        row.OnEncoderMessage("Queue input is backward in time");
+        QCOMPARE(row.Log(), std::string("Input #0\r\n"));
+        QCOMPARE(list.GetProgress(0, 1), 25);
     }
 
     void threeJobsAreConvertedAndThenTheComputerIsPoweredOffOnce() {
@@ -254,14 +281,21 @@ class ConvertDialogTest : public QObject {
         for (const char* name : {"one", "two", "three"})
             QVERIFY2(HasContent(conversion.Output(name)), name);
         QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
+        QCOMPARE(dialog.CancelButton()->text(), QString("Close"));
+        QVERIFY(dialog.BatchStatus()->text().contains(
+            QRegularExpression(QString::fromUtf8("^Done in \\d+:\\d\\d \u2014 3 converted$"))));
         QTest::qWait(200);
         QCOMPARE(conversion.desktop.powerOffRequests, 1);
         QVERIFY(conversion.desktop.messages.empty());
 
-        // After the batch a row shows the encoder text its run collected.
-        const QString rowLog = conversion.List().GetItemText(1, 2);
+        // A row's Log cell shows how its run ended, not the encoder's
+        // banner; clicking the row shows everything the run collected.
+        const QString rowResult = conversion.List().GetItemText(1, 2);
+        QVERIFY2(rowResult.startsWith("size=") && rowResult.contains("time=1.00"),
+                 qPrintable(rowResult));
         conversion.List().SetCurSel(1, true);
-        QTRY_COMPARE(QString::fromStdString(conversion.LogText()), rowLog);
+        QTRY_VERIFY(conversion.LogText().find("Input #0") != std::string::npos);
+        QVERIFY(QString::fromStdString(conversion.LogText()).endsWith(rowResult));
 
         dialog.CancelButton()->click();
         QTRY_VERIFY(!dialog.isVisible());
@@ -278,7 +312,12 @@ class ConvertDialogTest : public QObject {
 
         QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
         CXListCtrl& list = conversion.List();
-        QVERIFY(!list.GetItemText(1, 2).isEmpty());
+        // The encoder's error line, not its banner.
+        QVERIFY2(list.GetItemText(1, 2).startsWith("Error: ") &&
+                     list.GetItemText(1, 2).contains("Invalid data"),
+                 qPrintable(list.GetItemText(1, 2)));
+        QVERIFY(conversion.dialog->BatchStatus()->text().endsWith(
+            QString::fromUtf8("\u2014 2 converted, 1 failed")));
         QCOMPARE(list.GetItemTextColour(1, 2), QColor(255, 255, 255));
         QCOMPARE(list.GetItemBackgroundColour(1, 2), QColor(255, 0, 0));
         QVERIFY(list.GetProgress(1, 1) < 100);
@@ -310,6 +349,7 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(list.GetProgress(0, 1), 100);
         QCOMPARE(conversion.jobs[0].state, JobState::Converted);
 
+        QCOMPARE(dialog.CancelButton()->text(), QString("Cancel"));
         dialog.CancelButton()->click();
         QVERIFY(dialog.isVisible());
         QVERIFY(conversion.AskedToStopFirst(1));
