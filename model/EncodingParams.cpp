@@ -35,7 +35,7 @@ constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
     {1},               // au
     {8},               // flac
     {11},              // m4a
-    {12},              // mp2 (libmp3lame, as it always was)
+    {12},              // mp2 (libmp3lame: the mp2 encoder is the second choice)
     {12},              // mp3
     {13},              // ogg
     {3},               // wav

@@ -26,7 +26,8 @@ std::string RecordFilePathFor(const std::string& programDirectory,
 // param.ini's element name for a format, or null for 8, 14 and unknown ids.
 const char* FormatElementName(FormatId id);
 // True when the element's video attributes are read: every video format,
-// and m4a, whose element has always carried them.
+// and m4a, whose param.ini element carries the mp4 family's video
+// attributes.
 bool IsVideoGroupElement(FormatId id);
 
 // Overrides the built-in parameters with the values of the administrator's
@@ -41,7 +42,8 @@ std::string LoadOutputDirectoryFrom(const std::string& path);
 
 // Stores the output directory in record.ini, keeping its other elements,
 // and makes the file's folder when missing. The file is replaced as a
-// whole (see WriteFileAtomically); one that cannot be read as XML is kept
+// whole (see WriteFileAtomicallyThroughLinks: a link is followed to the
+// file it names, which keeps its mode); one that cannot be read as XML is kept
 // as record.ini.bak first. False, with `error` saying why, when the file
 // could not be written.
 bool SaveOutputDirectory(const std::string& directory, std::string* error = nullptr);

@@ -33,6 +33,7 @@ class FakeDesktop : public IDesktop {
     OpenFilesResult openFilesAnswer; // Cancelled unless set
     FolderResult folderAnswer;       // Cancelled unless set
     bool openPathAnswer = true;
+    bool helpAnswer = true;
     bool powerOffAnswer = true;
 
     MessageResult ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -64,7 +65,7 @@ class FakeDesktop : public IDesktop {
     }
     bool ShowHelp(const std::string& helpFilePath) override {
         helpRequests.push_back(helpFilePath);
-        return true;
+        return helpAnswer;
     }
     bool PowerOff() override {
         ++powerOffRequests;

@@ -12,7 +12,7 @@ namespace velmont {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     skin::InitSkinResources();
-    setWindowTitle(QStringLiteral("Convert"));
+    setWindowTitle(QStringLiteral("About Velmont Media Converter"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);

@@ -167,6 +167,7 @@ class MainDialog : public DraggableDialog {
     // Shows job `row` in its row; the job list is what the rows show.
     void RenderRow(int row);
     void ShowInformation(const char* text);
+    void TellEverythingSkipped();
 
     IDesktop& desktop_;
     MainDialogSetup setup_;

@@ -114,8 +114,10 @@ void MainDialog::OnGo() {
         if (job.state == JobState::Waiting)
             request.paths.push_back(job.inputPath);
     }
-    if (request.paths.empty())
-        return; // every checked file was skipped
+    if (request.paths.empty()) {
+        TellEverythingSkipped();
+        return;
+    }
     request.outputFolder = directory;
     request.jobs = &jobs_;
     request.engine = &engine_;
@@ -164,8 +166,17 @@ MessageResult MainDialog::AskAboutExistingOutputs(const std::vector<std::string>
                                 MessageButtons::OverwriteKeepBothSkip);
 }
 
+void MainDialog::TellEverythingSkipped() {
+    // The answer is asked again next time, or the user could never change it.
+    existingOutputPolicy_.reset();
+    ShowInformation("Every checked file's output is already in the output folder, so all were "
+                    "skipped.\nPress Convert again to choose Overwrite or Keep both instead.");
+}
+
 void MainDialog::OnHelp() {
-    desktop_.ShowHelp(HelpFilePath());
+    if (!desktop_.ShowHelp(HelpFilePath()))
+        ShowInformation("The help could not be opened: is a web browser installed?\n"
+                        "The help is the file help.html beside the program.");
 }
 
 int MainDialog::OnComboSelection(int row, int column) {

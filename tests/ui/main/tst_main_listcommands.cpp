@@ -145,6 +145,12 @@ class ListCommandsTest : public QObject {
         desktop_.openPathAnswer = false;
         dialog.OnPlay();
         QCOMPARE(OnlyMessage(), "Can not play the file but it does not influence the conversion");
+        // Without a browser the help cannot open: the user is told.
+        desktop_.helpAnswer = false;
+        dialog.Button(MainDialog::kHelpId)->click();
+        QCOMPARE(desktop_.helpRequests.size(), std::size_t(1));
+        QVERIFY(desktop_.messages.back().text.find("help could not be opened") !=
+                std::string::npos);
     }
 
     void goNeedsCheckedFilesAndAFolderThenHandsOverTheCheckedOnes() {
