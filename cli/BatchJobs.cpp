@@ -45,6 +45,16 @@ void ApplyTags(const CommandLine& line, JobItem& job) {
     job.year = NumberTag(line, "year", job.year);
 }
 
+// Refused as the window refuses them: an empty name, or one that is only
+// an extension, would write a hidden ".mp3"; a folder goes in --output.
+void CheckOutputName(const std::string& name) {
+    if (name.empty() || name.front() == '.')
+        throw UsageError("--output-name: \"" + name +
+                         "\" is no file name (empty, or starting with a dot)");
+    if (name.find('/') != std::string::npos)
+        throw UsageError("--output-name: \"" + name + "\" names a folder; use --output for it");
+}
+
 std::vector<std::string> InputFiles(const CommandLine& line) {
     for (const std::string& input : line.inputs) {
         std::error_code error;
@@ -56,6 +66,8 @@ std::vector<std::string> InputFiles(const CommandLine& line) {
         throw UsageError("no media files to convert");
     if (files.size() > 1 && line.Has("output-name"))
         throw UsageError("--output-name: only for a single input file");
+    if (const std::string* name = line.Value("output-name"))
+        CheckOutputName(*name);
     return files;
 }
 

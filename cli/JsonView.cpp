@@ -1,25 +1,10 @@
 #include "cli/JsonView.h"
 
+#include "cli/NameText.h"
+
 #include <cstdio>
 
 namespace velmont::cli {
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += char(c); // UTF-8 passes as it is
-        }
-    }
-    return out + "\"";
-}
 
 const char* OutcomeName(JobOutcome outcome) {
     switch (outcome) {

@@ -10,6 +10,7 @@ namespace velmont::cli {
 //   {"event":"started","file":0,"input":"...","output":"..."}
 //   {"event":"progress","file":0,"percent":42,"seconds":3.1,"speed":8.2,"secondsLeft":1.5}
 //   {"event":"finished","file":0,"input":"...","output":"...","outcome":"converted","message":""}
+// Always valid UTF-8: see JsonString for names that are not.
 class JsonView : public ProgressView {
   public:
     explicit JsonView(std::vector<BatchFile> files) : files_(std::move(files)) {}
@@ -24,8 +25,6 @@ class JsonView : public ProgressView {
     std::mutex mutex_;
 };
 
-// The text as a JSON string, quotes included.
-std::string JsonString(const std::string& text);
 const char* OutcomeName(JobOutcome outcome);
 
 } // namespace velmont::cli

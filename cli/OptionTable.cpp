@@ -17,6 +17,15 @@ std::string Head(const OptionSpec& option) {
     return head;
 }
 
+// Any name the filesystem allows converts; what the views make of it.
+constexpr const char* kFileNamesText =
+    "A file name is any bytes. On a terminal and in the plain lines, control characters and "
+    "bytes that are not UTF-8 are shown escaped (\\n, \\r, \\t, \\xHH), never sent raw. "
+    "With --json every string is valid UTF-8: a byte of a name that is not part of a UTF-8 "
+    "character is written as the escape \\udcHH (HH its value in hex), the way Python's "
+    "\"surrogateescape\" decodes file names, so name.encode(\"utf-8\", \"surrogateescape\") "
+    "gives the exact bytes back.";
+
 // Escapes what roff reads as requests or escapes.
 std::string Roff(const std::string& text) {
     std::string out;
@@ -138,6 +147,8 @@ std::string ManPageSource() {
     }
     out << ".SH EXIT STATUS\n0 all converted, 1 some failed, 2 bad usage or existing outputs, "
            "130 interrupted.\n"
+        << ".SH FILE NAMES\n"
+        << Roff(kFileNamesText) << "\n"
         << ".SH EXAMPLES\n.nf\nvelmont\\-cli \\-f mp3 \\-o ~/Music/out song.flac talk.wav\n"
            "velmont\\-cli \\-f mp4 \\-\\-size 640x360 \\-\\-video\\-bitrate 1024k \\-o out/ "
            "clip.avi\n.fi\n"

@@ -1,5 +1,7 @@
 #include "cli/PlainView.h"
 
+#include "cli/NameText.h"
+
 #include <cstdio>
 
 namespace velmont::cli {
@@ -8,10 +10,11 @@ void PlainView::Finished(std::size_t file, JobOutcome outcome, const std::string
     std::lock_guard lock(mutex_);
     const BatchFile& batchFile = files_.at(file);
     if (outcome == JobOutcome::Converted)
-        std::fprintf(stderr, "converted: %s -> %s\n", batchFile.input.c_str(),
-                     batchFile.output.c_str());
+        std::fprintf(stderr, "converted: %s -> %s\n", PrintableText(batchFile.input).c_str(),
+                     PrintableText(batchFile.output).c_str());
     else if (outcome != JobOutcome::Stopped)
-        std::fprintf(stderr, "failed: %s: %s\n", batchFile.input.c_str(), message.c_str());
+        std::fprintf(stderr, "failed: %s: %s\n", PrintableText(batchFile.input).c_str(),
+                     PrintableText(message).c_str());
 }
 
 } // namespace velmont::cli

@@ -1,6 +1,8 @@
 #include "cli/TerminalView.h"
 
+#include "cli/NameText.h"
 #include "convert/FormatClock.h"
+#include "model/Utf8Cut.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -23,9 +25,9 @@ std::string Clock(double seconds) {
 }
 
 std::string ShortName(const std::string& path) {
-    std::string name = path.substr(path.find_last_of('/') + 1);
+    std::string name = PrintableText(path.substr(path.find_last_of('/') + 1));
     if (name.size() > kNameWidth)
-        name = name.substr(0, kNameWidth - 3) + "...";
+        name = CutUtf8(name, kNameWidth - 3) + "...";
     name.resize(kNameWidth, ' ');
     return name;
 }
@@ -96,13 +98,14 @@ void TerminalView::Finished(std::size_t file, JobOutcome outcome, const std::str
     const BatchFile& batchFile = files_.at(file);
     if (outcome == JobOutcome::Converted) {
         ++finished_;
-        std::fprintf(stderr, "done    %s -> %s\n", batchFile.input.c_str(),
-                     batchFile.output.c_str());
+        std::fprintf(stderr, "done    %s -> %s\n", PrintableText(batchFile.input).c_str(),
+                     PrintableText(batchFile.output).c_str());
     } else if (outcome == JobOutcome::Stopped) {
-        std::fprintf(stderr, "stopped %s\n", batchFile.input.c_str());
+        std::fprintf(stderr, "stopped %s\n", PrintableText(batchFile.input).c_str());
     } else {
         ++finished_;
-        std::fprintf(stderr, "FAILED  %s: %s\n", batchFile.input.c_str(), message.c_str());
+        std::fprintf(stderr, "FAILED  %s: %s\n", PrintableText(batchFile.input).c_str(),
+                     PrintableText(message).c_str());
     }
     DrawLocked();
 }

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/EncodingOptions.h"
 #include "cli/JsonView.h"
+#include "cli/NameText.h"
 #include "cli/OptionTable.h"
 #include "cli/PlainView.h"
 #include "cli/SignalWatch.h"
@@ -155,8 +156,9 @@ int ReportFailures(const JobList& jobs, const BatchDialog& dialog) {
             result.outcome == JobOutcome::Stopped)
             continue;
         ++failed;
-        std::fprintf(stderr, "velmont-cli: %s failed: %s\n", jobs[i].inputPath.c_str(),
-                     result.message.c_str());
+        std::fprintf(stderr, "velmont-cli: %s failed: %s\n",
+                     PrintableText(jobs[i].inputPath).c_str(),
+                     PrintableText(result.message).c_str());
     }
     return failed;
 }
@@ -207,7 +209,7 @@ int Run(const CommandLine& line) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "
                              "--keep-both or --skip):\n");
         for (const std::string& path : plan.ExistingPaths())
-            std::fprintf(stderr, "  %s\n", path.c_str());
+            std::fprintf(stderr, "  %s\n", PrintableText(path).c_str());
         return kExitUsage;
     }
     plan.ApplyTo(jobs);
@@ -221,7 +223,8 @@ int main(int argc, char** argv) {
     try {
         return Run(ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "velmont-cli: %s\nTry 'velmont-cli --help'.\n", error.what());
+        std::fprintf(stderr, "velmont-cli: %s\nTry 'velmont-cli --help'.\n",
+                     PrintableText(error.what()).c_str());
         return kExitUsage;
     }
 }

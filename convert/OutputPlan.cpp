@@ -2,7 +2,9 @@
 
 #include "convert/CommandLineBuilder.h"
 #include "model/Catalogue.h"
+#include "model/Utf8Cut.h"
 
+#include <climits>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
@@ -40,6 +42,14 @@ std::string PathFor(const JobItem& job, const std::string& name) {
     return FolderOf(job) + name + GetFormatExtension(job.formatId);
 }
 
+// "name (n)", the name shortened when the whole file name would pass the
+// longest one a folder takes: decided here, not after the conversion.
+std::string NumberedName(const JobItem& job, int n) {
+    const std::string number = " (" + std::to_string(n) + ")";
+    const std::size_t tail = number.size() + GetFormatExtension(job.formatId).size();
+    return CutUtf8(job.outputName, NAME_MAX - std::min<std::size_t>(NAME_MAX, tail)) + number;
+}
+
 } // namespace
 
 OutputPlan::OutputPlan(const JobList& jobs, ExistingOutputPolicy policy) : policy_(policy) {
@@ -58,7 +68,7 @@ OutputPlan::OutputPlan(const JobList& jobs, ExistingOutputPolicy policy) : polic
         const bool renameExisting = planned.exists && policy == ExistingOutputPolicy::KeepBoth;
         if (sharedInBatch || renameExisting) {
             for (int n = 2;; ++n) {
-                const std::string name = job.outputName + " (" + std::to_string(n) + ")";
+                const std::string name = NumberedName(job, n);
                 const std::string path = PathFor(job, name);
                 if (!OnDisk(path) && taken.count(IdentityOf(path)) == 0) {
                     planned.outputName = name;

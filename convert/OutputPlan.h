@@ -26,7 +26,8 @@ struct PlannedOutput {
 // The outputs a batch will write, one per waiting job, in list order.
 // Two jobs never write the same file and no job writes over a source of the
 // batch: such an output gets the first free name "name (2)", "name (3)", ...
-// that neither the batch nor the disk uses. Used by the window and the
+// that neither the batch nor the disk uses (shortened to fit the longest
+// file name a folder takes). Used by the window and the
 // command-line program alike; pure logic plus stat().
 class OutputPlan {
   public:

@@ -31,6 +31,41 @@ std::string Lower(std::string s) {
     return s;
 }
 
+// The text of an escaped string (e"..."): \n and \r are line breaks; any
+// other escaped character (a quote, a backslash) stands for itself.
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+// The source path of the first call, plain ("...") or escaped (e"...").
+// A plain path is written unescaped, so it runs to the last quote that is
+// followed by the rate argument.
+bool MatchSource(const std::string& line, std::string& path, std::smatch& m) {
+    static const std::regex plain(
+        R"re(^DirectShowSource\("(.*)",\s*([0-9]+(\.[0-9]+)?)\s*,\s*convertfps\s*=\s*true\s*\)$)re",
+        std::regex::icase);
+    static const std::regex escaped(
+        R"re(^DirectShowSource\(e"((?:[^"\\]|\\.)*)",\s*([0-9]+(\.[0-9]+)?)\s*,\s*convertfps\s*=\s*true\s*\)$)re",
+        std::regex::icase);
+    if (std::regex_match(line, m, escaped)) {
+        path = Unescape(m[1].str());
+        return true;
+    }
+    if (!std::regex_match(line, m, plain))
+        return false;
+    path = m[1].str();
+    return true;
+}
+
 } // namespace
 
 AvsParseResult ParseAvsScript(const std::string& text) {
@@ -44,21 +79,15 @@ AvsParseResult ParseAvsScript(const std::string& text) {
         lines.push_back(line);
     }
 
-    // The path is written unescaped, so it runs to the last quote that is
-    // followed by the rate argument.
-    static const std::regex source(
-        R"re(^DirectShowSource\("(.*)",\s*([0-9]+(\.[0-9]+)?)\s*,\s*convertfps\s*=\s*true\s*\)$)re",
-        std::regex::icase);
     static const std::regex change(R"re(^ChangeFPS\(\s*([0-9]+(\.[0-9]+)?)\s*\)$)re",
                                    std::regex::icase);
 
     std::smatch m;
-    if (lines.size() != 3 || !std::regex_match(lines[0], m, source)) {
+    if (lines.size() != 3 || !MatchSource(lines[0], result.script.sourcePath, m)) {
         result.error = "Unsupported AviSynth script: only DirectShowSource/ChangeFPS wrappers "
                        "are understood";
         return result;
     }
-    result.script.sourcePath = m[1].str();
     std::smatch r;
     if (!std::regex_match(lines[1], r, change) || Lower(lines[2]) != "return last") {
         result.error = "Unsupported AviSynth script: only DirectShowSource/ChangeFPS wrappers "

@@ -12,6 +12,7 @@ PACKAGES=(
     libgtest-dev
     ffmpeg
     xvfb xauth imagemagick
+    python3
     xdg-utils
     dpkg-dev lintian
 )

@@ -142,6 +142,54 @@ TEST_F(CliTest, FolderInNaturalOrderAndTheExistingOutputPolicies) {
     EXPECT_EQ(FilesIn(Out()), (std::vector<std::string>{"t10.mp3", "t2 (2).mp3", "t2.mp3"}));
 }
 
+// Whether every line is a JSON object read as strict UTF-8.
+bool EveryLineIsJson(const std::string& lines) {
+    const std::string file =
+        fs::temp_directory_path() / ("velmont-json-" + std::to_string(::getpid()));
+    WriteWholeFile(file, lines);
+    const std::string verdict =
+        Capture("python3 -c 'import json,sys\nfor l in open(sys.argv[1], encoding=\"utf-8\", "
+                "errors=\"strict\"): json.loads(l)\nprint(\"ok\")' " +
+                file + " 2>&1");
+    fs::remove(file);
+    return verdict == "ok\n";
+}
+
+TEST_F(CliTest, AnyNameTheFileSystemAllowsConvertsAndIsShownSafely) {
+    const std::string folder = work_.Path("names");
+    fs::create_directory(folder);
+    ASSERT_TRUE(MakeMedia("-f lavfi -i sine=d=0.5 -c:a flac " + folder + "/plain.mkv"));
+    // A line break through the script (mkv), terminal controls, a byte that
+    // is no UTF-8, and a name as long as a folder takes.
+    const std::string longStem(251, 'l');
+    const std::vector<std::string> names = {"two\nlines.mkv", "\x1b]0;retitled\x07\r.wav",
+                                            "caf\xe9.wav", longStem + ".wav"};
+    fs::rename(folder + "/plain.mkv", folder + "/" + names[0]);
+    for (std::size_t i = 1; i < names.size(); ++i)
+        fs::copy_file(Source("tone.wav"), folder + "/" + names[i]);
+    std::vector<std::string> inputs = {"--json", "-f", "mp3", "-o", Out()};
+    for (const std::string& name : names)
+        inputs.push_back(folder + "/" + name);
+
+    CliResult run = RunCli(inputs);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(EveryLineIsJson(run.out)) << run.out;
+    EXPECT_NE(run.out.find("caf\\udce9.mp3"), std::string::npos) << run.out;
+    for (const char* output : {"two\nlines.mp3", "\x1b]0;retitled\x07\r.mp3", "caf\xe9.mp3"})
+        EXPECT_NE(ProbeStreams(Out() + "/" + output).find("mp3"), std::string::npos) << output;
+
+    // Plain lines: every control escaped; keep-both shortens the long name.
+    inputs.front() = "--keep-both";
+    run = RunCli(inputs);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find_first_of("\x1b\x07\r"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\\x1b]0;retitled\\x07\\r.wav"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("two\\nlines (2).mp3"), std::string::npos) << run.err;
+    const std::string shortened = longStem.substr(0, 251 - 4) + " (2).mp3";
+    EXPECT_TRUE(fs::exists(Out() + "/" + shortened)) << run.err;
+    EXPECT_EQ(FilesIn(Out()).size(), 8u);
+}
+
 TEST_F(CliTest, BadOptionsAreRefusedBeforeAnythingRuns) {
     const std::string tone = Source("tone.wav");
     const std::vector<std::pair<std::vector<std::string>, std::string>> table = {
@@ -154,6 +202,7 @@ TEST_F(CliTest, BadOptionsAreRefusedBeforeAnythingRuns) {
         {{"-f", "mp3", "--bogus", tone}, "unknown option --bogus"},
         {{"-f", "mp3", "--jobs", "0", tone}, "--jobs"},
         {{"-f", "mp3", "--output-name", "x", tone, tone}, "--output-name"},
+        {{"-f", "mp3", "--output-name", "", tone}, "--output-name: \"\" is no file name"},
         {{"-f", "mp3", work_.Path("missing.wav")}, "no such file or folder"},
         {{"-f", "mp3", "--skip", "--overwrite", tone}, "exclude each other"},
         {{tone}, "--format is missing"},
