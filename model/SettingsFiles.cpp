@@ -185,8 +185,8 @@ bool SaveDocument(const XMLDocument& document, const std::string& path, std::str
     }
     tinyxml2::XMLPrinter printer;
     document.Print(&printer);
-    return WriteFileAtomically(path, std::string_view(printer.CStr(), printer.CStrSize() - 1),
-                               error);
+    return WriteFileAtomicallyThroughLinks(
+        path, std::string_view(printer.CStr(), printer.CStrSize() - 1), error);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace velmont {
 
@@ -60,7 +61,28 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// Where a chain of links ends (at most 40 links, as the kernel allows).
+std::string LinkTargetOf(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)))
+            break;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current.string();
+}
+
 } // namespace
+
+bool WriteFileAtomicallyThroughLinks(const std::string& path, std::string_view bytes,
+                                     std::string* error) {
+    return WriteFileAtomically(LinkTargetOf(path), bytes, error);
+}
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
     std::string temporary = path + ".XXXXXX";

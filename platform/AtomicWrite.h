@@ -15,4 +15,10 @@ namespace velmont {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+// The same for a settings file the user may keep elsewhere (a dotfiles
+// repository): a symbolic link at `path` is followed, the file it names
+// is replaced atomically keeping its mode, and the link stays.
+bool WriteFileAtomicallyThroughLinks(const std::string& path, std::string_view bytes,
+                                     std::string* error = nullptr);
+
 } // namespace velmont

@@ -41,6 +41,25 @@ TEST_F(RecordFile, MissingFileReadsEmptyAndSavingCreatesOrReplacesTheSkeleton) {
     EXPECT_EQ(LoadOutputDirectoryFrom(path), "");
 }
 
+TEST_F(RecordFile, ALinkedFileIsReplacedAtItsTargetKeepingLinkAndMode) {
+    // A dotfiles repository: record.ini links to a private file elsewhere.
+    std::filesystem::create_directory(PathOf("dotfiles"));
+    const std::string target = Write("dotfiles/record.ini", Skeleton("/old"));
+    ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+    const std::string path = PathOf("record.ini");
+    std::filesystem::create_symlink("dotfiles/record.ini", path);
+    struct stat before {};
+    ASSERT_EQ(stat(target.c_str(), &before), 0);
+
+    ASSERT_TRUE(SaveOutputDirectoryTo(path, "/new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Read(target), Skeleton("/new"));
+    struct stat after {};
+    ASSERT_EQ(stat(target.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0600u);
+    EXPECT_NE(after.st_ino, before.st_ino); // replaced whole, not rewritten in place
+}
+
 TEST_F(RecordFile, ReadingTakesAnyRootAndNeedsTheAttribute) {
     const std::pair<const char*, const char*> cases[] = {
         {"<settings><OutDir directory=\"/out\"/></settings>", "/out"},
