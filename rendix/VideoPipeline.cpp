@@ -19,6 +19,12 @@ extern "C" {
 
 namespace rendix {
 
+VideoPipeline::~VideoPipeline() {
+    // The library reads a final pass's statistics but leaves them to us.
+    if (encoder_)
+        av_freep(&encoder_->stats_in);
+}
+
 bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::string& warnings,
                          std::string& error) {
     settings_ = s;

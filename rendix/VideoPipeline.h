@@ -33,6 +33,7 @@ struct VideoSettings {
 class VideoPipeline : public StreamPipeline {
   public:
     VideoPipeline() : StreamPipeline("video") {}
+    ~VideoPipeline() override;
 
     // warnings receives lines (each ending in '\n') for the header.
     bool Open(const AVStream* input, const VideoSettings& settings, std::string& warnings,

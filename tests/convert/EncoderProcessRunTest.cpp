@@ -157,6 +157,8 @@ TEST_F(RunnerTest, StopOfASuspendedHeaderKillsTheWholeGroup) {
     const int grandchild = PrintedNumber("grandchild");
     const int pid = PrintedNumber("pid");
     ASSERT_GT(grandchild, 0);
+    // The header line must have been read before the pause is told.
+    ASSERT_TRUE(Eventually([&] { return events->Header().find("Input #0") != std::string::npos; }));
     encoder.RequestPause();
     ASSERT_TRUE(Eventually([&] { return ProcessState(pid) == 'T'; }));
     encoder.RequestStop();
