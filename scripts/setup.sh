@@ -14,7 +14,7 @@ PACKAGES=(
     xvfb xauth imagemagick
     xdg-utils
     dbus-daemon python3-dbus python3-gi
-    dpkg-dev lintian
+    dpkg-dev lintian appstream
 )
 
 missing=()
