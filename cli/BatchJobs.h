@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/ProbeAll.h"
 #include "model/JobItem.h"
 
 #include <string>
@@ -13,8 +14,9 @@ namespace velmont::cli {
 // files in natural order (with --recursive their whole trees, each output
 // keeping its file's place below the folder given), every job waiting in the chosen format with its
 // encoder values resolved from the format's record. Tag options replace
-// the probed tags. Throws UsageError for a missing input, an empty batch
-// and --output-name with more than one file.
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder);
+// the probed tags. `count` hears how the probing goes. Throws UsageError for
+// a missing input, an empty batch and --output-name with more than one file.
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder,
+                       const ProbeCount& count);
 
 } // namespace velmont::cli
