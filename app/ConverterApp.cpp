@@ -26,7 +26,7 @@ int ConverterApp::InitInstance(const std::vector<std::string>& files) {
     av_log_set_level(AV_LOG_QUIET);
 
     MainDialog dialog(SystemDesktop());
-    dialog.AddFiles(files);
+    dialog.AddDroppedPaths(files);
     const bool convertAndQuit = ConvertAndQuitRequested();
     if (convertAndQuit)
         ArmConvertAndQuit(dialog);
