@@ -60,8 +60,8 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder,
-                       const ProbeCount& count) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
+                       const std::string& outputFolder, const ProbeCount& count) {
     std::vector<JobItem> probed;
     for (const MediaInput& file : InputFiles(line)) {
         probed.emplace_back();
@@ -78,7 +78,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::stri
         job.formatId = format;
         job.state = JobState::Waiting;
         ApplyTags(line, job);
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, encoding);
         job.outputDirectory = outputFolder;
         jobs.Append(job);
     }
