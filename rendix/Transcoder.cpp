@@ -1,5 +1,6 @@
 #include "rendix/Transcoder.h"
 
+#include "convert/EncoderConsole.h"
 #include "rendix/AudioPipeline.h"
 #include "rendix/Banner.h"
 #include "rendix/CodecNames.h"
@@ -27,6 +28,12 @@ namespace rendix {
 namespace {
 
 enum class PassKind { Single, Analysis, Final };
+
+ExistingTarget ExistingTargetOf(const Options& options) {
+    return options.overwrite  ? ExistingTarget::Replace
+           : options.keepBoth ? ExistingTarget::FreeName
+                              : ExistingTarget::Refuse;
+}
 
 // One run over the input: the output context with its pipelines.
 struct Session {
@@ -215,13 +222,17 @@ bool Transcoder::Encode(Session& s, PassKind kind) {
     AVPacket* packet = av_packet_alloc();
     bool ok = true;
     while (!StopRequested()) {
+        WaitWhilePaused();
         int r = av_read_frame(in, packet);
         if (r == AVERROR(EAGAIN)) {
             ::usleep(10000);
             continue;
         }
+        if (r < 0 && in->pb && in->pb->error < 0 && in->pb->error != AVERROR_EOF)
+            return av_packet_free(&packet),
+                   Fail("reading '" + plan_.inputLabel + "' failed: " + ErrorText(in->pb->error));
         if (r < 0)
-            break; // end of input (a read error ends it the same way)
+            break; // end of input
         if (s.video && packet->stream_index == input_.videoStream())
             ok = s.video->Feed(packet);
         else if (useAudio && packet->stream_index == input_.audioStream())
@@ -262,7 +273,7 @@ int Transcoder::Run() {
         return Fail(error), 1;
     // Before the first pass, so that a path that cannot be written is
     // reported before the long analysis.
-    if (!output_.Create(o_.output, error))
+    if (!output_.Create(o_.output, ExistingTargetOf(o_), error))
         return Fail("cannot open '" + o_.output + "' for writing: " + error), 1;
 
     auto session = std::make_unique<Session>();
@@ -316,8 +327,10 @@ int Transcoder::Run() {
     }
     if (videoBytes + audioBytes == 0)
         return Fail("nothing was encoded (does the start lie beyond the end of the input?)"), 1;
-    if (!output_.Commit(o_.overwrite, error))
+    if (!output_.Commit(error))
         return Fail(error), 1;
+    if (output_.WrittenPath() != o_.output)
+        WriteOut(std::string(velmont::kWrittenAsMarker) + output_.WrittenPath() + "\n");
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }
