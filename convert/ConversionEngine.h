@@ -31,10 +31,11 @@ class ConversionEngine : public IJobRunner {
     ConversionEngine& operator=(const ConversionEngine&) = delete;
 
     // Runs a waiting job whose encoder values are resolved. Creates the
-    // output folder first; afterwards removes the temporary file of an
-    // encoder that died without removing it, and only then sends
-    // OnFinished. A job that is not waiting is not run (NotStarted, no
-    // events).
+    // output folder first (a tree folder below it never through a link; a
+    // job whose tree folder cannot be made fails without running);
+    // afterwards removes the temporary file of an encoder that died without
+    // removing it, and only then sends OnFinished. A job that is not
+    // waiting is not run (NotStarted, no events).
     JobOutcome RunJob(const JobItem& job, IJobEvents& events) override;
 
     // Only post a request to the running job; safe from another thread.
@@ -57,6 +58,8 @@ class ConversionEngine : public IJobRunner {
     std::string EncoderPath() const;
 
   private:
+    // Makes the job's output folder; the reason when it may not be used.
+    std::string MakeOutputFolder(const JobItem& job) const;
     void CleanUpAfter(const JobItem& job, JobOutcome outcome) const;
 
     EncoderProcess process_;
