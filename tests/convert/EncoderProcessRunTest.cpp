@@ -157,6 +157,7 @@ TEST_F(RunnerTest, StopOfASuspendedHeaderKillsTheWholeGroup) {
     const int grandchild = PrintedNumber("grandchild");
     const int pid = PrintedNumber("pid");
     ASSERT_GT(grandchild, 0);
+    ASSERT_TRUE(Eventually([&] { return events->Header().find("Input #0") != std::string::npos; }));
     encoder.RequestPause();
     ASSERT_TRUE(Eventually([&] { return ProcessState(pid) == 'T'; }));
     encoder.RequestStop();
