@@ -72,6 +72,7 @@ class Transcoder {
     bool Encode(Session& s, PassKind kind);
     Status CurrentStatus(const Session& s, PassKind kind) const;
     std::string NothingEncodedText() const;
+    bool AddFromSource(Session& s, bool write);
 
     const Options& o_;
     JobPlan plan_;
@@ -152,19 +153,8 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
     }
 
     const bool write = kind != PassKind::Analysis;
-    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
-        return Fail(error);
-    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
-                               o_.durationSeconds, error))
-        return Fail(error);
-    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
-    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
-        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
-        // Ogg keeps its tags in the stream's comment header.
-        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
-            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
-                        value.c_str(), 0);
-    }
+    if (!AddFromSource(s, write))
+        return false;
 
     Session* session = &s;
     PacketSink sink = [session, write](AVPacket* packet, AVRational tb) {
@@ -208,6 +198,27 @@ std::string Transcoder::NothingEncodedText() const {
         return "nothing was encoded (does the start lie beyond the end of the input?)";
     return "'" + plan_.inputPath + "' holds no " + (plan_.video ? "pictures" : "sound") +
            ": nothing was encoded";
+}
+
+// What the output keeps of the source beside the streams: cover, chapters
+// and tags (those of the command line, completed from the source).
+bool Transcoder::AddFromSource(Session& s, bool write) {
+    const AVFormatContext* in = input_.context();
+    std::string error;
+    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
+        return Fail(error);
+    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
+                               o_.durationSeconds, error))
+        return Fail(error);
+    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
+        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
+        // Ogg keeps its tags in the stream's comment header.
+        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
+            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
+                        value.c_str(), 0);
+    }
+    return true;
 }
 
 Status Transcoder::CurrentStatus(const Session& s, PassKind kind) const {
