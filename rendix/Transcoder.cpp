@@ -1,15 +1,19 @@
 #include "rendix/Transcoder.h"
 
+#include "convert/EncoderConsole.h"
 #include "rendix/AudioPipeline.h"
 #include "rendix/Banner.h"
+#include "rendix/Chapters.h"
 #include "rendix/CodecNames.h"
 #include "rendix/Console.h"
 #include "rendix/ContainerTags.h"
+#include "rendix/CoverArt.h"
 #include "rendix/InputMedia.h"
 #include "rendix/JobPlan.h"
 #include "rendix/OutputFile.h"
 #include "rendix/PassLogDir.h"
 #include "rendix/Signals.h"
+#include "rendix/SourceTags.h"
 #include "rendix/StatusLine.h"
 #include "rendix/VideoPipeline.h"
 
@@ -28,11 +32,18 @@ namespace {
 
 enum class PassKind { Single, Analysis, Final };
 
+ExistingTarget ExistingTargetOf(const Options& options) {
+    return options.overwrite  ? ExistingTarget::Replace
+           : options.keepBoth ? ExistingTarget::FreeName
+                              : ExistingTarget::Refuse;
+}
+
 // One run over the input: the output context with its pipelines.
 struct Session {
     AVFormatContext* out = nullptr;
     std::unique_ptr<AudioPipeline> audio;
     std::unique_ptr<VideoPipeline> video;
+    CoverArt cover;
     int audioIndex = -1;
     int videoIndex = -1;
     double position = 0; // seconds of output produced so far
@@ -60,6 +71,8 @@ class Transcoder {
     bool OpenSession(Session& s, PassKind kind, const std::string& stats);
     bool Encode(Session& s, PassKind kind);
     Status CurrentStatus(const Session& s, PassKind kind) const;
+    std::string NothingEncodedText() const;
+    bool AddFromSource(Session& s, bool write);
 
     const Options& o_;
     JobPlan plan_;
@@ -139,15 +152,10 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         s.audioIndex = st->index;
     }
 
-    for (const auto& [key, value] : ContainerTags(plan_.muxer, o_.tags, s.warnings)) {
-        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
-        // Ogg keeps its tags in the stream's comment header.
-        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
-            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
-                        value.c_str(), 0);
-    }
-
     const bool write = kind != PassKind::Analysis;
+    if (!AddFromSource(s, write))
+        return false;
+
     Session* session = &s;
     PacketSink sink = [session, write](AVPacket* packet, AVRational tb) {
         AVStream* st = session->out->streams[packet->stream_index];
@@ -179,6 +187,36 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         av_dict_free(&muxerOptions);
         if (r < 0)
             return Fail("cannot write the '" + plan_.muxer + "' header: " + ErrorText(r));
+        if (!s.cover.Write(s.out, error))
+            return Fail(error);
+    }
+    return true;
+}
+
+std::string Transcoder::NothingEncodedText() const {
+    if (o_.startSeconds > 0)
+        return "nothing was encoded (does the start lie beyond the end of the input?)";
+    return "'" + plan_.inputPath + "' holds no " + (plan_.video ? "pictures" : "sound") +
+           ": nothing was encoded";
+}
+
+// What the output keeps of the source beside the streams: cover, chapters
+// and tags (those of the command line, completed from the source).
+bool Transcoder::AddFromSource(Session& s, bool write) {
+    const AVFormatContext* in = input_.context();
+    std::string error;
+    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
+        return Fail(error);
+    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
+                               o_.durationSeconds, error))
+        return Fail(error);
+    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
+        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
+        // Ogg keeps its tags in the stream's comment header.
+        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
+            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
+                        value.c_str(), 0);
     }
     return true;
 }
@@ -215,13 +253,17 @@ bool Transcoder::Encode(Session& s, PassKind kind) {
     AVPacket* packet = av_packet_alloc();
     bool ok = true;
     while (!StopRequested()) {
+        WaitWhilePaused();
         int r = av_read_frame(in, packet);
         if (r == AVERROR(EAGAIN)) {
             ::usleep(10000);
             continue;
         }
+        if (r < 0 && in->pb && in->pb->error < 0 && in->pb->error != AVERROR_EOF)
+            return av_packet_free(&packet),
+                   Fail("reading '" + plan_.inputLabel + "' failed: " + ErrorText(in->pb->error));
         if (r < 0)
-            break; // end of input (a read error ends it the same way)
+            break; // end of input
         if (s.video && packet->stream_index == input_.videoStream())
             ok = s.video->Feed(packet);
         else if (useAudio && packet->stream_index == input_.audioStream())
@@ -262,7 +304,7 @@ int Transcoder::Run() {
         return Fail(error), 1;
     // Before the first pass, so that a path that cannot be written is
     // reported before the long analysis.
-    if (!output_.Create(o_.output, error))
+    if (!output_.Create(o_.output, ExistingTargetOf(o_), error))
         return Fail("cannot open '" + o_.output + "' for writing: " + error), 1;
 
     auto session = std::make_unique<Session>();
@@ -315,9 +357,11 @@ int Transcoder::Run() {
         return 255;
     }
     if (videoBytes + audioBytes == 0)
-        return Fail("nothing was encoded (does the start lie beyond the end of the input?)"), 1;
-    if (!output_.Commit(o_.overwrite, error))
+        return Fail(NothingEncodedText()), 1;
+    if (!output_.Commit(error))
         return Fail(error), 1;
+    if (output_.WrittenPath() != o_.output)
+        WriteOut(std::string(velmont::kWrittenAsMarker) + output_.WrittenPath() + "\n");
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }

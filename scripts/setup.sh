@@ -11,6 +11,7 @@ PACKAGES=(
     libopencore-amrnb-dev libvo-amrwbenc-dev
     libgtest-dev
     ffmpeg
+    lame flac sox opus-tools eyed3 mkvtoolnix
     xvfb xauth imagemagick
     python3
     xdg-utils
