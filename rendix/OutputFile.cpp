@@ -1,8 +1,11 @@
 #include "rendix/OutputFile.h"
 
+#include "model/Utf8Cut.h"
 #include "platform/TempOutputFiles.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -62,6 +65,15 @@ std::string NumberedStem(const std::string& path, std::string& extension, int& n
         }
     }
     return stem;
+}
+
+// stem + tail, the stem's file name shortened so the whole name fits the
+// longest one a folder takes.
+std::string FittingName(const std::string& stem, const std::string& tail) {
+    const std::size_t slash = stem.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t room = NAME_MAX - std::min<std::size_t>(NAME_MAX, tail.size());
+    return stem.substr(0, nameStart) + velmont::CutUtf8(stem.substr(nameStart), room) + tail;
 }
 
 } // namespace
@@ -127,7 +139,8 @@ bool OutputFile::MoveToFreeName() {
     int number = 1;
     const std::string stem = NumberedStem(target_, extension, number);
     for (int tries = 0; errno == EEXIST && tries < 1000; ++tries) {
-        const std::string candidate = stem + " (" + std::to_string(++number) + ")" + extension;
+        const std::string candidate =
+            FittingName(stem, " (" + std::to_string(++number) + ")" + extension);
         if (MoveWithoutReplacing(temp_.c_str(), candidate.c_str()))
             return written_ = candidate, true;
     }
