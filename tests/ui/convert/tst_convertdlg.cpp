@@ -312,7 +312,7 @@ class ConvertDialogTest : public QObject {
         CXListCtrl& list = conversion.List();
         // The encoder's error line, not its banner.
         QVERIFY2(list.GetItemText(1, 2).startsWith("Error: ") &&
-                     list.GetItemText(1, 2).contains("Invalid data"),
+                     list.GetItemText(1, 2).contains("broken.wav"),
                  qPrintable(list.GetItemText(1, 2)));
         QVERIFY(conversion.dialog->BatchStatus()->text().endsWith(
             QString::fromUtf8("\u2014 2 converted, 1 failed")));
