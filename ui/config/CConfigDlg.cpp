@@ -29,6 +29,7 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     setFixedSize(460, 440);
 
     tabs_ = new SkinTabCtrl(this);
+    tabs_->TabBar()->setAccessibleName(QStringLiteral("Settings pages"));
     tabs_->setGeometry(12, 56, 433, 283);
     audio_ = new CAudioDlg(formatId_, tabs_);
     video_ = new CVideoDlg(formatId_, tabs_);
@@ -41,20 +42,20 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
                           static_cast<QWidget*>(others_)})
         page->setGeometry(15, 40, 403, 228);
 
-    MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26);
     formats_ = MakeDropDownList(this, 115, 15, 80, 104);
+    NameAfterLabel(formats_, MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26));
     shutdown_ = new QCheckBox(QStringLiteral("shut down your PC after conversion"), this);
     shutdown_->setGeometry(205, 15, 300, 26);
     shutdown_->setChecked(ShutdownAfterConversion.load());
     FillFormatList();
 
-    MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26);
     simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
+    NameAfterLabel(simultaneous_,
+                   MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26));
     simultaneous_->addItem(QStringLiteral("Automatic"), 0);
     for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
         simultaneous_->addItem(QString::number(count), count);
     simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
-    simultaneous_->setAccessibleName(QStringLiteral("Simultaneous conversions"));
     simultaneous_->setToolTip(QStringLiteral(
         "How many files are converted at once. Automatic: one per core, and files whose "
         "encoder already uses every core (video, two passes) one at a time."));

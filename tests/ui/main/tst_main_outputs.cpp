@@ -49,6 +49,7 @@ class MainOutputsTest : public QObject {
             QVERIFY(WriteText(media_.filePath(name), "not really sound\n"));
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         dialog.AddFiles({Media("song.wav"), Media("song.mp3")});
+        QVERIFY(WaitUntilAdded(dialog));
         dialog.DirectoryBox()->setText(media_.path());
         dialog.OnGo();
 
@@ -72,6 +73,7 @@ class MainOutputsTest : public QObject {
         QVERIFY(WriteText(media_.filePath("out/take.mp3"), "an earlier conversion\n"));
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
         dialog.AddFiles({Media("take.wav")});
+        QVERIFY(WaitUntilAdded(dialog));
         dialog.DirectoryBox()->setText(media_.filePath("out"));
 
         desktop_.messageAnswers = {MessageResult::Cancel};
@@ -91,6 +93,7 @@ class MainOutputsTest : public QObject {
 
         RecordingMainDialog keeping(desktop_, SetupIn(program_));
         keeping.AddFiles({Media("take.wav")});
+        QVERIFY(WaitUntilAdded(keeping));
         keeping.DirectoryBox()->setText(media_.filePath("out"));
         desktop_.messageAnswers = {MessageResult::KeepBoth};
         keeping.OnGo();
