@@ -38,6 +38,7 @@ class MainOutputsTest : public QObject {
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&dialog, &drop);
 
+        QVERIFY(WaitUntilAdded(dialog));
         QCOMPARE(dialog.Jobs().Count(), std::size_t(1));
         QCOMPARE(dialog.Jobs()[0].inputPath, name);
         QCOMPARE(dialog.Jobs()[0].duration, 1); // the probe found and read it
