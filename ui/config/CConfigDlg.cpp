@@ -26,7 +26,7 @@ constexpr int kAdvancedVideoTab = 2;
 CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
     setWindowTitle(QStringLiteral("Configuration"));
-    setFixedSize(460, 440);
+    setFixedSize(460, 470);
 
     tabs_ = new SkinTabCtrl(this);
     tabs_->TabBar()->setAccessibleName(QStringLiteral("Settings pages"));
@@ -60,14 +60,21 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
         "How many files are converted at once. Automatic: one per core, and files whose "
         "encoder already uses every core (video, two passes) one at a time."));
 
+    keepStructure_ = new QCheckBox(QStringLiteral("Keep the folder structure"), this);
+    keepStructure_->setGeometry(15, 384, 430, 26);
+    keepStructure_->setChecked(KeepFolderStructure.load());
+    keepStructure_->setToolTip(QStringLiteral(
+        "Files added from a folder's subfolders are written to the same subfolders below the "
+        "output folder."));
+
     reset_ = new QPushButton(QStringLiteral("Reset"), this);
-    reset_->setGeometry(15, 395, 80, 26);
+    reset_->setGeometry(15, 425, 80, 26);
     reset_->setAutoDefault(false);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(267, 395, 80, 26);
+    ok->setGeometry(267, 425, 80, 26);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(362, 395, 80, 26);
+    cancel->setGeometry(362, 425, 80, 26);
     cancel->setAutoDefault(false);
 
     connect(formats_, &QComboBox::currentIndexChanged, this, &CConfigDlg::OnSelchangeFormat);
@@ -126,6 +133,7 @@ void CConfigDlg::OnReset() {
 void CConfigDlg::accept() {
     ShutdownAfterConversion = shutdown_->isChecked();
     SimultaneousConversions = simultaneous_->currentData().toInt();
+    KeepFolderStructure = keepStructure_->isChecked();
     audio_->OnOK();
     if (IsVideoFormat(formatId_)) {
         video_->OnOK();

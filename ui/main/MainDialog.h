@@ -6,6 +6,7 @@
 #include "convert/ProbeMediaFile.h"
 #include "model/FormatId.h"
 #include "model/JobItem.h"
+#include "model/MediaTree.h"
 #include "ui/skin/DraggableDialog.h"
 #include "ui/widgets/Desktop.h"
 
@@ -102,7 +103,9 @@ class MainDialog : public DraggableDialog {
     // Appends each file in order. The files are probed off this thread and
     // their rows appear as the probes finish, so the window stays live.
     void AddFiles(const std::vector<std::string>& paths);
-    // Files and folders dropped onto the window (see ExpandMediaPaths).
+    // Files and folders dropped onto the window (see ExpandMediaPaths). A
+    // folder without media files of its own but with some in its subfolders
+    // offers those; their rows remember their place in the tree.
     void AddDroppedPaths(const std::vector<std::string>& paths);
     // Whether added files are still being probed.
     bool IsAdding() const { return addingTotal_ > 0; }
@@ -197,6 +200,9 @@ class MainDialog : public DraggableDialog {
     void ShowInformation(const char* text);
     // Adding in the background
     void InitAdding();
+    // The media files of a folder's subfolders, when the user wants them.
+    std::vector<MediaInput> OfferSubfolders(const std::string& folder);
+    void AddInputs(const std::vector<MediaInput>& inputs);
     void QueueForProbing(std::deque<JobItem> jobs);
     void OnProbed(std::uint64_t generation, JobItem job);
     void AppendArrivedRows();

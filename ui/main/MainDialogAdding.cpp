@@ -3,7 +3,6 @@
 
 #include "ui/main/MainDialog.h"
 
-#include "model/MediaFolder.h"
 #include "ui/convert/UiThreadQueue.h"
 #include "ui/main/FormatDuration.h"
 #include "ui/main/MediaFileFilters.h"
@@ -15,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace velmont {
@@ -24,6 +24,13 @@ namespace {
 // How soon rows held back behind another dialog are tried again.
 constexpr int kArrivedRetryMs = 150;
 constexpr QRect kAddingLabelPlace{330, 374, 244, 22};
+
+// The full path, and for a file of a folder tree its folder in the tree.
+std::string NameToolTip(const JobItem& job) {
+    if (job.treeFolder.empty())
+        return job.inputPath;
+    return job.inputPath + "\nFolder in the tree: " + job.treeFolder;
+}
 
 bool BlockedByOtherModalDialog(const QWidget* window) {
     const QWidget* modal = QApplication::activeModalWidget();
@@ -85,7 +92,7 @@ void MainDialog::RenderRow(int row) {
     const JobItem& job = jobs_[std::size_t(row)];
     list_->SetCheckbox(row, kCheckColumn, job.checked ? 1 : 0);
     list_->SetItemText(row, kNameColumn, QString::fromStdString(FileNameOfPath(job.inputPath)));
-    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(job.inputPath));
+    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(NameToolTip(job)));
     list_->SetItemText(row, kDurationColumn, QString::fromStdString(FormatDuration(job.duration)));
     list_->SetComboBox(row, kFormatColumn, true, formatNames_, 8, job.formatId, false);
     list_->SetItemText(row, kOutputColumn, QString::fromStdString(job.outputName));
@@ -93,16 +100,45 @@ void MainDialog::RenderRow(int row) {
 }
 
 void MainDialog::AddFiles(const std::vector<std::string>& paths) {
+    std::vector<MediaInput> inputs;
+    for (const std::string& path : paths)
+        inputs.push_back({path, {}});
+    AddInputs(inputs);
+}
+
+void MainDialog::AddInputs(const std::vector<MediaInput>& inputs) {
     std::deque<JobItem> jobs;
-    for (const std::string& path : paths) {
+    for (const MediaInput& input : inputs) {
         jobs.emplace_back();
-        jobs.back().inputPath = path;
+        jobs.back().inputPath = input.path;
+        jobs.back().treeFolder = input.treeFolder;
     }
     QueueForProbing(std::move(jobs));
 }
 
 void MainDialog::AddDroppedPaths(const std::vector<std::string>& paths) {
-    AddFiles(ExpandMediaPaths(paths));
+    std::vector<MediaInput> inputs;
+    for (const std::string& path : paths) {
+        std::vector<MediaInput> found = ExpandMediaInputs({path}, false);
+        std::error_code error;
+        if (found.empty() && std::filesystem::is_directory(path, error))
+            found = OfferSubfolders(path);
+        inputs.insert(inputs.end(), found.begin(), found.end());
+    }
+    AddInputs(inputs);
+}
+
+std::vector<MediaInput> MainDialog::OfferSubfolders(const std::string& folder) {
+    std::vector<MediaInput> tree = MediaFilesInTree(folder);
+    if (tree.empty())
+        return {};
+    const std::string count = std::to_string(tree.size());
+    const std::string text = "The folder \"" + FileNameOfPath(folder) +
+                             "\" holds no media files itself.\nAdd the " + count +
+                             " files in its subfolders?";
+    const MessageResult answer =
+        desktop_.ShowMessage(text, "Information", MessageIcon::Question, MessageButtons::YesNo);
+    return answer == MessageResult::Yes ? tree : std::vector<MediaInput>{};
 }
 
 void MainDialog::OnAdd() {

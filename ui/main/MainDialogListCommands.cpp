@@ -6,6 +6,7 @@
 #include "convert/OutputPlan.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
+#include "model/RunFlags.h"
 #include "ui/config/CTagDlg.h"
 #include "ui/main/OutputNames.h"
 #include "ui/widgets/CXListCtrl.h"
@@ -108,8 +109,10 @@ void MainDialog::OnGo() {
     // Each job takes its values now: the batch never reads the parameter
     // records, which the configuration dialog changes.
     for (JobItem& job : jobs_) {
-        if (job.state == JobState::Waiting)
-            ResolveEncoderValues(job);
+        if (job.state != JobState::Waiting)
+            continue;
+        ResolveEncoderValues(job);
+        job.keepTreeFolder = KeepFolderStructure.load();
     }
     if (!PlanOutputs())
         return;

@@ -82,13 +82,22 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(*GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 
-    void shutdownOptionSurvivesAReopenButNotACancel() {
+    void shutdownAndFolderStructureSurviveAReopenButNotACancel() {
         {
             CConfigDlg dialog(kFormatMp3);
             dialog.ShutdownBox()->click();
+            dialog.KeepStructureBox()->click();
             dialog.accept();
         }
-        QVERIFY(ShutdownAfterConversion);
+        QVERIFY(ShutdownAfterConversion && KeepFolderStructure);
+        {
+            CConfigDlg dialog(kFormatMp3);
+            QVERIFY(dialog.KeepStructureBox()->isChecked());
+            dialog.KeepStructureBox()->click();
+            dialog.reject();
+        }
+        QVERIFY(KeepFolderStructure);
+        KeepFolderStructure = false;
         {
             // Cancel saves nothing at all.
             CConfigDlg dialog(kFormatMp4);

@@ -3,6 +3,8 @@
 
 #include "MainDialogFixture.h"
 
+#include "convert/CommandLineBuilder.h"
+#include "model/RunFlags.h"
 #include "ui/skin/ImageButton.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSemaphore>
 #include <QUrl>
@@ -147,6 +150,35 @@ class AddFilesTest : public QObject {
         QCOMPARE(QApplication::activeModalWidget(), &other);
         QVERIFY(!Drop(list, {QUrl::fromLocalFile(Media("tone.mp3"))}));
         QCOMPARE(ListedPaths(dialog), listed);
+    }
+
+    // A folder with media only in its subfolders offers them; its rows know
+    // their place, which Go keeps below the output folder when asked to.
+    void aFolderOfSubfoldersIsOfferedWithItsPlaces() {
+        QTemporaryDir top;
+        QVERIFY(QDir(top.path()).mkpath("Artist/Album") && QDir(top.path()).mkpath("Empty/Inner"));
+        QVERIFY(QFile::copy(Media("tone.mp3"), top.filePath("Artist/intro.mp3")));
+        QVERIFY(QFile::copy(Media("tone.mp3"), top.filePath("Artist/Album/track2.mp3")));
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        desktop_.messageAnswers = {MessageResult::No};
+        dialog.AddDroppedPaths({Std(top.path()), Std(top.filePath("Empty"))});
+        QCOMPARE(desktop_.messages.size(), std::size_t(1)); // nothing to offer in Empty
+        QVERIFY(desktop_.messages[0].text.ends_with("Add the 2 files in its subfolders?"));
+        QCOMPARE(desktop_.messages[0].buttons, MessageButtons::YesNo);
+        QVERIFY(!dialog.IsAdding() && dialog.Jobs().Empty());
+
+        dialog.AddDroppedPaths({Std(top.path())});
+        QVERIFY(WaitUntilAdded(dialog));
+        QCOMPARE(dialog.Jobs().Count(), std::size_t(2));
+        QCOMPARE(dialog.Jobs()[1].treeFolder, std::string("Artist/Album"));
+        QCOMPARE(dialog.FileList()->GetItemToolTipText(1, MainDialog::kNameColumn),
+                 top.filePath("Artist/Album/track2.mp3") + "\nFolder in the tree: Artist/Album");
+        KeepFolderStructure = true;
+        dialog.DirectoryBox()->setText("/nowhere/out");
+        dialog.OnGo();
+        KeepFolderStructure = false;
+        QCOMPARE(OutputPath(dialog.Jobs()[1]), std::string("/nowhere/out/Artist/Album/track2.mp3"));
+        QCOMPARE(OutputPath(dialog.Jobs()[0]), std::string("/nowhere/out/Artist/intro.mp3"));
     }
 
     // Each probe waits for the test's go-ahead: the window answers meanwhile,
