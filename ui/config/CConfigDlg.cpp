@@ -23,7 +23,7 @@ constexpr int kAdvancedVideoTab = 2;
 
 } // namespace
 
-CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
+CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
     setWindowTitle(QStringLiteral("Configuration"));
     setFixedSize(460, 470);
@@ -31,9 +31,9 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     tabs_ = new SkinTabCtrl(this);
     tabs_->TabBar()->setAccessibleName(QStringLiteral("Settings pages"));
     tabs_->setGeometry(12, 56, 433, 283);
-    audio_ = new CAudioDlg(formatId_, tabs_);
-    video_ = new CVideoDlg(formatId_, tabs_);
-    others_ = new COthersDlg(formatId_, tabs_);
+    audio_ = new CAudioDlg(settings, formatId_, tabs_);
+    video_ = new CVideoDlg(settings, formatId_, tabs_);
+    others_ = new COthersDlg(settings, formatId_, tabs_);
     tabs_->AddTab(audio_, QStringLiteral("Audio"), kAudioTab);
     tabs_->AddTab(video_, QStringLiteral("Video"), kVideoTab);
     tabs_->AddTab(others_, QStringLiteral("Advanced Video"), kAdvancedVideoTab);

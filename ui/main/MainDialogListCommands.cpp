@@ -105,13 +105,13 @@ void MainDialog::OnGo() {
         ShowInformation("Please select output directory !");
         return;
     }
-    SetOutputDirAll(directory);
+    settings_.SetOutputDirAll(directory);
     // Each job takes its values now: the batch never reads the parameter
     // records, which the configuration dialog changes.
     for (JobItem& job : jobs_) {
         if (job.state != JobState::Waiting)
             continue;
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, settings_);
         job.keepTreeFolder = KeepFolderStructure.load();
     }
     if (!PlanOutputs())
@@ -212,13 +212,6 @@ int MainDialog::OnEditEnd(int row, int column) {
 void MainDialog::OnCheckChanged(int row, int column) {
     if (column == kCheckColumn && row >= 0 && std::size_t(row) < jobs_.Count())
         jobs_[std::size_t(row)].checked = list_->GetCheckbox(row, kCheckColumn) == 1;
-}
-
-void MainDialog::SetOutputDirAll(const std::string& directory) {
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        if (EncodingParams* record = GetEncodingParams(id))
-            record->OutputDir = directory;
-    }
 }
 
 } // namespace velmont

@@ -54,7 +54,7 @@ inline bool WaitUntilAdded(const MainDialog& dialog) {
 
 inline MainDialogSetup SetupIn(const QTemporaryDir& folder) {
     const std::string directory = QDir(folder.path()).absolutePath().toStdString() + "/";
-    return {directory, directory + "record.ini"};
+    return {directory, directory + "record.ini", {}};
 }
 
 } // namespace velmont
