@@ -61,7 +61,8 @@ std::vector<std::string> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder,
+                       const ExactValues& exact) {
     JobList jobs;
     for (const std::string& file : InputFiles(line)) {
         JobItem job;
@@ -74,6 +75,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::stri
         job.state = JobState::Waiting;
         ApplyTags(line, job);
         ResolveEncoderValues(job);
+        ApplyExactValues(exact, job);
         job.outputDirectory = outputFolder;
         jobs.Append(job);
     }

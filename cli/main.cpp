@@ -39,6 +39,7 @@ struct Settings {
     std::string outputFolder;
     ExistingOutputPolicy policy = ExistingOutputPolicy::Refuse;
     int simultaneous = 1;
+    ExactValues exact;
 };
 
 ExistingOutputPolicy PolicyOf(const CommandLine& line) {
@@ -76,7 +77,8 @@ Settings ReadSettings(const CommandLine& line) {
     if (!format)
         throw UsageError("--format is missing (see --list-formats)");
     settings.format = FormatByName(*format);
-    ApplyEncodingOptions(line, settings.format, *GetEncodingParams(settings.format));
+    settings.exact =
+        ApplyEncodingOptions(line, settings.format, *GetEncodingParams(settings.format));
     settings.policy = PolicyOf(line);
     settings.outputFolder = OutputFolderOf(line);
     settings.simultaneous = kAutomatic;
@@ -201,7 +203,7 @@ int Run(const CommandLine& line) {
     }
     LoadParamFile();
     const Settings settings = ReadSettings(line);
-    JobList jobs = BuildBatchJobs(line, settings.format, settings.outputFolder);
+    JobList jobs = BuildBatchJobs(line, settings.format, settings.outputFolder, settings.exact);
     const OutputPlan plan(jobs, settings.policy);
     if (plan.Refused()) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "

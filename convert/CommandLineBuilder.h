@@ -23,8 +23,8 @@ std::vector<std::string> BuildVideoOptions(const JobItem& job);
 // Gives the job's output directory its trailing separator.
 std::vector<std::string> BuildArguments(JobItem& job);
 
-// Output directory + output name + the format's extension; empty when the
-// format is unknown.
+// Output directory + the planned (else the chosen) output name + the
+// format's extension; empty when the format is unknown.
 std::string OutputPath(const JobItem& job);
 
 // The arguments as one line a person can read or paste into a shell:

@@ -25,8 +25,10 @@ struct PlannedOutput {
 
 // The outputs a batch will write, one per waiting job, in list order.
 // Two jobs never write the same file and no job writes over a source of the
-// batch: such an output gets the first free name "name (2)", "name (3)", ...
-// that neither the batch nor the disk uses. Used by the window and the
+// batch: such an output gets the first name "name (2)", "name (3)", ... the
+// batch leaves free, whatever is on disk, so a rerun names its outputs as
+// the first run did. The policy then applies to those names; KeepBoth moves
+// an existing one to a name free on disk too. Used by the window and the
 // command-line program alike; pure logic plus stat().
 class OutputPlan {
   public:
@@ -40,8 +42,8 @@ class OutputPlan {
     // Refuse with existing outputs: nothing may run.
     bool Refused() const;
 
-    // Writes the planned output names into the jobs; under Skip the jobs
-    // whose output exists become NotSelected.
+    // Writes the planned output names into the jobs (their own output names
+    // stay); under Skip the jobs whose output exists become NotSelected.
     void ApplyTo(JobList& jobs) const;
 
   private:

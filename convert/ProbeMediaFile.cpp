@@ -142,6 +142,8 @@ int TagNumber(const AVFormatContext* context, const char* key,
 void ReadStreams(const AVFormatContext* context, JobItem& job) {
     job.hasAudio = false;
     job.hasVideo = false;
+    job.sourceSampleRate = 0;
+    job.sourceChannels = 0;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         const AVStream* stream = context->streams[i];
         if (!stream->codecpar)
@@ -153,6 +155,10 @@ void ReadStreams(const AVFormatContext* context, JobItem& job) {
                 job.hasVideo = true;
             break;
         case AVMEDIA_TYPE_AUDIO:
+            if (!job.hasAudio) {
+                job.sourceSampleRate = stream->codecpar->sample_rate;
+                job.sourceChannels = stream->codecpar->ch_layout.nb_channels;
+            }
             job.hasAudio = true;
             break;
         default:

@@ -65,7 +65,11 @@ class JobItem {
     std::string inputPath;
     AudioValues audio;
     VideoValues video;
-    std::string outputName;
+    std::string outputName; // the user's choice, as the row shows it
+    // The name a run writes, chosen by the batch's output plan ("song (2)"
+    // when two rows would clash); empty = outputName. Kept apart so that a
+    // second run starts again from the user's names.
+    std::string plannedOutputName;
     std::string outputDirectory;
     FormatId formatId = 0;
     std::int32_t startOffset = 0; // seconds
@@ -79,6 +83,10 @@ class JobItem {
     std::int32_t year = 0;
     bool hasAudio = false;
     bool hasVideo = false;
+    // The source's first audio stream as the probe found it (0 = unknown):
+    // what the "Original" choices of rate and channels resolve to.
+    std::int32_t sourceSampleRate = 0; // Hz
+    std::int32_t sourceChannels = 0;
     bool checked = true; // ticked by the user: Go converts checked jobs
     JobState state = JobState::NotSelected;
 };
