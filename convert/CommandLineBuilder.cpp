@@ -101,13 +101,22 @@ Arguments BuildVideoOptions(const JobItem& job) {
     return options;
 }
 
+std::string OutputFolder(const JobItem& job) {
+    std::string folder = job.outputDirectory;
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    if (job.keepTreeFolder && !job.treeFolder.empty())
+        folder += job.treeFolder + '/';
+    return folder;
+}
+
 std::string OutputPath(const JobItem& job) {
     const std::string extension = GetFormatExtension(job.formatId);
     if (extension.empty())
         return {};
     const std::string& name =
         job.plannedOutputName.empty() ? job.outputName : job.plannedOutputName;
-    return job.outputDirectory + name + extension;
+    return OutputFolder(job) + name + extension;
 }
 
 Arguments BuildArguments(JobItem& job) {

@@ -23,8 +23,13 @@ std::vector<std::string> BuildVideoOptions(const JobItem& job);
 // Gives the job's output directory its trailing separator.
 std::vector<std::string> BuildArguments(JobItem& job);
 
-// Output directory + the planned (else the chosen) output name + the
-// format's extension; empty when the format is unknown.
+// The folder the job's output goes to, with a trailing separator (unless
+// empty): the output directory, and below it the job's tree folder when the
+// job keeps it.
+std::string OutputFolder(const JobItem& job);
+
+// OutputFolder + the planned (else the chosen) output name + the format's
+// extension; empty when the format is unknown.
 std::string OutputPath(const JobItem& job);
 
 // The arguments as one line a person can read or paste into a shell:

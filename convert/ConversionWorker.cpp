@@ -2,8 +2,10 @@
 
 #include "convert/BatchPlan.h"
 #include "model/RunFlags.h"
+#include "platform/SleepInhibitor.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
 
 namespace velmont {
@@ -156,6 +158,32 @@ void ConversionWorker::RunBatch(unsigned generation) {
         std::lock_guard lock(mutex_);
         taken_.assign(jobs_.Count(), false);
     }
+    RunSlots(generation);
+    FinishConversion(generation);
+}
+
+namespace {
+
+std::size_t CountWaiting(const JobList& jobs) {
+    std::size_t waiting = 0;
+    for (std::size_t index = 0; index < jobs.Count(); ++index)
+        waiting += jobs[index].state == JobState::Waiting ? 1 : 0;
+    return waiting;
+}
+
+std::string SleepReason(std::size_t files) {
+    return "Converting " + std::to_string(files) + (files == 1 ? " file" : " files");
+}
+
+} // namespace
+
+void ConversionWorker::RunSlots(unsigned generation) {
+    // The machine stays awake until the last slot is done, and no longer:
+    // the lock goes before the dialog hears that the batch has ended.
+    const std::size_t waiting = CountWaiting(jobs_);
+    SleepInhibitor awake;
+    if (waiting > 0)
+        awake = SleepInhibitor::Take(SleepReason(waiting));
     std::vector<std::thread> slots;
     for (int slot = 0; slot < simultaneous_; ++slot) {
         try {
@@ -167,7 +195,6 @@ void ConversionWorker::RunBatch(unsigned generation) {
     if (slots.empty())
         RunSlot(generation);
     JoinAll(slots);
-    FinishConversion(generation);
 }
 
 int ConversionWorker::TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsigned generation) {

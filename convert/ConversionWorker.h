@@ -100,6 +100,8 @@ class ConversionWorker {
     void LaunchLocked();
     void Work(unsigned generation);
     void RunBatch(unsigned generation);
+    // Runs the batch's slots to their end, keeping the computer awake.
+    void RunSlots(unsigned generation);
     void RunSlot(unsigned generation);
     // Under the lock: the index of the job this slot may start now, -1 when
     // the slot is done; waits while a job that runs alone keeps it out.

@@ -7,13 +7,14 @@ PACKAGES=(
     build-essential cmake pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
-    libtinyxml2-dev
+    libtinyxml2-dev libsystemd-dev
     libopencore-amrnb-dev libvo-amrwbenc-dev
     libgtest-dev
     ffmpeg
     xvfb xauth imagemagick
     xdg-utils
-    dpkg-dev lintian
+    dbus-daemon python3-dbus python3-gi
+    dpkg-dev lintian appstream
 )
 
 missing=()
