@@ -61,8 +61,8 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder,
-                       const ExactValues& exact) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
+                       const ExactValues& exact, const std::string& outputFolder) {
     JobList jobs;
     for (const MediaInput& file : InputFiles(line)) {
         JobItem job;
@@ -76,7 +76,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::stri
         job.formatId = format;
         job.state = JobState::Waiting;
         ApplyTags(line, job);
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, encoding);
         ApplyExactValues(exact, job);
         job.outputDirectory = outputFolder;
         jobs.Append(job);

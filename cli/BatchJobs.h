@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EncodingOptions.h"
+#include "model/EncodingSettings.h"
 #include "model/JobItem.h"
 
 #include <string>
@@ -14,10 +15,10 @@ namespace velmont::cli {
 // files in natural order (with --recursive their whole trees, each output
 // keeping its file's place below the folder given), every job waiting in
 // the chosen format with its encoder values resolved from the format's
-// record and the exact values put over them. Tag options replace the probed
-// tags. Throws UsageError for a missing input, an empty batch and
-// --output-name with more than one file.
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder,
-                       const ExactValues& exact);
+// record in `encoding` and the exact values put over them. Tag options
+// replace the probed tags. Throws UsageError for a missing input, an empty
+// batch and --output-name with more than one file.
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
+                       const ExactValues& exact, const std::string& outputFolder);
 
 } // namespace velmont::cli

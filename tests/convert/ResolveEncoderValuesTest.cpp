@@ -124,22 +124,19 @@ TEST(ResolveEncoderValuesTest, AudioFormatSwitchesVideoOffAndMissingStreamsKeepT
 }
 
 TEST(ResolveEncoderValuesTest, UsesTheFormatsRecordAndWithoutOneChangesNothing) {
+    EncodingSettings settings;
     for (const FormatId id : {-1, kFormatCount}) {
         JobItem job;
         job.formatId = id;
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, settings);
         EXPECT_EQ(job.audio, AudioValues()) << id;
     }
-    EncodingParams* record = GetEncodingParams(kFormatMp3);
-    ASSERT_NE(record, nullptr);
-    const EncodingParams saved = *record;
-    record->AudioBitrate = 0;
-    record->OutputDir = "/somewhere";
+    settings.GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
+    settings.GetEncodingParams(kFormatMp3)->OutputDir = "/somewhere";
     JobItem job;
     job.formatId = kFormatMp3;
     job.hasAudio = true;
-    ResolveEncoderValues(job);
-    *record = saved;
+    ResolveEncoderValues(job, settings);
     EXPECT_EQ(job.audio.bitrate, 32000);
     EXPECT_EQ(job.outputDirectory, "/somewhere");
 }
@@ -156,16 +153,16 @@ TEST(ResolveEncoderValuesTest, ParamFileOfTheTwentyOneFormatsKeepsItsMeaning) {
     test::TempFolder folder;
     ASSERT_TRUE(test::WriteWholeFile(folder.Path("param.ini"),
                                      "<root><param>" + children + "</param></root>"));
-    LoadParamFileFrom(folder.Path("param.ini"));
+    EncodingSettings settings;
+    LoadParamFileFrom(folder.Path("param.ini"), settings);
     for (FormatId id = 0; id < 21; ++id) {
-        const EncodingParams* record = GetEncodingParams(id);
+        const EncodingParams* record = settings.GetEncodingParams(id);
         if (!FormatElementName(id) || record->AudioCodec == kAudioCodecAmrNb)
             continue;
         const JobItem job = Resolved(id, true, false, *record);
         EXPECT_EQ(job.audio.sampleRate, earlierRates[id % 6]) << id;
         EXPECT_EQ(job.audio.channels, 1 + id % 2) << id;
     }
-    ResetAllEncodingParams();
 }
 
 } // namespace
