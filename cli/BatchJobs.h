@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EncodingOptions.h"
+#include "cli/ProbeAll.h"
 #include "model/EncodingSettings.h"
 #include "model/JobItem.h"
 
@@ -16,9 +17,11 @@ namespace velmont::cli {
 // keeping its file's place below the folder given), every job waiting in
 // the chosen format with its encoder values resolved from the format's
 // record in `encoding` and the exact values put over them. Tag options
-// replace the probed tags. Throws UsageError for a missing input, an empty
-// batch and --output-name with more than one file.
+// replace the probed tags. `count` hears how the probing goes. Throws
+// UsageError for a missing input, an empty batch and --output-name with
+// more than one file.
 JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const ExactValues& exact, const std::string& outputFolder);
+                       const ExactValues& exact, const std::string& outputFolder,
+                       const ProbeCount& count);
 
 } // namespace velmont::cli

@@ -43,10 +43,15 @@ class OutputPlan {
     bool Refused() const;
 
     // Writes the planned output names into the jobs (their own output names
-    // stay); under Skip the jobs whose output exists become NotSelected.
+    // stay), and what their encoder does with a file found at the path when
+    // it puts the output in place: replace only what the user chose to
+    // overwrite, take the next free name for renamed outputs, else fail.
+    // Under Skip the jobs whose output exists become NotSelected.
     void ApplyTo(JobList& jobs) const;
 
   private:
+    ExistingOutput ExistingOutputOf(const PlannedOutput& planned, bool renamed) const;
+
     std::vector<PlannedOutput> outputs_;
     ExistingOutputPolicy policy_;
 };
