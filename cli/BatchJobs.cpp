@@ -73,7 +73,8 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 } // namespace
 
 JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const std::string& outputFolder, const ProbeCount& count) {
+                       const ExactValues& exact, const std::string& outputFolder,
+                       const ProbeCount& count) {
     std::vector<JobItem> probed;
     for (const MediaInput& file : InputFiles(line)) {
         probed.emplace_back();
@@ -91,6 +92,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingS
         job.state = JobState::Waiting;
         ApplyTags(line, job);
         ResolveEncoderValues(job, encoding);
+        ApplyExactValues(exact, job);
         job.outputDirectory = outputFolder;
         jobs.Append(job);
     }

@@ -1,5 +1,6 @@
 #include "cli/EncodingOptions.h"
 
+#include "cli/EncoderLimits.h"
 #include "cli/UsageError.h"
 #include "model/Catalogue.h"
 
@@ -15,6 +16,12 @@
 namespace velmont::cli {
 
 namespace {
+
+// What the encoder takes for video whatever the codec: it picks a codec's
+// nearest frame rate itself.
+constexpr int kLowestVideoKbps = 16;
+constexpr int kHighestVideoKbps = 100000;
+constexpr double kHighestFrameRate = 240;
 
 std::string Join(const std::vector<std::string>& items) {
     std::string text;
@@ -98,39 +105,86 @@ std::array<int, 4> Margins(const std::string& option, const std::string& value) 
     return margins;
 }
 
-// AMR encoders take one fixed rate, which keeps the stored position.
-int SampleRatePosition(const std::string& value, bool amrNb, bool amrWb, int stored) {
+// "192k" or "192": kbit/s; nullopt for anything else.
+std::optional<double> Kbps(const std::string& value) {
+    std::string digits = value;
+    if (!digits.empty() && (digits.back() == 'k' || digits.back() == 'K'))
+        digits.pop_back();
+    char* end = nullptr;
+    const double kbps = digits.empty() ? 0 : std::strtod(digits.c_str(), &end);
+    if (!end || *end != '\0' || !(kbps > 0))
+        return std::nullopt;
+    return kbps;
+}
+
+// Any whole kbit/s rate from low to high, in bit/s.
+int BitrateOption(const std::string& option, const std::string& value, int low, int high) {
+    const std::optional<double> kbps = Kbps(value);
+    if (!kbps || *kbps != std::floor(*kbps) || *kbps < low || *kbps > high)
+        throw UsageError("--" + option + ": \"" + value + "\" is not a bit rate from " +
+                         std::to_string(low) + "k to " + std::to_string(high) + "k");
+    return int(*kbps) * 1000;
+}
+
+int SampleRateOption(const std::string& value, const AudioEncoderLimits& limits) {
     const std::optional<int> hz = WholeNumber(value);
-    if (amrNb || amrWb) {
-        const int fixed = amrNb ? kAmrNbSampleRateHz : kAmrWbSampleRateHz;
-        if (hz != fixed)
-            Refuse("sample-rate", value, {std::to_string(fixed)});
-        return stored;
+    if (limits.sampleRates.empty()) {
+        if (!hz || *hz < limits.lowestRate || *hz > limits.highestRate)
+            throw UsageError("--sample-rate: \"" + value + "\" is not a rate from " +
+                             std::to_string(limits.lowestRate) + " to " +
+                             std::to_string(limits.highestRate) + " Hz or \"original\"");
+        return *hz;
     }
     std::vector<std::string> allowed;
-    for (std::size_t i = 0; i < kSampleRatesHz.size(); ++i) {
-        if (hz == kSampleRatesHz[i])
-            return int(i);
-        allowed.push_back(std::to_string(kSampleRatesHz[i]));
+    for (const int rate : limits.sampleRates) {
+        if (hz == rate)
+            return rate;
+        allowed.push_back(std::to_string(rate));
     }
+    allowed.push_back("original");
     Refuse("sample-rate", value, allowed);
 }
 
-void ApplyAudio(const CommandLine& line, FormatId format, EncodingParams& record) {
+// The AMR encoders take mono at one fixed rate and their own bit rates,
+// which stay list positions.
+void ApplyAmr(const CommandLine& line, bool narrow, EncodingParams& record) {
+    if (const std::string* value = line.Value("audio-bitrate"))
+        record.AudioBitrate = narrow ? RatePosition("audio-bitrate", *value, kAmrNbBitratesKbps)
+                                     : RatePosition("audio-bitrate", *value, kAmrWbBitratesKbps);
+    const int fixed = narrow ? kAmrNbSampleRateHz : kAmrWbSampleRateHz;
+    if (const std::string* value = line.Value("sample-rate"); value && WholeNumber(*value) != fixed)
+        Refuse("sample-rate", *value, {std::to_string(fixed)});
+    if (const std::string* value = line.Value("channels"))
+        record.AudioChannel = NumberOption("channels", *value, 1, 1);
+}
+
+void ApplyAudioValues(const CommandLine& line, EncodingParams& record, ExactValues& exact) {
+    const AudioEncoderLimits limits = AudioLimitsOf(AudioCodecName(record.AudioCodec));
+    if (const std::string* value = line.Value("audio-bitrate"))
+        exact.audioBitrate =
+            BitrateOption("audio-bitrate", *value, limits.lowestKbps, limits.highestKbps);
+    if (const std::string* value = line.Value("sample-rate")) {
+        if (*value == "original")
+            record.AudioSampleRate = kSampleRateOriginalPosition;
+        else
+            exact.sampleRate = SampleRateOption(*value, limits);
+    }
+    if (const std::string* value = line.Value("channels")) {
+        if (*value == "original")
+            record.AudioChannel = kChannelsOriginal;
+        else
+            exact.channels = NumberOption("channels", *value, 1, limits.highestChannels);
+    }
+}
+
+void ApplyAudio(const CommandLine& line, FormatId format, EncodingParams& record,
+                ExactValues& exact) {
     if (const std::string* value = line.Value("audio-codec"))
         record.AudioCodec = CodecId("audio-codec", *value, format, true);
-    const bool amrNb = record.AudioCodec == kAudioCodecAmrNb;
-    const bool amrWb = record.AudioCodec == kAudioCodecAmrWb;
-    if (const std::string* value = line.Value("audio-bitrate")) {
-        record.AudioBitrate = amrNb   ? RatePosition("audio-bitrate", *value, kAmrNbBitratesKbps)
-                              : amrWb ? RatePosition("audio-bitrate", *value, kAmrWbBitratesKbps)
-                                      : RatePosition("audio-bitrate", *value, kAudioBitratesKbps);
-    }
-    if (const std::string* value = line.Value("sample-rate"))
-        record.AudioSampleRate = SampleRatePosition(*value, amrNb, amrWb, record.AudioSampleRate);
-    if (const std::string* value = line.Value("channels")) {
-        record.AudioChannel = NumberOption("channels", *value, 1, (amrNb || amrWb) ? 1 : 2);
-    }
+    if (record.AudioCodec == kAudioCodecAmrNb || record.AudioCodec == kAudioCodecAmrWb)
+        ApplyAmr(line, record.AudioCodec == kAudioCodecAmrNb, record);
+    else
+        ApplyAudioValues(line, record, exact);
     if (const std::string* value = line.Value("volume"))
         record.AudioVolume = int(std::lround(NumberOption("volume", *value, 0, 200) * 2.56));
     if (line.Has("no-audio"))
@@ -165,21 +219,21 @@ void ApplyGeometry(const CommandLine& line, EncodingParams& record) {
     }
 }
 
-void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record) {
+void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record,
+                ExactValues& exact) {
     if (const std::string* value = line.Value("video-codec"))
         record.VideoCodec = CodecId("video-codec", *value, format, false);
     ApplyGeometry(line, record);
     if (const std::string* value = line.Value("frame-rate")) {
-        std::vector<std::string> allowed{"original"};
-        int position = *value == "original" ? 0 : -1;
-        for (std::size_t i = 1; i < kFrameRates.size(); ++i) {
-            allowed.push_back(Number(kFrameRates[i]));
-            if (allowed.back() == *value)
-                position = int(i);
-        }
-        if (position < 0)
-            Refuse("frame-rate", *value, allowed);
-        record.FrameRate = position;
+        char* end = nullptr;
+        const double fps = std::strtod(value->c_str(), &end);
+        if (*value == "original")
+            record.FrameRate = 0;
+        else if (end != value->c_str() && *end == '\0' && fps >= 1 && fps <= kHighestFrameRate)
+            exact.frameRate = fps;
+        else
+            throw UsageError("--frame-rate: \"" + *value + "\" is not a rate from 1 to " +
+                             Number(kHighestFrameRate) + " frames/s or \"original\"");
     }
     if (const std::string* value = line.Value("aspect")) {
         if (*value == "auto" || *value == "4:3" || *value == "16:9")
@@ -189,16 +243,14 @@ void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record
     }
     if (const std::string* value = line.Value("quality"))
         record.Quantizer_Scale = NumberOption("quality", *value, 0, 10);
-    if (const std::string* value = line.Value("video-bitrate"))
-        record.VideoBitrate = RatePosition("video-bitrate", *value, kVideoBitratesKbps);
-    if (const std::string* value = line.Value("vbr-min")) {
-        record.VideoMinBitrate = RatePosition("vbr-min", *value, kVideoBitratesKbps);
+    const auto videoRate = [&line](const char* option, int& target) {
+        if (const std::string* value = line.Value(option))
+            target = BitrateOption(option, *value, kLowestVideoKbps, kHighestVideoKbps);
+        return line.Has(option);
+    };
+    videoRate("video-bitrate", exact.videoBitrate);
+    if (videoRate("vbr-min", exact.minRate) | videoRate("vbr-max", exact.maxRate))
         record.EnableVBR = true;
-    }
-    if (const std::string* value = line.Value("vbr-max")) {
-        record.VideoMaxBitrate = RatePosition("vbr-max", *value, kVideoBitratesKbps);
-        record.EnableVBR = true;
-    }
     if (line.Has("two-pass"))
         record.Pass = 2;
 }
@@ -215,8 +267,9 @@ FormatId FormatByName(const std::string& name) {
     Refuse("format", name, names);
 }
 
-void ApplyEncodingOptions(const CommandLine& line, FormatId format, EncodingParams& record) {
-    ApplyAudio(line, format, record);
+ExactValues ApplyEncodingOptions(const CommandLine& line, FormatId format, EncodingParams& record) {
+    ExactValues exact;
+    ApplyAudio(line, format, record, exact);
     const bool video = IsVideoFormat(format);
     for (const char* option : {"video-codec", "size", "frame-rate", "aspect", "quality",
                                "video-bitrate", "vbr-min", "vbr-max", "two-pass", "crop", "pad"})
@@ -224,7 +277,22 @@ void ApplyEncodingOptions(const CommandLine& line, FormatId format, EncodingPara
             throw UsageError(std::string("--") + option + ": the format " + GetFormatName(format) +
                              " carries no video");
     if (video)
-        ApplyVideo(line, format, record);
+        ApplyVideo(line, format, record, exact);
+    return exact;
+}
+
+void ApplyExactValues(const ExactValues& values, JobItem& job) {
+    const auto put = [](auto value, auto& field) {
+        if (value > 0)
+            field = value;
+    };
+    put(values.audioBitrate, job.audio.bitrate);
+    put(values.sampleRate, job.audio.sampleRate);
+    put(values.channels, job.audio.channels);
+    put(values.videoBitrate, job.video.bitrate);
+    put(values.minRate, job.video.minRate);
+    put(values.maxRate, job.video.maxRate);
+    put(values.frameRate, job.video.frameRate);
 }
 
 } // namespace velmont::cli

@@ -42,6 +42,7 @@ struct Settings {
     ExistingOutputPolicy policy = ExistingOutputPolicy::Refuse;
     int simultaneous = 1;
     EncodingSettings encoding; // the settings files, then the options
+    ExactValues exact;
 };
 
 ExistingOutputPolicy PolicyOf(const CommandLine& line) {
@@ -80,8 +81,8 @@ Settings ReadSettings(const CommandLine& line) {
         throw UsageError("--format is missing (see --list-formats)");
     settings.format = FormatByName(*format);
     LoadParamFile(settings.encoding);
-    ApplyEncodingOptions(line, settings.format,
-                         *settings.encoding.GetEncodingParams(settings.format));
+    settings.exact = ApplyEncodingOptions(line, settings.format,
+                                          *settings.encoding.GetEncodingParams(settings.format));
     settings.policy = PolicyOf(line);
     settings.outputFolder = OutputFolderOf(line, settings.encoding);
     settings.simultaneous = kAutomatic;
@@ -213,7 +214,7 @@ int Run(const CommandLine& line) {
     JobList jobs = [&] {
         ProbeProgress progress(!line.Has("quiet") && !line.Has("json") && ::isatty(STDERR_FILENO));
         return BuildBatchJobs(
-            line, settings.format, settings.encoding, settings.outputFolder,
+            line, settings.format, settings.encoding, settings.exact, settings.outputFolder,
             [&](std::size_t done, std::size_t total) { progress.Count(done, total); });
     }();
     const OutputPlan plan(jobs, settings.policy);

@@ -48,8 +48,11 @@ Arguments BuildAudioOptions(const JobItem& job) {
         return {"-an"};
     Arguments options;
     AppendNumberOption(options, "-ab", audio.bitrate);
-    AppendNumberOption(options, "-ar", audio.sampleRate);
-    AppendNumberOption(options, "-ac", audio.channels);
+    // 0: the source's own, which the encoder keeps when not told otherwise.
+    if (audio.sampleRate > 0)
+        AppendNumberOption(options, "-ar", audio.sampleRate);
+    if (audio.channels > 0)
+        AppendNumberOption(options, "-ac", audio.channels);
     AppendNumberOption(options, "-vol", audio.volume);
     AppendTextOption(options, "-acodec", audio.codec);
     return options;
@@ -111,7 +114,9 @@ std::string OutputPath(const JobItem& job) {
     const std::string extension = GetFormatExtension(job.formatId);
     if (extension.empty())
         return {};
-    return OutputFolder(job) + job.outputName + extension;
+    const std::string& name =
+        job.plannedOutputName.empty() ? job.outputName : job.plannedOutputName;
+    return OutputFolder(job) + name + extension;
 }
 
 Arguments BuildArguments(JobItem& job) {

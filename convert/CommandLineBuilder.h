@@ -28,8 +28,8 @@ std::vector<std::string> BuildArguments(JobItem& job);
 // job keeps it.
 std::string OutputFolder(const JobItem& job);
 
-// OutputFolder + output name + the format's extension; empty when the
-// format is unknown.
+// OutputFolder + the planned (else the chosen) output name + the format's
+// extension; empty when the format is unknown.
 std::string OutputPath(const JobItem& job);
 
 // The arguments as one line a person can read or paste into a shell:

@@ -1,5 +1,6 @@
 #include "convert/KnownInputExtensions.h"
 
+#include "model/MediaFolder.h"
 #include "platform/ModuleDirectory.h"
 
 #include <algorithm>
@@ -23,8 +24,10 @@ bool IsKnownInputExtension(std::string_view extension) {
                                      std::tolower(static_cast<unsigned char>(b));
                           });
     };
-    return !extension.empty() && std::any_of(kKnownInputExtensions.begin(),
-                                             kKnownInputExtensions.end(), equalIgnoringCase);
+    const std::vector<std::string>& more = MoreMediaExtensions();
+    return !extension.empty() && (std::any_of(kKnownInputExtensions.begin(),
+                                              kKnownInputExtensions.end(), equalIgnoringCase) ||
+                                  std::any_of(more.begin(), more.end(), equalIgnoringCase));
 }
 
 } // namespace velmont

@@ -17,7 +17,8 @@ inline constexpr std::array<std::string_view, 30> kKnownInputExtensions = {
 // ("/a/b.AVI" gives ".AVI"); empty when the name has no dot.
 std::string PathExtension(const std::string& path);
 
-// Whether the extension (with its dot) is a known one, ignoring case.
+// Whether the extension (with its dot) is a known one or one of the further
+// media extensions a folder takes (MoreMediaExtensions), ignoring case.
 bool IsKnownInputExtension(std::string_view extension);
 
 } // namespace velmont

@@ -43,36 +43,59 @@ std::string NumberedName(const JobItem& job, int n) {
     return CutUtf8(job.outputName, NAME_MAX - std::min<std::size_t>(NAME_MAX, tail)) + number;
 }
 
-} // namespace
+// The first "name (n)" whose identity is not taken (and, when asked, whose
+// path is not on disk).
+PlannedOutput FreeName(const JobItem& job, PlannedOutput planned,
+                       const std::set<std::string>& taken, bool avoidDisk) {
+    for (int n = 2;; ++n) {
+        const std::string name = NumberedName(job, n);
+        const std::string path = PathFor(job, name);
+        if ((!avoidDisk || !OnDisk(path)) && taken.count(IdentityOf(path)) == 0) {
+            planned.outputName = name;
+            planned.path = path;
+            return planned;
+        }
+    }
+}
 
-OutputPlan::OutputPlan(const JobList& jobs, ExistingOutputPolicy policy) : policy_(policy) {
-    std::set<std::string> taken; // sources, then each planned output
+// Names inside the batch, in list order: an output that would be a source
+// or an earlier row's output takes the next "name (n)" the batch leaves
+// free. Files on disk play no part, so every run names the same way.
+std::vector<PlannedOutput> NameInsideBatch(const JobList& jobs) {
+    std::set<std::string> taken;
     for (const JobItem& job : jobs)
         if (job.state == JobState::Waiting)
             taken.insert(IdentityOf(job.inputPath));
-
+    std::vector<PlannedOutput> outputs;
     for (std::size_t i = 0; i < jobs.Count(); ++i) {
         const JobItem& job = jobs[i];
         if (job.state != JobState::Waiting)
             continue;
         PlannedOutput planned{i, job.outputName, PathFor(job, job.outputName), false};
-        planned.exists = OnDisk(planned.path);
-        const bool sharedInBatch = taken.count(IdentityOf(planned.path)) > 0;
-        const bool renameExisting = planned.exists && policy == ExistingOutputPolicy::KeepBoth;
-        if (sharedInBatch || renameExisting) {
-            for (int n = 2;; ++n) {
-                const std::string name = NumberedName(job, n);
-                const std::string path = PathFor(job, name);
-                if (!OnDisk(path) && taken.count(IdentityOf(path)) == 0) {
-                    planned.outputName = name;
-                    planned.path = path;
-                    break;
-                }
-            }
-            planned.exists = renameExisting;
-        }
+        if (taken.count(IdentityOf(planned.path)) > 0)
+            planned = FreeName(job, planned, taken, false);
         taken.insert(IdentityOf(planned.path));
-        outputs_.push_back(planned);
+        outputs.push_back(planned);
+    }
+    return outputs;
+}
+
+} // namespace
+
+OutputPlan::OutputPlan(const JobList& jobs, ExistingOutputPolicy policy)
+    : outputs_(NameInsideBatch(jobs)), policy_(policy) {
+    std::set<std::string> taken; // sources and every name of the batch
+    for (const JobItem& job : jobs)
+        if (job.state == JobState::Waiting)
+            taken.insert(IdentityOf(job.inputPath));
+    for (const PlannedOutput& planned : outputs_)
+        taken.insert(IdentityOf(planned.path));
+    for (PlannedOutput& planned : outputs_) {
+        planned.exists = OnDisk(planned.path);
+        if (planned.exists && policy == ExistingOutputPolicy::KeepBoth) {
+            planned = FreeName(jobs[planned.jobIndex], planned, taken, true);
+            taken.insert(IdentityOf(planned.path));
+        }
     }
 }
 
@@ -100,7 +123,7 @@ void OutputPlan::ApplyTo(JobList& jobs) const {
     for (const PlannedOutput& planned : outputs_) {
         JobItem& job = jobs[planned.jobIndex];
         job.existingOutput = ExistingOutputOf(planned, job.outputName != planned.outputName);
-        job.outputName = planned.outputName;
+        job.plannedOutputName = planned.outputName;
         if (planned.exists && policy_ == ExistingOutputPolicy::Skip)
             job.state = JobState::NotSelected;
     }

@@ -25,9 +25,10 @@ struct PlannedOutput {
 
 // The outputs a batch will write, one per waiting job, in list order.
 // Two jobs never write the same file and no job writes over a source of the
-// batch: such an output gets the first free name "name (2)", "name (3)", ...
-// that neither the batch nor the disk uses (shortened to fit the longest
-// file name a folder takes). Used by the window and the
+// batch: such an output gets the first name "name (2)", "name (3)", ... the
+// batch leaves free, whatever is on disk, so a rerun names its outputs as
+// the first run did (shortened to fit the longest file name a folder takes). The policy then applies to those names; KeepBoth moves
+// an existing one to a name free on disk too. Used by the window and the
 // command-line program alike; pure logic plus stat().
 class OutputPlan {
   public:
@@ -41,11 +42,11 @@ class OutputPlan {
     // Refuse with existing outputs: nothing may run.
     bool Refused() const;
 
-    // Writes the planned output names into the jobs, and what their
-    // encoder does with a file found at the path when it puts the output in
-    // place: replace only what the user chose to overwrite, take the next
-    // free name for renamed outputs, else fail. Under Skip the jobs whose
-    // output exists become NotSelected.
+    // Writes the planned output names into the jobs (their own output names
+    // stay), and what their encoder does with a file found at the path when
+    // it puts the output in place: replace only what the user chose to
+    // overwrite, take the next free name for renamed outputs, else fail.
+    // Under Skip the jobs whose output exists become NotSelected.
     void ApplyTo(JobList& jobs) const;
 
   private:

@@ -146,6 +146,8 @@ const AVStream* ConvertedAudio(AVFormatContext* context) {
 void ReadStreams(const AVFormatContext* context, JobItem& job) {
     job.hasAudio = false;
     job.hasVideo = false;
+    job.sourceSampleRate = 0;
+    job.sourceChannels = 0;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         const AVStream* stream = context->streams[i];
         if (!stream->codecpar)
@@ -157,6 +159,10 @@ void ReadStreams(const AVFormatContext* context, JobItem& job) {
                 job.hasVideo = true;
             break;
         case AVMEDIA_TYPE_AUDIO:
+            if (!job.hasAudio) {
+                job.sourceSampleRate = stream->codecpar->sample_rate;
+                job.sourceChannels = stream->codecpar->ch_layout.nb_channels;
+            }
             job.hasAudio = true;
             break;
         default:

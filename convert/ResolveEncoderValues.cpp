@@ -44,10 +44,13 @@ void ResolveAudio(JobItem& job, const EncodingParams& params) {
         audio.bitrate =
             EntryOrDefault(kAudioBitratesKbps, params.AudioBitrate, kDefaultAudioBitratePosition) *
             1000;
-        audio.sampleRate =
-            EntryOrDefault(kSampleRatesHz, params.AudioSampleRate, kDefaultSampleRatePosition);
+        audio.sampleRate = params.AudioSampleRate == kSampleRateOriginalPosition
+                               ? job.sourceSampleRate
+                               : EntryOrDefault(kSampleRatesHz, params.AudioSampleRate,
+                                                kDefaultSampleRatePosition);
     }
-    audio.channels = params.AudioChannel;
+    audio.channels =
+        params.AudioChannel == kChannelsOriginal ? job.sourceChannels : params.AudioChannel;
     audio.volume = params.AudioVolume;
     audio.enabled = params.EnableAudio;
     // An id beyond the name table (hand-edited settings) is treated like -1.

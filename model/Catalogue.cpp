@@ -142,6 +142,11 @@ std::string VideoDisplayName(int id) {
     return NameAt(kVideoDisplayNames, id);
 }
 
+bool IsLosslessAudioCodec(int id) {
+    const std::string name = AudioCodecName(id);
+    return name == "flac" || name.starts_with("pcm_s") || name.starts_with("pcm_u");
+}
+
 bool IsVideoFormat(FormatId id) {
     const FormatInfo* info = GetFormatInfo(id);
     return info && info->video;

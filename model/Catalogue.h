@@ -45,6 +45,10 @@ std::string AudioDisplayName(int id);
 std::string VideoCodecName(int id);
 std::string VideoDisplayName(int id);
 
+// Whether the audio codec keeps every sample as it is (flac, linear PCM);
+// false for unknown ids.
+bool IsLosslessAudioCodec(int id);
+
 // Whether the format carries video (and so has the video pages and video
 // options); false for unknown ids.
 bool IsVideoFormat(FormatId id);

@@ -23,6 +23,14 @@ struct FormatDefaults {
     int videoBitrate = 7; // 768 kbit/s
 };
 
+// A lossless copy keeps the source's rate and channels: resampling or
+// downmixing it would lose what the format is chosen to keep.
+constexpr FormatDefaults Lossless(int audioCodec) {
+    return {.audioCodec = audioCodec,
+            .channels = kChannelsOriginal,
+            .sampleRate = kSampleRateOriginalPosition};
+}
+
 // Mono, 8000 Hz, 12.2 kbit/s.
 constexpr FormatDefaults Amr(int videoCodec = -1, int width = 0, int height = 0) {
     return {kAudioCodecAmrNb, videoCodec, width, height, 1, 0, 7};
@@ -30,15 +38,15 @@ constexpr FormatDefaults Amr(int videoCodec = -1, int width = 0, int height = 0)
 
 constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
     {11},              // aac
-    {1},               // aiff
+    Lossless(1),       // aiff
     Amr(),             // amr
-    {1},               // au
-    {8},               // flac
+    Lossless(1),       // au
+    Lossless(8),       // flac
     {11},              // m4a
     {12},              // mp2 (libmp3lame: the mp2 encoder is the second choice)
     {12},              // mp3
     {13},              // ogg
-    {3},               // wav
+    Lossless(3),       // wav
     {17},              // wma
     Amr(4, 176, 144),  // 3g2
     Amr(4, 176, 144),  // 3gp

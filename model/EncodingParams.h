@@ -49,6 +49,11 @@ inline constexpr std::array<double, 8> kAmrNbBitratesKbps = {4.75, 5.15, 5.9,  6
 inline constexpr std::array<double, 9> kAmrWbBitratesKbps = {6.6,   8.85,  12.65, 14.25, 15.85,
                                                              18.25, 19.85, 23.05, 23.85};
 inline constexpr std::array<int, 6> kSampleRatesHz = {16000, 22050, 24000, 32000, 44100, 48000};
+// "Original", the source's own rate: the position after the list, so the
+// positions stored before it came keep their meaning.
+inline constexpr int kSampleRateOriginalPosition = int(kSampleRatesHz.size());
+// AudioChannel holds a channel count; 0 stands for "Original", the source's.
+inline constexpr int kChannelsOriginal = 0;
 inline constexpr int kAmrNbSampleRateHz = 8000;
 inline constexpr int kAmrWbSampleRateHz = 16000;
 inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192, 216,  256,  384,  512,

@@ -73,7 +73,11 @@ class JobItem {
     std::string inputPath;
     AudioValues audio;
     VideoValues video;
-    std::string outputName;
+    std::string outputName; // the user's choice, as the row shows it
+    // The name a run writes, chosen by the batch's output plan ("song (2)"
+    // when two rows would clash); empty = outputName. Kept apart so that a
+    // second run starts again from the user's names.
+    std::string plannedOutputName;
     std::string outputDirectory;
     // Where the source sits below the folder it was added from
     // ("Artist 03/Album 07"); empty for a file added by itself or lying
@@ -93,6 +97,10 @@ class JobItem {
     std::int32_t year = 0;
     bool hasAudio = false;
     bool hasVideo = false;
+    // The source's first audio stream as the probe found it (0 = unknown):
+    // what the "Original" choices of rate and channels resolve to.
+    std::int32_t sourceSampleRate = 0; // Hz
+    std::int32_t sourceChannels = 0;
     bool checked = true; // ticked by the user: Go converts checked jobs
     JobState state = JobState::NotSelected;
     ExistingOutput existingOutput = ExistingOutput::Refuse;

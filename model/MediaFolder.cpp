@@ -51,14 +51,25 @@ const std::vector<std::string>& MediaFileExtensions() {
     return extensions;
 }
 
+const std::vector<std::string>& MoreMediaExtensions() {
+    static const std::vector<std::string> extensions = {
+        ".aac", ".m4b",  ".m4r",  ".mka",  ".mk3d", ".oga", ".ogv", ".ogx",  ".spx",
+        ".wv",  ".ape",  ".mpc",  ".tta",  ".tak",  ".caf", ".w64", ".rf64", ".snd",
+        ".voc", ".dts",  ".eac3", ".mlp",  ".thd",  ".shn", ".gsm", ".awb",  ".m2a",
+        ".mts", ".m2ts", ".m2t",  ".ts",   ".tod",  ".mod", ".vob", ".dv",   ".mxf",
+        ".nut", ".f4v",  ".f4a",  ".3gpp", ".divx", ".qt",  ".m1v", ".m2v",  ".wax"};
+    return extensions;
+}
+
 bool IsMediaFileName(const std::string& fileName) {
     const std::string name = Lower(fileName);
-    return std::any_of(MediaFileExtensions().begin(), MediaFileExtensions().end(),
-                       [&name](const std::string& extension) {
-                           return name.size() > extension.size() &&
-                                  name.compare(name.size() - extension.size(), extension.size(),
-                                               extension) == 0;
-                       });
+    const auto endsInOneOf = [&name](const std::vector<std::string>& extensions) {
+        return std::any_of(extensions.begin(), extensions.end(), [&name](const auto& extension) {
+            return name.size() > extension.size() &&
+                   name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+        });
+    };
+    return endsInOneOf(MediaFileExtensions()) || endsInOneOf(MoreMediaExtensions());
 }
 
 bool NaturalNameLess(const std::string& a, const std::string& b) {

@@ -5,12 +5,17 @@
 
 namespace velmont {
 
-// The extensions of "All Media Files", lower case with their dot (".mp3").
-// The window's open-file dialog and folder drops and the command-line
-// program's folder inputs all take media files by this one list.
+// The extensions of "All Media Files", lower case with their dot (".mp3"),
+// as the window's open-file dialog lists them.
 const std::vector<std::string>& MediaFileExtensions();
 
-// Whether a file name ends in one of MediaFileExtensions, ignoring case.
+// Further extensions of audio and video files the probe opens (camcorder
+// .mts, .aac, .ogv, .mka, .wv, ...): a folder takes these as well.
+const std::vector<std::string>& MoreMediaExtensions();
+
+// Whether a file name ends in one of either list, ignoring case. The
+// window's folder drops and the command-line program's folder inputs take
+// media files by this one test.
 bool IsMediaFileName(const std::string& fileName);
 
 // Natural order of two file names: digit runs compare by value, other

@@ -17,7 +17,7 @@ TEST(KnownInputExtensionsTest, LastDotOfTheFileNameComparedWithoutRegardToCase) 
         {"/a/name.", "."},    {"name.mp3", ".mp3"},   {"", ""}};
     for (const auto& [path, extension] : extensions)
         EXPECT_EQ(PathExtension(path), extension) << path;
-    for (const char* known : {".mp3", ".MP3", ".Wax", ".mpeg"})
+    for (const char* known : {".mp3", ".MP3", ".Wax", ".mpeg", ".MTS", ".aac", ".ogv"})
         EXPECT_TRUE(IsKnownInputExtension(known)) << known;
     for (const char* unknown : {".MKV", ".mp", ".mp33", "mp3", ".", ""})
         EXPECT_FALSE(IsKnownInputExtension(unknown)) << unknown;

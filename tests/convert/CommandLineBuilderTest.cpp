@@ -72,6 +72,36 @@ TEST(CommandLineBuilderTest, AudioOptions) {
     EXPECT_EQ(Text(BuildAudioOptions(noCodec)), " -ab 128000 -ar 44100 -ac 2 -vol 256");
 }
 
+// flac, wav, aiff and au keep the source's rate and channels ("Original");
+// for a stereo 44.1 kHz source every format's line is what it always was.
+TEST(CommandLineBuilderTest, OriginalRateAndChannelsAreTheSourcesOwn) {
+    const auto audioOptions = [](FormatId id, const EncodingParams& params, int rate,
+                                 int channels) {
+        JobItem job;
+        job.formatId = id;
+        job.hasAudio = true;
+        job.sourceSampleRate = rate;
+        job.sourceChannels = channels;
+        ResolveEncoderValues(job, params);
+        return Text(BuildAudioOptions(job));
+    };
+    for (FormatId id = 0; id < 21; ++id) {
+        EncodingParams earlier = BuiltInDefaults(id);
+        if (earlier.AudioChannel == kChannelsOriginal) {
+            earlier.AudioChannel = 2;
+            earlier.AudioSampleRate = 4; // 44100 Hz
+        }
+        EXPECT_EQ(audioOptions(id, BuiltInDefaults(id), 44100, 2),
+                  audioOptions(id, earlier, 44100, 2))
+            << id;
+    }
+    const FormatId flac = 4;
+    EXPECT_EQ(audioOptions(flac, BuiltInDefaults(flac), 96000, 6),
+              " -ab 128000 -ar 96000 -ac 6 -vol 256 -acodec flac");
+    // A source the probe could not read: the encoder keeps what it finds.
+    EXPECT_EQ(audioOptions(flac, BuiltInDefaults(flac), 0, 0), " -ab 128000 -vol 256 -acodec flac");
+}
+
 TEST(CommandLineBuilderTest, VideoOptionsAndTheirConditions) {
     EXPECT_EQ(Text(BuildVideoOptions(DefaultJob(5, false))), "");
 

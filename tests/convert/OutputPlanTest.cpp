@@ -52,7 +52,8 @@ TEST_P(OutputPlanTest, PlansNamesAndAppliesThePolicy) {
 
     plan.ApplyTo(jobs);
     for (std::size_t i = 0; i < jobs.Count(); ++i) {
-        EXPECT_EQ(jobs[i].outputName, c.expectedNames[i]) << i;
+        EXPECT_EQ(jobs[i].plannedOutputName, c.expectedNames[i]) << i;
+        EXPECT_EQ(jobs[i].outputName, Stem(c.sources[i])) << i;
         EXPECT_EQ(jobs[i].state, c.expectedStates[i]) << i;
     }
 }
@@ -80,12 +81,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {W, W, W}},
         PlanCase{
             "OutputOverASourceIsRenamed", {"a.mp3"}, {"a.mp3"}, P::Overwrite, {"a (2)"}, {}, {W}},
-        PlanCase{"FreeNameSkipsNamesOnDisk",
+        // A rerun names as the first run did, then the policy decides.
+        PlanCase{"RerunSkipsWhatTheFirstRunWrote",
+                 {"a.wav", "a.flac", "a.mp3", "a (2).mp3"},
+                 {"a.wav", "a.flac"},
+                 P::Skip,
+                 {"a", "a (2)"},
+                 {"a.mp3", "a (2).mp3"},
+                 {N, N}},
+        PlanCase{"RerunOverwritesWhatTheFirstRunWrote",
                  {"a.mp3", "a (2).mp3"},
                  {"a.mp3"},
-                 P::Refuse,
-                 {"a (3)"},
-                 {},
+                 P::Overwrite,
+                 {"a (2)"},
+                 {"a (2).mp3"},
                  {W}},
         PlanCase{"ExistingOutputRefused",
                  {"a.wav", "a.mp3"},

@@ -1,5 +1,8 @@
 #include "convert/ResolveEncoderValues.h"
+
+#include "MediaTestSupport.h"
 #include "model/Catalogue.h"
+#include "model/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,7 @@ JobItem Resolved(FormatId formatId, bool hasAudio, bool hasVideo, EncodingParams
     job.formatId = formatId;
     job.hasAudio = hasAudio;
     job.hasVideo = hasVideo;
+    job.sourceSampleRate = 96000;
     params.OutputDir = "/out";
     ResolveEncoderValues(job, params);
     return job;
@@ -31,7 +35,8 @@ TEST(ResolveEncoderValuesTest, AudioPositionsGiveRatesAndOutOfListOnesTheDefault
     const AudioCase cases[] = {{-1, 9, 5, 192000, 48000},
                                {-1, -1, -1, 128000, 44100},
                                {-1, 10, 99, 128000, 44100},
-                               {-1, -7, 6, 128000, 44100},
+                               {-1, -7, 7, 128000, 44100},
+                               {-1, 0, kSampleRateOriginalPosition, 32000, 96000},
                                {kAudioCodecAmrNb, 99, 5, 12200, 8000},
                                {kAudioCodecAmrWb, -1, 5, 23850, 16000}};
     for (const AudioCase& c : cases) {
@@ -134,6 +139,30 @@ TEST(ResolveEncoderValuesTest, UsesTheFormatsRecordAndWithoutOneChangesNothing) 
     ResolveEncoderValues(job, settings);
     EXPECT_EQ(job.audio.bitrate, 32000);
     EXPECT_EQ(job.outputDirectory, "/somewhere");
+}
+
+// A param.ini written for the 21 formats before "Original" came means what
+// it meant: positions 0..5 of the rates, channel counts 1 and 2.
+TEST(ResolveEncoderValuesTest, ParamFileOfTheTwentyOneFormatsKeepsItsMeaning) {
+    const int earlierRates[] = {16000, 22050, 24000, 32000, 44100, 48000};
+    std::string children;
+    for (FormatId id = 0; id < 21; ++id)
+        if (const char* name = FormatElementName(id))
+            children += "<" + std::string(name) + " AudioSampleRate=\"" + std::to_string(id % 6) +
+                        "\" AudioChannel=\"" + std::to_string(1 + id % 2) + "\"/>";
+    test::TempFolder folder;
+    ASSERT_TRUE(test::WriteWholeFile(folder.Path("param.ini"),
+                                     "<root><param>" + children + "</param></root>"));
+    EncodingSettings settings;
+    LoadParamFileFrom(folder.Path("param.ini"), settings);
+    for (FormatId id = 0; id < 21; ++id) {
+        const EncodingParams* record = settings.GetEncodingParams(id);
+        if (!FormatElementName(id) || record->AudioCodec == kAudioCodecAmrNb)
+            continue;
+        const JobItem job = Resolved(id, true, false, *record);
+        EXPECT_EQ(job.audio.sampleRate, earlierRates[id % 6]) << id;
+        EXPECT_EQ(job.audio.channels, 1 + id % 2) << id;
+    }
 }
 
 } // namespace

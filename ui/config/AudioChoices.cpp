@@ -35,14 +35,28 @@ AudioChoices AudioChoicesForCodec(int codecId) {
         choices.defaultBitrate = static_cast<int>(choices.bitrates.size()) - 1;
         return choices;
     }
-    choices.channelModes << QStringLiteral("Mono") << QStringLiteral("Stereo");
+    // "Original" comes last, so the positions stored before it keep their
+    // meaning.
+    choices.channelModes << QStringLiteral("Mono") << QStringLiteral("Stereo")
+                         << QStringLiteral("Original");
     for (int hz : kSampleRatesHz)
         choices.sampleRates << SampleRateText(hz);
+    choices.sampleRates << QStringLiteral("Original");
     choices.defaultSampleRate = 4; // 44100 Hz
     for (int kbps : kAudioBitratesKbps)
         choices.bitrates << QString::asprintf("%d kbps", kbps);
     choices.defaultBitrate = 6; // 128 kbps
     return choices;
+}
+
+int ChannelModePosition(int channels) {
+    if (channels == kChannelsOriginal)
+        return 2;
+    return channels == 1 || channels == 2 ? channels - 1 : -1;
+}
+
+int ChannelCountAt(int position) {
+    return position == 2 ? kChannelsOriginal : position + 1;
 }
 
 QString VolumeText(int position) {

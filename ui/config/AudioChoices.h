@@ -8,7 +8,7 @@ namespace velmont {
 // What the audio page offers for one codec. The AMR codecs have lists of
 // their own; every other codec, and no codec at all, gets the general ones.
 struct AudioChoices {
-    QStringList channelModes; // position p stands for p + 1 channels
+    QStringList channelModes; // see ChannelModePosition
     QStringList sampleRates;
     int defaultSampleRate = 0;
     QStringList bitrates;
@@ -16,6 +16,12 @@ struct AudioChoices {
 };
 
 AudioChoices AudioChoicesForCodec(int codecId);
+
+// Channel modes list Mono, Stereo, then "Original" (the record's channel
+// count 0, the source's own). The position of a count, -1 when the list
+// cannot show it; and the count of a position.
+int ChannelModePosition(int channels);
+int ChannelCountAt(int position);
 
 // The text beside the volume track bar: 256 reads "100.0%".
 QString VolumeText(int position);

@@ -99,7 +99,7 @@ void CAudioDlg::FillChannelModes() {
         source_->AudioChannel = 1; // the AMR encoders take mono only
         SelectPosition(channelMode_, 0);
     } else {
-        SelectPosition(channelMode_, source_->AudioChannel - 1);
+        SelectPosition(channelMode_, ChannelModePosition(source_->AudioChannel));
     }
 }
 
@@ -149,9 +149,11 @@ void CAudioDlg::EnableControls(bool enable) {
 void CAudioDlg::OnSelchangeAudioType() {
     if (!source_)
         return;
-    // The new codec's lists open on their default positions; these record
-    // changes happen now, the codec itself is stored by OnOK.
-    source_->AudioSampleRate = -1;
+    // The new codec's lists open on their default positions (a lossless
+    // codec on the source's own rate); these record changes happen now, the
+    // codec itself is stored by OnOK.
+    source_->AudioSampleRate =
+        IsLosslessAudioCodec(CurrentCodec()) ? kSampleRateOriginalPosition : -1;
     source_->AudioBitrate = -1;
     FillSampleRates();
     FillBitrates();
@@ -170,7 +172,7 @@ void CAudioDlg::OnOK() {
     // A channel count that the list could not show stays as it was: storing
     // 0 would hand the encoder "-ac 0".
     if (channelMode_->currentIndex() >= 0)
-        record->AudioChannel = channelMode_->currentIndex() + 1;
+        record->AudioChannel = ChannelCountAt(channelMode_->currentIndex());
     record->AudioSampleRate = sampleRate_->currentIndex();
     record->AudioBitrate = bitrate_->currentIndex();
     record->AudioVolume = volume_->value();

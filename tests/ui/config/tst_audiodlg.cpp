@@ -70,6 +70,29 @@ class AudioPageTest : public QObject {
         QCOMPARE(stored(), (std::array{1, 4, 6, 11}));
     }
 
+    // Lossless formats open on "Original", the last item of both lists; a
+    // lossless codec chosen anywhere opens its rates on it too.
+    void originalRateAndChannelsForLosslessFormats() {
+        constexpr FormatId kFlac = 4;
+        CAudioDlg page(settings_, kFlac);
+        QCOMPARE(page.ChannelModeList()->currentText(), QString("Original"));
+        QCOMPARE(page.SampleRateList()->currentText(), QString("Original"));
+        QCOMPARE(page.SampleRateList()->count(), 7);
+        page.ChannelModeList()->setCurrentIndex(1);
+        page.OnOK();
+        QCOMPARE(settings_.GetEncodingParams(kFlac)->AudioChannel, 2);
+
+        page.FormatId = kOgg;
+        page.Refresh();
+        QCOMPARE(page.SampleRateList()->currentText(), QString("44100 Hz"));
+        page.AudioTypeList()->setCurrentIndex(1); // flac in ogg
+        QCOMPARE(page.SampleRateList()->currentText(), QString("Original"));
+        page.ChannelModeList()->setCurrentIndex(2);
+        page.OnOK();
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioChannel, kChannelsOriginal);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioSampleRate, kSampleRateOriginalPosition);
+    }
+
     void volumeLabelShowsThePercentAndFollowsTheUser() {
         settings_.GetEncodingParams(kOgg)->AudioVolume = 25;
         CAudioDlg page(settings_, kOgg);

@@ -56,16 +56,18 @@ class MainOutputsTest : public QObject {
 
         QCOMPARE(dialog.conversions.size(), std::size_t(1));
         QVERIFY(desktop_.messages.empty());
-        const std::string first = dialog.Jobs()[0].outputName;
-        const std::string second = dialog.Jobs()[1].outputName;
+        const std::string first = dialog.Jobs()[0].plannedOutputName;
+        const std::string second = dialog.Jobs()[1].plannedOutputName;
         QVERIFY(first != second);
         for (const std::string& name : {first, second}) {
             QVERIFY(name != "song"); // song.mp3 is a source of the batch
             QVERIFY(!QFileInfo::exists(media_.filePath(QString::fromStdString(name) + ".mp3")));
         }
-        // The rows show the names that will be written.
-        QCOMPARE(dialog.FileList()->GetItemText(0, MainDialog::kOutputColumn),
-                 QString::fromStdString(first));
+        // The rows keep the user's names: a second Go plans from them again.
+        dialog.OnGo();
+        QCOMPARE(dialog.Jobs()[1].plannedOutputName, second);
+        QCOMPARE(dialog.FileList()->GetItemText(1, MainDialog::kOutputColumn),
+                 QStringLiteral("song"));
     }
 
     void existingOutputsAreAskedAboutAgainOnlyAfterAllWereSkipped() {
@@ -95,7 +97,10 @@ class MainOutputsTest : public QObject {
         dialog.OnGo();
         QCOMPARE(desktop_.messages.size(), std::size_t(4));
         QCOMPARE(dialog.conversions.size(), std::size_t(1));
-        QCOMPARE(dialog.Jobs()[0].outputName, std::string("take (2)"));
+        QCOMPARE(dialog.Jobs()[0].plannedOutputName, std::string("take (2)"));
+        dialog.OnGo(); // Keep both again: no "take (2) (2)"
+        QCOMPARE(dialog.Jobs()[0].plannedOutputName, std::string("take (2)"));
+        QCOMPARE(dialog.Jobs()[0].outputName, std::string("take"));
         QFile earlier(media_.filePath("out/take.mp3"));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("an earlier conversion\n"));
