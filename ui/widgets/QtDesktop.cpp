@@ -1,6 +1,7 @@
 #include "ui/widgets/QtDesktop.h"
 
 #include "platform/PowerOff.h"
+#include "ui/widgets/DesktopNotifier.h"
 #include "ui/widgets/LocalFileUris.h"
 
 #include <QApplication>
@@ -179,6 +180,12 @@ bool QtDesktop::ShowHelp(const std::string& helpFilePath) {
 
 bool QtDesktop::PowerOff() {
     return PowerOffComputer();
+}
+
+void QtDesktop::Notify(const std::string& summary, const std::string& folder) {
+    if (!notifier_)
+        notifier_ = new DesktopNotifier(QApplication::instance());
+    notifier_->Notify(ToQt(summary), ToQt(folder));
 }
 
 IDesktop& SystemDesktop() {
