@@ -251,6 +251,28 @@ void CConvertDlg::OnBatchEnded() {
     // A press made since the worker posted this has changed the buttons.
     if (worker_)
         ShowButtons(worker_->Buttons());
+    NotifyWhenAway();
+}
+
+void CConvertDlg::NotifyWhenAway() {
+    // Someone looking at the dialog sees the end already.
+    if (isActiveWindow() || rowViews_.empty())
+        return;
+    int converted = 0;
+    int failed = 0;
+    for (const auto& view : rowViews_) {
+        converted += view->Converted() ? 1 : 0;
+        failed += view->Failed() ? 1 : 0;
+    }
+    Desktop().Notify(BatchOutcomeText(converted, failed).toStdString(), outputFolder);
+}
+
+QString CConvertDlg::BatchOutcomeText(int converted, int failed) {
+    QString text = converted == 1 ? QStringLiteral("1 file converted")
+                                  : QStringLiteral("%1 files converted").arg(converted);
+    if (failed > 0)
+        text += QStringLiteral(", %1 failed").arg(failed);
+    return text;
 }
 
 void CConvertDlg::PowerOffAfterBatch() {

@@ -32,7 +32,7 @@ JobRowView::JobRowView(CXListCtrl& list, int row, int duration, bool selectOnSta
       selectOnStart_(selectOnStart), logChanged_(std::move(logChanged)) {}
 
 double JobRowView::SecondsDone() const {
-    return converted_ ? duration_ : std::min<double>(secondsDone_, duration_);
+    return endedByItself_ ? duration_ : std::min<double>(secondsDone_, duration_);
 }
 
 void JobRowView::OnStarted() {
@@ -40,7 +40,8 @@ void JobRowView::OnStarted() {
     statusLine_.clear();
     lastProgressLine_.clear();
     secondsDone_ = 0;
-    converted_ = false;
+    endedByItself_ = false;
+    failed_ = false;
     running_ = true;
     if (selectOnStart_)
         list_.SetCurSel(row_, true);
@@ -99,7 +100,7 @@ void JobRowView::OnStopped() {
 void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
     switch (outcome) {
     case JobOutcome::Converted:
-        converted_ = true;
+        endedByItself_ = true;
         running_ = false;
         // What the run collected stays; its last status line has done its job.
         text_ = statusText;
@@ -110,7 +111,8 @@ void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
         LogChanged();
         break;
     case JobOutcome::Failed:
-        converted_ = true;
+        endedByItself_ = true;
+        failed_ = true;
         text_ = statusText;
         statusLine_.clear();
         running_ = false;

@@ -38,6 +38,9 @@ class JobRowView : public IJobEvents {
     std::string Log() const { return text_ + statusLine_; }
     // Started and not yet ended (a paused run too).
     bool Running() const { return running_; }
+    // The run ended by itself: converted, or failed.
+    bool Converted() const { return endedByItself_ && !failed_; }
+    bool Failed() const { return failed_; }
     // Seconds of the source: its length, and how much is converted.
     double Length() const { return duration_; }
     double SecondsDone() const;
@@ -53,7 +56,8 @@ class JobRowView : public IJobEvents {
     bool selectOnStart_;
     std::function<void(int)> logChanged_;
     bool running_ = false;
-    bool converted_ = false;
+    bool endedByItself_ = false; // converted or failed
+    bool failed_ = false;
     double secondsDone_ = 0;
     std::string text_;
     std::string statusLine_;
