@@ -3,11 +3,13 @@
 
 #include "CommandLineFiles.h"
 #include "ConverterApp.h"
+#include "Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    velmont::InstallTranslations(application);
     velmont::ConverterApp converter;
     return converter.InitInstance(velmont::CommandLineFiles(argc, argv));
 }
