@@ -30,7 +30,7 @@ int ConverterApp::InitInstance(const std::vector<std::string>& files) {
     LoadParamFile();
 
     MainDialog dialog(SystemDesktop());
-    dialog.AddFiles(files);
+    dialog.AddDroppedPaths(files);
     const bool convertAndQuit = ConvertAndQuitRequested();
     if (convertAndQuit)
         ArmConvertAndQuit(dialog);

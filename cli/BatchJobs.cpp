@@ -3,7 +3,7 @@
 #include "cli/UsageError.h"
 #include "convert/ProbeMediaFile.h"
 #include "convert/ResolveEncoderValues.h"
-#include "model/MediaFolder.h"
+#include "model/MediaTree.h"
 
 #include <filesystem>
 
@@ -45,13 +45,13 @@ void ApplyTags(const CommandLine& line, JobItem& job) {
     job.year = NumberTag(line, "year", job.year);
 }
 
-std::vector<std::string> InputFiles(const CommandLine& line) {
+std::vector<MediaInput> InputFiles(const CommandLine& line) {
     for (const std::string& input : line.inputs) {
         std::error_code error;
         if (!fs::exists(input, error))
             throw UsageError("no such file or folder: " + input);
     }
-    std::vector<std::string> files = ExpandMediaPaths(line.inputs);
+    std::vector<MediaInput> files = ExpandMediaInputs(line.inputs, line.Has("recursive"));
     if (files.empty())
         throw UsageError("no media files to convert");
     if (files.size() > 1 && line.Has("output-name"))
@@ -63,11 +63,13 @@ std::vector<std::string> InputFiles(const CommandLine& line) {
 
 JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder) {
     JobList jobs;
-    for (const std::string& file : InputFiles(line)) {
+    for (const MediaInput& file : InputFiles(line)) {
         JobItem job;
-        job.inputPath = file;
+        job.inputPath = file.path;
+        job.treeFolder = file.treeFolder;
+        job.keepTreeFolder = true;
         ProbeMediaFile(job.inputPath, job);
-        job.outputName = WithoutExtension(file);
+        job.outputName = WithoutExtension(file.path);
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;

@@ -10,7 +10,8 @@ namespace velmont::cli {
 
 // The jobs for the command line's inputs, as the window would add them:
 // each file probed (tags from the source), folders expanded to their media
-// files in natural order, every job waiting in the chosen format with its
+// files in natural order (with --recursive their whole trees, each output
+// keeping its file's place below the folder given), every job waiting in the chosen format with its
 // encoder values resolved from the format's record. Tag options replace
 // the probed tags. Throws UsageError for a missing input, an empty batch
 // and --output-name with more than one file.

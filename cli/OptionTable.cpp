@@ -9,6 +9,21 @@ namespace {
 constexpr const char* kSynopsis = "velmont-cli -f FORMAT [OPTION]... FILE|FOLDER...";
 constexpr const char* kSummary = "convert audio and video files from the command line";
 
+// What --json prints, for the programs that read it.
+constexpr const char* kJsonEvents =
+    ".SH JSON EVENTS\n"
+    "With \\-\\-json each line of standard output is one JSON object; its \\fBevent\\fR "
+    "says which. \\fBfile\\fR numbers the batch's files from 0 in the order given; "
+    "texts are UTF\\-8.\n"
+    ".TP\n.B started\n\\fBfile\\fR, \\fBinput\\fR (the source's path), \\fBoutput\\fR "
+    "(the path being written).\n"
+    ".TP\n.B progress\n\\fBfile\\fR, \\fBpercent\\fR (0 to 100, \\-1 while unknown), "
+    "\\fBseconds\\fR (of the source encoded), \\fBspeed\\fR (seconds encoded per second, "
+    "0 while unknown), \\fBsecondsLeft\\fR (\\-1 while unknown).\n"
+    ".TP\n.B finished\n\\fBfile\\fR, \\fBinput\\fR, \\fBoutput\\fR, \\fBoutcome\\fR "
+    "(converted, failed, stopped, not\\-started or read\\-failed), \\fBmessage\\fR (the "
+    "last line of the run's log: for a failure, why).\n";
+
 std::string Head(const OptionSpec& option) {
     std::string head = option.shortName ? std::string("-") + option.shortName + ", " : "    ";
     head += "--" + option.longName;
@@ -40,6 +55,10 @@ const std::vector<OptionSpec>& Options() {
         {"format", 'f', "NAME", "Output format (see --list-formats).", "General"},
         {"output", 'o', "FOLDER", "Output folder; default: the window's output folder.", "General"},
         {"output-name", 0, "NAME", "Output name without extension (one input only).", "General"},
+        {"recursive", 'r', "",
+         "A folder stands for the media files in it and all its subfolders; outputs keep the "
+         "subfolders below it.",
+         "General"},
         {"jobs", 'j', "N",
          "Files converted at once, or auto (the default): one per core, at most 8, and video or "
          "two-pass files one at a time.",
@@ -51,6 +70,7 @@ const std::vector<OptionSpec>& Options() {
         {"quiet", 'q', "", "Print errors only.", "General"},
         {"list-formats", 0, "", "List the output formats and exit.", "General"},
         {"help", 'h', "", "Show this help and exit.", "General"},
+        {"version", 'V', "", "Show the version and exit.", "General"},
         {"man", 0, "", "Print the manual page source.", "General", true},
         {"audio-codec", 0, "NAME", "Audio encoder, one the format offers.", "Audio"},
         {"sample-rate", 0, "HZ", "Sample rate: 16000, 22050, 24000, 32000, 44100 or 48000.",
@@ -123,7 +143,8 @@ std::string ManPageSource() {
         << ".SH SYNOPSIS\n"
         << Roff(kSynopsis) << "\n"
         << ".SH DESCRIPTION\nConverts each file, and the media files directly inside each "
-           "folder (in natural name order), to one output format with the encoder Rendix, "
+           "folder (in natural name order; with \\-r in all its subfolders too), to one output "
+           "format with the encoder Rendix, "
            "using the same encoding parameters and settings files as velmont\\-converter.\n";
     std::string section;
     for (const OptionSpec& option : Options()) {
@@ -136,6 +157,7 @@ std::string ManPageSource() {
         }
         out << ".TP\n.B " << Roff(Head(option)) << "\n" << Roff(option.help) << "\n";
     }
+    out << kJsonEvents;
     out << ".SH EXIT STATUS\n0 all converted, 1 some failed, 2 bad usage or existing outputs, "
            "130 interrupted.\n"
         << ".SH EXAMPLES\n.nf\nvelmont\\-cli \\-f mp3 \\-o ~/Music/out song.flac talk.wav\n"

@@ -191,6 +191,10 @@ int Run(const CommandLine& line) {
         std::fputs(HelpText().c_str(), stdout);
         return 0;
     }
+    if (line.Has("version")) {
+        std::puts("velmont-cli " VELMONT_VERSION);
+        return 0;
+    }
     if (line.Has("man")) {
         std::fputs(ManPageSource().c_str(), stdout);
         return 0;

@@ -98,11 +98,20 @@ Arguments BuildVideoOptions(const JobItem& job) {
     return options;
 }
 
+std::string OutputFolder(const JobItem& job) {
+    std::string folder = job.outputDirectory;
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    if (job.keepTreeFolder && !job.treeFolder.empty())
+        folder += job.treeFolder + '/';
+    return folder;
+}
+
 std::string OutputPath(const JobItem& job) {
     const std::string extension = GetFormatExtension(job.formatId);
     if (extension.empty())
         return {};
-    return job.outputDirectory + job.outputName + extension;
+    return OutputFolder(job) + job.outputName + extension;
 }
 
 Arguments BuildArguments(JobItem& job) {

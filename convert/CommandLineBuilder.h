@@ -23,7 +23,12 @@ std::vector<std::string> BuildVideoOptions(const JobItem& job);
 // Gives the job's output directory its trailing separator.
 std::vector<std::string> BuildArguments(JobItem& job);
 
-// Output directory + output name + the format's extension; empty when the
+// The folder the job's output goes to, with a trailing separator (unless
+// empty): the output directory, and below it the job's tree folder when the
+// job keeps it.
+std::string OutputFolder(const JobItem& job);
+
+// OutputFolder + output name + the format's extension; empty when the
 // format is unknown.
 std::string OutputPath(const JobItem& job);
 

@@ -4,6 +4,7 @@
 #include "convert/CommandLineBuilder.h"
 #include "convert/KnownInputExtensions.h"
 #include "convert/TerminateLostEncoders.h"
+#include "platform/FoldersBelow.h"
 #include "platform/PrivateFolder.h"
 
 #include <cstdint>
@@ -85,9 +86,11 @@ JobOutcome ConversionEngine::RunJob(const JobItem& waiting, IJobEvents& events) 
         scriptFolder.Path().empty() ? "" : scriptFolder.Path() + kAviSynthScriptName;
     JobItem job = PrepareJob(waiting, scriptPath);
     const std::vector<std::string> command = CommandFor(job);
-    if (!job.outputDirectory.empty()) {
-        std::error_code ignored; // the encoder reports an output it cannot open
-        std::filesystem::create_directories(job.outputDirectory, ignored);
+    if (const std::string refused = MakeOutputFolder(job); !refused.empty()) {
+        events.OnStarted();
+        events.OnHeaderText(refused);
+        events.OnFinished(JobOutcome::Failed, refused);
+        return JobOutcome::Failed;
     }
     process_.SetDuration(job.duration);
     process_.SetClipMode(job.clip);
@@ -97,6 +100,21 @@ JobOutcome ConversionEngine::RunJob(const JobItem& waiting, IJobEvents& events) 
     CleanUpOutput(job, waiting.inputPath, before, outcome);
     events.OnFinished(outcome, process_.StatusText());
     return outcome;
+}
+
+std::string ConversionEngine::MakeOutputFolder(const JobItem& job) const {
+    if (!job.outputDirectory.empty()) {
+        std::error_code ignored; // the encoder reports an output it cannot open
+        std::filesystem::create_directories(job.outputDirectory, ignored);
+    }
+    if (!job.keepTreeFolder || job.treeFolder.empty())
+        return {};
+    // Below the user's folder every step is made or entered by us, so a
+    // link planted there cannot send the output elsewhere.
+    const std::error_code error = MakeFoldersBelow(job.outputDirectory, job.treeFolder);
+    if (!error)
+        return {};
+    return "Cannot create the folder " + OutputFolder(job) + ": " + error.message() + "\n";
 }
 
 void ConversionEngine::CleanUpOutput(const JobItem& job, const std::string& sourcePath,

@@ -30,8 +30,9 @@ class ConversionEngine : public IJobRunner {
     ConversionEngine& operator=(const ConversionEngine&) = delete;
 
     // Runs a waiting job whose encoder values are resolved. Creates the
-    // output folder first; afterwards deletes an output this run wrote that
-    // is empty or comes from a stopped or failed run, never the source, and
+    // output folder first (a tree folder below it never through a link; a
+    // job whose tree folder cannot be made fails without running); afterwards deletes an output
+    // this run wrote that is empty or comes from a stopped or failed run, never the source, and
     // only then sends OnFinished. A job that is not waiting is not run
     // (NotStarted, no events).
     JobOutcome RunJob(const JobItem& job, IJobEvents& events) override;
@@ -57,6 +58,8 @@ class ConversionEngine : public IJobRunner {
 
   private:
     struct OutputFileState;
+    // Makes the job's output folder; the reason when it may not be used.
+    std::string MakeOutputFolder(const JobItem& job) const;
     void CleanUpOutput(const JobItem& job, const std::string& sourcePath,
                        const OutputFileState& before, JobOutcome outcome) const;
 

@@ -29,15 +29,8 @@ bool OnDisk(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-std::string FolderOf(const JobItem& job) {
-    std::string folder = job.outputDirectory;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 std::string PathFor(const JobItem& job, const std::string& name) {
-    return FolderOf(job) + name + GetFormatExtension(job.formatId);
+    return OutputFolder(job) + name + GetFormatExtension(job.formatId);
 }
 
 } // namespace

@@ -112,31 +112,35 @@ std::int32_t WholeSeconds(std::int64_t durationMicroseconds) {
     return static_cast<std::int32_t>(seconds);
 }
 
-// A tag of the container; Ogg and similar containers keep their comments on
-// the stream, so the streams are asked when the container has none.
-const char* FindTag(const AVFormatContext* context, const char* key) {
+// A tag of the container, else of the sound stream that is converted (Ogg
+// and similar containers keep their comments there). A picture's or a video
+// track's own names ("Cover (front)", "Video") are no tags of the file.
+const char* FindTag(const AVFormatContext* context, const AVStream* audio, const char* key) {
     if (const AVDictionaryEntry* entry = av_dict_get(context->metadata, key, nullptr, 0))
         return entry->value;
-    for (unsigned i = 0; i < context->nb_streams; ++i) {
-        if (const AVDictionaryEntry* entry =
-                av_dict_get(context->streams[i]->metadata, key, nullptr, 0))
-            return entry->value;
-    }
-    return nullptr;
+    const AVDictionaryEntry* entry =
+        audio ? av_dict_get(audio->metadata, key, nullptr, 0) : nullptr;
+    return entry ? entry->value : nullptr;
 }
 
-std::string TagText(const AVFormatContext* context, const char* key,
+std::string TagText(const AVFormatContext* context, const AVStream* audio, const char* key,
                     const char* alternativeKey = nullptr) {
-    const char* value = FindTag(context, key);
+    const char* value = FindTag(context, audio, key);
     if (!value && alternativeKey)
-        value = FindTag(context, alternativeKey);
+        value = FindTag(context, audio, alternativeKey);
     return value ? value : "";
 }
 
 // Numbers are read as atoi reads them: "3/12" is 3, "2007-05-01" is 2007.
-int TagNumber(const AVFormatContext* context, const char* key,
+int TagNumber(const AVFormatContext* context, const AVStream* audio, const char* key,
               const char* alternativeKey = nullptr) {
-    return std::atoi(TagText(context, key, alternativeKey).c_str());
+    return std::atoi(TagText(context, audio, key, alternativeKey).c_str());
+}
+
+// The sound stream the encoder will convert, or null.
+const AVStream* ConvertedAudio(AVFormatContext* context) {
+    const int index = av_find_best_stream(context, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    return index >= 0 ? context->streams[index] : nullptr;
 }
 
 void ReadStreams(const AVFormatContext* context, JobItem& job) {
@@ -176,12 +180,13 @@ bool ProbeMediaFile(const std::string& path, JobItem& job) {
     }
 
     job.duration = WholeSeconds(context->duration);
-    job.album = TagText(context, "album");
-    job.author = TagText(context, "artist", "author");
-    job.comment = TagText(context, "comment");
-    job.title = TagText(context, "title");
-    job.track = TagNumber(context, "track");
-    job.year = TagNumber(context, "date", "year");
+    const AVStream* audio = ConvertedAudio(context);
+    job.album = TagText(context, audio, "album");
+    job.author = TagText(context, audio, "artist", "author");
+    job.comment = TagText(context, audio, "comment");
+    job.title = TagText(context, audio, "title");
+    job.track = TagNumber(context, audio, "track");
+    job.year = TagNumber(context, audio, "date", "year");
     ReadStreams(context, job);
     return true;
 }

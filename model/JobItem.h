@@ -67,6 +67,12 @@ class JobItem {
     VideoValues video;
     std::string outputName;
     std::string outputDirectory;
+    // Where the source sits below the folder it was added from
+    // ("Artist 03/Album 07"); empty for a file added by itself or lying
+    // directly in that folder.
+    std::string treeFolder;
+    // Write the output at the same place below the output directory.
+    bool keepTreeFolder = false;
     FormatId formatId = 0;
     std::int32_t startOffset = 0; // seconds
     std::int32_t duration = 0;    // seconds; kUnknownDuration when not known

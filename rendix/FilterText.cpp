@@ -65,6 +65,7 @@ std::string VideoFilterText(const VideoFilterRequest& r) {
     const Geometry& g = r.geometry;
     std::vector<std::string> parts;
     parts.push_back(TrimText(false, r.startSeconds, r.durationSeconds));
+    parts.push_back(r.turn);
     if (g.needsCrop())
         parts.push_back("crop=" + std::to_string(g.cropWidth) + ":" + std::to_string(g.cropHeight) +
                         ":" + std::to_string(g.cropX) + ":" + std::to_string(g.cropY));

@@ -26,7 +26,8 @@ struct VideoFilterRequest {
     double startSeconds = 0;
     double durationSeconds = 0;
     Geometry geometry;
-    int sourceWidth = 0;
+    std::string turn;    // filters that stand the picture as it is shown
+    int sourceWidth = 0; // of the picture as shown
     int sourceHeight = 0;
     std::string pixelFormats; // '|'-separated, empty = any
     int rateNum = 0, rateDen = 1;

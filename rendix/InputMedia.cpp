@@ -15,6 +15,18 @@ std::string ErrorText(int code) {
     return text;
 }
 
+namespace {
+
+// What a failed open says about the user's file: data no demuxer knows (an
+// empty file, a web page saved as .mp3) is simply no media file.
+std::string OpenErrorText(int code) {
+    if (code == AVERROR_INVALIDDATA || code == AVERROR(EINVAL) || code == AVERROR_EOF)
+        return "not a media file (no sound or video format recognised)";
+    return ErrorText(code);
+}
+
+} // namespace
+
 InputMedia::~InputMedia() {
     Close();
 }
@@ -46,7 +58,7 @@ bool InputMedia::Open(const std::string& path, std::string& error) {
     int r = avformat_open_input(&ctx_, path.c_str(), nullptr, &options);
     av_dict_free(&options);
     if (r < 0) {
-        error = path + ": " + ErrorText(r);
+        error = path + ": " + OpenErrorText(r);
         Close();
         return false;
     }

@@ -4,6 +4,7 @@
 #include "rendix/OutputChecks.h"
 
 #include <algorithm>
+#include <cctype>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -17,6 +18,25 @@ namespace {
 bool Fail(std::string& error, const std::string& message) {
     error = message;
     return false;
+}
+
+// How a refusal names the output's kind: by the name's extension, as the
+// user chose it ("m4a", not the "mp4" container that writes it), else by the
+// container.
+std::string OutputKind(const std::string& output, const std::string& muxer) {
+    const std::size_t slash = output.rfind('/');
+    const std::size_t dot = output.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return muxer;
+    std::string extension = output.substr(dot + 1);
+    const bool plain = !extension.empty() && extension.size() <= 5 &&
+                       std::all_of(extension.begin(), extension.end(),
+                                   [](unsigned char c) { return std::isalnum(c); });
+    if (!plain)
+        return muxer;
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
 }
 
 } // namespace
@@ -67,6 +87,7 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
 
     if (!input.Open(p.inputPath, error))
         return false;
+    const std::string kind = OutputKind(options.output, p.muxer);
 
     p.audio =
         !options.noAudio && input.audioStream() >= 0 && format->audio_codec != AV_CODEC_ID_NONE;
@@ -82,7 +103,7 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
                         std::string(options.noVideo || format->video_codec == AV_CODEC_ID_NONE
                                         ? "audio"
                                         : "video") +
-                        " stream for the '" + p.muxer + "' output");
+                        " stream for the '" + kind + "' output");
 
     if (p.audio) {
         if (options.audioCodec.empty()) {
@@ -103,8 +124,8 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
                            ? AV_CODEC_ID_AMR_WB
                            : avcodec_find_encoder_by_name(p.audioEncoder.libraryName.c_str())->id;
         if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
-            return Fail(error, std::string("The '") + p.muxer + "' container cannot hold " +
-                                   avcodec_get_name(id) + " audio");
+            return Fail(error, "The '" + kind + "' container cannot hold " + avcodec_get_name(id) +
+                                   " audio");
     }
     if (p.video) {
         if (p.videoEncoder.empty()) {
@@ -123,8 +144,8 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
             id = AV_CODEC_ID_H263;
         }
         if (avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 0)
-            return Fail(error, std::string("The '") + p.muxer + "' container cannot hold " +
-                                   avcodec_get_name(id) + " video");
+            return Fail(error, "The '" + kind + "' container cannot hold " + avcodec_get_name(id) +
+                                   " video");
     }
     p.twoPass = p.video && options.pass == 2;
 

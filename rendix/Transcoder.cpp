@@ -2,14 +2,17 @@
 
 #include "rendix/AudioPipeline.h"
 #include "rendix/Banner.h"
+#include "rendix/Chapters.h"
 #include "rendix/CodecNames.h"
 #include "rendix/Console.h"
 #include "rendix/ContainerTags.h"
+#include "rendix/CoverArt.h"
 #include "rendix/InputMedia.h"
 #include "rendix/JobPlan.h"
 #include "rendix/OutputFile.h"
 #include "rendix/PassLogDir.h"
 #include "rendix/Signals.h"
+#include "rendix/SourceTags.h"
 #include "rendix/StatusLine.h"
 #include "rendix/VideoPipeline.h"
 
@@ -33,6 +36,7 @@ struct Session {
     AVFormatContext* out = nullptr;
     std::unique_ptr<AudioPipeline> audio;
     std::unique_ptr<VideoPipeline> video;
+    CoverArt cover;
     int audioIndex = -1;
     int videoIndex = -1;
     double position = 0; // seconds of output produced so far
@@ -60,6 +64,7 @@ class Transcoder {
     bool OpenSession(Session& s, PassKind kind, const std::string& stats);
     bool Encode(Session& s, PassKind kind);
     Status CurrentStatus(const Session& s, PassKind kind) const;
+    std::string NothingEncodedText() const;
 
     const Options& o_;
     JobPlan plan_;
@@ -139,7 +144,14 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         s.audioIndex = st->index;
     }
 
-    for (const auto& [key, value] : ContainerTags(plan_.muxer, o_.tags, s.warnings)) {
+    const bool write = kind != PassKind::Analysis;
+    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
+        return Fail(error);
+    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
+                               o_.durationSeconds, error))
+        return Fail(error);
+    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
         av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
         // Ogg keeps its tags in the stream's comment header.
         if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
@@ -147,7 +159,6 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
                         value.c_str(), 0);
     }
 
-    const bool write = kind != PassKind::Analysis;
     Session* session = &s;
     PacketSink sink = [session, write](AVPacket* packet, AVRational tb) {
         AVStream* st = session->out->streams[packet->stream_index];
@@ -179,8 +190,17 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
         av_dict_free(&muxerOptions);
         if (r < 0)
             return Fail("cannot write the '" + plan_.muxer + "' header: " + ErrorText(r));
+        if (!s.cover.Write(s.out, error))
+            return Fail(error);
     }
     return true;
+}
+
+std::string Transcoder::NothingEncodedText() const {
+    if (o_.startSeconds > 0)
+        return "nothing was encoded (does the start lie beyond the end of the input?)";
+    return "'" + plan_.inputPath + "' holds no " + (plan_.video ? "pictures" : "sound") +
+           ": nothing was encoded";
 }
 
 Status Transcoder::CurrentStatus(const Session& s, PassKind kind) const {
@@ -315,7 +335,7 @@ int Transcoder::Run() {
         return 255;
     }
     if (videoBytes + audioBytes == 0)
-        return Fail("nothing was encoded (does the start lie beyond the end of the input?)"), 1;
+        return Fail(NothingEncodedText()), 1;
     if (!output_.Commit(o_.overwrite, error))
         return Fail(error), 1;
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");

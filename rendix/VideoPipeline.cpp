@@ -1,5 +1,6 @@
 #include "rendix/VideoPipeline.h"
 
+#include "rendix/DisplayTurn.h"
 #include "rendix/EncoderTuning.h"
 #include "rendix/FilterText.h"
 #include "rendix/FrameRate.h"
@@ -36,9 +37,14 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
     const AVCodec* codec = avcodec_find_encoder_by_name(s.encoderName.c_str());
     const bool x264 = s.encoderName == "libx264";
 
+    // Size, crop and aspect apply to the picture as it is shown.
+    const int turn = DisplayTurnDegrees(input);
+    const bool sideways = turn == 90 || turn == 270;
+    const int shownWidth = sideways ? decoder_->height : decoder_->width;
+    const int shownHeight = sideways ? decoder_->width : decoder_->height;
     GeometryRequest g;
-    g.sourceWidth = decoder_->width;
-    g.sourceHeight = decoder_->height;
+    g.sourceWidth = shownWidth;
+    g.sourceHeight = shownHeight;
     g.cropTop = s.cropTop;
     g.cropBottom = s.cropBottom;
     g.cropLeft = s.cropLeft;
@@ -105,8 +111,9 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
     request.startSeconds = s.startSeconds;
     request.durationSeconds = s.durationSeconds;
     request.geometry = geometry;
-    request.sourceWidth = decoder_->width;
-    request.sourceHeight = decoder_->height;
+    request.turn = TurnFilterText(turn);
+    request.sourceWidth = shownWidth;
+    request.sourceHeight = shownHeight;
     request.pixelFormats = formats;
     request.rateNum = rate.num;
     request.rateDen = rate.den;
@@ -171,9 +178,9 @@ bool VideoPipeline::Open(const AVStream* input, const VideoSettings& s, std::str
     if (s.minRate > 0 && !x264)
         encoder_->rc_min_rate = std::min(s.minRate, s.maxRate > 0 ? s.maxRate : s.minRate);
     if (s.qscale > 0 && tuning.crf < 0) {
-        if (x264) {
-            warnings += "Warning: -qscale is ignored by libx264; encoding at the -b bit rate\n";
-        } else {
+        // Every H.264 format's built-in values carry a quality scale that
+        // libx264 has no use for: it encodes at the -b rate, without a word.
+        if (!x264) {
             encoder_->flags |= AV_CODEC_FLAG_QSCALE;
             encoder_->global_quality = static_cast<int>(FF_QP2LAMBDA * s.qscale + 0.5);
         }

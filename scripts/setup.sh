@@ -12,6 +12,7 @@ PACKAGES=(
     libopencore-amrnb-dev libvo-amrwbenc-dev
     libgtest-dev
     ffmpeg
+    lame flac sox opus-tools eyed3 mkvtoolnix
     xvfb xauth imagemagick
     xdg-utils
     dbus-daemon python3-dbus python3-gi

@@ -142,6 +142,53 @@ TEST_F(CliTest, FolderInNaturalOrderAndTheExistingOutputPolicies) {
     EXPECT_EQ(FilesIn(Out()), (std::vector<std::string>{"t10.mp3", "t2 (2).mp3", "t2.mp3"}));
 }
 
+// Every file below the folder, as "sub/dir/name", sorted.
+std::vector<std::string> TreeOf(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (!entry.is_directory())
+            names.push_back(fs::relative(entry.path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(CliTest, RecursiveKeepsTheTreeAndNeverWritesThroughAPlantedLink) {
+    const std::string in = work_.Path("in");
+    const std::string elsewhere = work_.Path("elsewhere");
+    for (const std::string& folder : {in + "/Artist 03/Album 07", in + "/.hidden", elsewhere})
+        fs::create_directories(folder);
+    for (const std::string& file : {in + "/top.wav", in + "/Artist 03/Album 07/track1.wav",
+                                    in + "/.hidden/secret.wav", elsewhere + "/linked.wav"})
+        fs::copy_file(Source("tone.wav"), file);
+    fs::create_directory_symlink(elsewhere, in + "/Linked");
+
+    EXPECT_EQ(RunCli({"-q", "-f", "mp3", "-o", Out(), in}).exitCode, 0);
+    EXPECT_EQ(TreeOf(Out()), (std::vector<std::string>{"top.mp3"}));
+    CliResult run = RunCli({"-q", "-r", "--overwrite", "-f", "mp3", "-o", Out(), in});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(TreeOf(Out()),
+              (std::vector<std::string>{"Artist 03/Album 07/track1.mp3", "top.mp3"}));
+
+    fs::remove_all(Out());
+    fs::create_directory(Out());
+    fs::create_directory_symlink(elsewhere, Out() + "/Artist 03");
+    run = RunCli({"-q", "-r", "-f", "mp3", "-o", Out(), in});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("track1.wav failed: Cannot create the folder"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(TreeOf(elsewhere), (std::vector<std::string>{"linked.wav"}));
+    EXPECT_TRUE(fs::exists(Out() + "/top.mp3"));
+}
+
+TEST_F(CliTest, VersionPrintsAndTheManualDocumentsTheJsonEvents) {
+    const CliResult version = RunCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("velmont-cli 1.", 0), 0u) << version.out;
+    const std::string manual = RunCli({"--man"}).out;
+    for (const char* field : {"started", "progress", "finished", "outcome", "secondsLeft"})
+        EXPECT_NE(manual.find(field), std::string::npos) << field;
+}
+
 TEST_F(CliTest, BadOptionsAreRefusedBeforeAnythingRuns) {
     const std::string tone = Source("tone.wav");
     const std::vector<std::pair<std::vector<std::string>, std::string>> table = {

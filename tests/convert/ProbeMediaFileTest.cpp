@@ -54,12 +54,16 @@ TEST_F(ProbeMediaFileTest, MediaFilesGiveTheirNameLengthStreamsAndTags) {
         {"clip.mp4",
          "-f lavfi -i testsrc=d=2:s=64x48:r=10 -f lavfi -i sine=d=2 -c:v mpeg4 -shortest",
          "clip 2s A V [||||0|0]"},
-        // Cover art is no video (its tags are not checked: the picture
-        // stream's type, "Other", is read as the comment).
+        // Cover art is no video, and its type ("Other") no comment; a video
+        // track's name is no title.
         {"with cover.mp3",
          sine + "-f lavfi -i testsrc=s=32x32:d=0.04 -map 0 -map 1 -frames:v 1 -c:v png "
                 "-disposition:v attached_pic",
-         "with cover 1s A ["},
+         "with cover 1s A [||||0|0]"},
+        {"named track.webm",
+         "-f lavfi -i testsrc=d=1:s=64x48:r=10 -f lavfi -i sine=d=1 -c:v libvpx -deadline "
+         "realtime -c:a libopus -shortest -metadata:s:v title=Video -metadata:s:a title=Song",
+         "named track 1s A V [Song||||0|0]"},
         {"long.wav", "-f lavfi -i anullsrc=r=8000:cl=mono -t 59.9", "long 59s A [||||0|0]"},
         {"noext", sine + "-f wav", "noext 1s A [||||0|0]"},
     };

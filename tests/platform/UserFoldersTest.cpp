@@ -1,4 +1,5 @@
 #include "platform/AtomicWrite.h"
+#include "platform/FoldersBelow.h"
 #include "platform/RuntimeDirectory.h"
 #include "platform/UserDirectories.h"
 
@@ -94,4 +95,24 @@ TEST(UserFolders, FollowTheEnvironmentArePrivateAndTakeWholeFiles) {
     // Nothing is left behind but the two files written.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
     std::filesystem::remove_all(home);
+}
+
+TEST(UserFolders, FoldersBelowAreMadeStepByStepNeverThroughALinkNorUpwards) {
+    const std::string base = MakeTempFolder();
+    ASSERT_FALSE(base.empty());
+    std::filesystem::create_directory(base + "away");
+    std::filesystem::create_directory_symlink(base + "away", base + "link");
+    const std::pair<std::string, std::errc> refused[] = {
+        {"link/a", std::errc::not_a_directory},
+        {"../a", std::errc::invalid_argument},
+        {"a/./b", std::errc::invalid_argument},
+        {"/tmp/a", std::errc::invalid_argument},
+    };
+    for (const auto& [relative, expected] : refused)
+        EXPECT_EQ(MakeFoldersBelow(base, relative), std::make_error_code(expected)) << relative;
+    EXPECT_FALSE(MakeFoldersBelow(base, "Artist 03/Album 07"));
+    EXPECT_FALSE(MakeFoldersBelow(base, "Artist 03/Album 07"));
+    EXPECT_TRUE(std::filesystem::is_directory(base + "Artist 03/Album 07"));
+    EXPECT_TRUE(std::filesystem::is_empty(base + "away"));
+    std::filesystem::remove_all(base);
 }

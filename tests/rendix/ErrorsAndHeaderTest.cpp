@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
@@ -35,6 +36,11 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
     // Scripts Rendix cannot read are refused in RulesTest.
     const std::string junk = Folder() + "/junk.mp3";
     std::ofstream(junk) << "this is not audio";
+    const std::string empty = Folder() + "/empty.mp3", page = Folder() + "/page.mp3";
+    std::ofstream{empty};
+    std::ofstream(page) << "<!DOCTYPE html>\n<html><body>Not Found</body></html>\n";
+    const std::string silent = Folder() + "/silent.wav";
+    ASSERT_EQ(std::system(("sox -n -r 44100 -b 16 -c 2 '" + silent + "' trim 0 0").c_str()), 0);
     const struct {
         std::vector<std::string> args;
         const char* words;
@@ -49,6 +55,9 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
          "no room"},
         {{"-i", Folder() + "/not there.wav", "-y", mp3}, "not there"},
         {{"-i", junk, "-y", mp3}, "junk.mp3"},
+        {{"-i", empty, "-y", mp3}, "empty.mp3: not a media file"},
+        {{"-i", page, "-y", mp3}, "page.mp3: not a media file"},
+        {{"-i", song, "-y", "-f", "mp4", "-acodec", "wmav2", Out("x.m4a")}, "'m4a' container"},
         {{"-i", song, "-y", Out("no such folder/x.mp3")}, "cannot open"},
         {{"-i", clip, "-y", "-pass", "2", "-vcodec", "mpeg4", Out("no such folder/x.avi")},
          "cannot open"},
@@ -57,7 +66,12 @@ TEST_F(RendixErrors, BadCommandLinesAndInputsGetOneErrorLine) {
         SCOPED_TRACE(refusal.words);
         ExpectRefused(RunRendix(refusal.args), refusal.words);
     }
-    for (const char* name : {"x.mp3", "x.3gp", "x.mp4", "x.avi"})
+    // Known to hold nothing only once read through.
+    const RendixRun run = RunRendix({"-i", silent, "-y", mp3});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("Error: '" + silent + "' holds no sound"), std::string::npos)
+        << run.output;
+    for (const char* name : {"x.mp3", "x.3gp", "x.mp4", "x.avi", "x.m4a"})
         EXPECT_FALSE(fs::exists(Out(name))) << "a refused run left " << name;
 }
 

@@ -90,3 +90,52 @@ double LumaOfRows(const std::string& path, int firstRow, int rowCount) {
                          " -frames:v 1 -f null -"),
                  "YAVG=");
 }
+
+std::map<std::string, std::string> SoundTags(const std::string& path) {
+    std::istringstream lines(Capture("ffprobe -v error -of flat -select_streams a:0 "
+                                     "-show_entries format_tags:stream_tags " +
+                                     Quoted(path)));
+    std::map<std::string, std::string> tags;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t tag = line.find(".tags."), equals = line.find('=');
+        if (tag == std::string::npos || equals == std::string::npos)
+            continue;
+        std::string key = line.substr(tag + 6, equals - tag - 6);
+        for (char& c : key)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        tags.emplace(key, line.substr(equals + 2, line.size() - equals - 3));
+    }
+    return tags;
+}
+
+int CoverPictures(const std::string& path) {
+    const std::string text = Capture("ffprobe -v error -of csv=p=0 -show_entries "
+                                     "stream_disposition=attached_pic " +
+                                     Quoted(path));
+    int count = 0;
+    for (std::size_t at = 0; (at = text.find('1', at)) != std::string::npos; ++at)
+        ++count;
+    return count;
+}
+
+std::string ChapterList(const std::string& path) {
+    std::istringstream lines(Capture("ffprobe -v error -of csv=p=0 -show_entries "
+                                     "chapter=start_time:chapter_tags=title " +
+                                     Quoted(path)));
+    std::string list;
+    char start[32];
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t comma = line.find(',');
+        std::snprintf(start, sizeof start, "%.1f", std::atof(line.c_str()));
+        list += std::string(start) + " " +
+                (comma == std::string::npos ? "" : line.substr(comma + 1)) + "\n";
+    }
+    return list;
+}
+
+double DisplayRotation(const std::string& path) {
+    const std::string text = Capture("ffprobe -v error -select_streams v:0 -show_entries "
+                                     "stream_side_data=rotation -of csv=p=0 " +
+                                     Quoted(path));
+    return std::atof(text.c_str());
+}

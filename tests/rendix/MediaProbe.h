@@ -21,3 +21,16 @@ double AudioPeakDb(const std::string& path);
 // Average luma of the given rows of the first video frame, 0..255; -1 when
 // no frame decodes.
 double LumaOfRows(const std::string& path, int firstRow, int rowCount);
+
+// The tags of the container and of the first audio stream (never of a
+// picture or a video track), keys in lower case, the container's first.
+std::map<std::string, std::string> SoundTags(const std::string& path);
+
+// How many cover pictures the file holds.
+int CoverPictures(const std::string& path);
+
+// The chapters as "start title" lines, start in seconds with one decimal.
+std::string ChapterList(const std::string& path);
+
+// The display rotation of the first video stream in degrees, 0 when none.
+double DisplayRotation(const std::string& path);
