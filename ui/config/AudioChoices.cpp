@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
+#include <QCoreApplication>
 
 namespace velmont {
 
@@ -27,7 +28,7 @@ AudioChoices AudioChoicesForCodec(int codecId) {
     AudioChoices choices;
     if (codecId == kAudioCodecAmrNb || codecId == kAudioCodecAmrWb) {
         const bool narrow = codecId == kAudioCodecAmrNb;
-        choices.channelModes << QStringLiteral("Mono");
+        choices.channelModes << QCoreApplication::translate("AudioChoices", "Mono");
         choices.sampleRates << SampleRateText(narrow ? kAmrNbSampleRateHz : kAmrWbSampleRateHz);
         choices.defaultSampleRate = 0;
         choices.bitrates =
@@ -35,7 +36,8 @@ AudioChoices AudioChoicesForCodec(int codecId) {
         choices.defaultBitrate = static_cast<int>(choices.bitrates.size()) - 1;
         return choices;
     }
-    choices.channelModes << QStringLiteral("Mono") << QStringLiteral("Stereo");
+    choices.channelModes << QCoreApplication::translate("AudioChoices", "Mono")
+                         << QCoreApplication::translate("AudioChoices", "Stereo");
     for (int hz : kSampleRatesHz)
         choices.sampleRates << SampleRateText(hz);
     choices.defaultSampleRate = 4; // 44100 Hz

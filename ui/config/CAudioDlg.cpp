@@ -15,15 +15,15 @@ namespace velmont {
 CAudioDlg::CAudioDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
     FormatId = formatId;
 
-    enableAudio_ = new QCheckBox(QStringLiteral("Enable Audio"), this);
+    enableAudio_ = new QCheckBox(tr("Enable Audio"), this);
     enableAudio_->setGeometry(10, 0, 100, 26);
 
     const Qt::Alignment right = Qt::AlignRight;
-    MakeLabel(this, QStringLiteral("Audio Type:"), 0, 40, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Channel Mode:"), 0, 75, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Sample Rate:"), 0, 110, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Bitrate:"), 0, 145, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Volume:"), 0, 180, 100, 26, right);
+    MakeLabel(this, tr("Audio Type:"), 0, 40, 100, 26, right);
+    MakeLabel(this, tr("Channel Mode:"), 0, 75, 100, 26, right);
+    MakeLabel(this, tr("Sample Rate:"), 0, 110, 100, 26, right);
+    MakeLabel(this, tr("Bitrate:"), 0, 145, 100, 26, right);
+    MakeLabel(this, tr("Volume:"), 0, 180, 100, 26, right);
 
     audioType_ = MakeDropDownList(this, 110, 37, 260, 104);
     channelMode_ = MakeDropDownList(this, 110, 72, 260, 104);

@@ -25,7 +25,7 @@ constexpr int kAdvancedVideoTab = 2;
 
 CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     setFixedSize(460, 440);
 
     tabs_ = new SkinTabCtrl(this);
@@ -33,39 +33,39 @@ CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
     audio_ = new CAudioDlg(formatId_, tabs_);
     video_ = new CVideoDlg(formatId_, tabs_);
     others_ = new COthersDlg(formatId_, tabs_);
-    tabs_->AddTab(audio_, QStringLiteral("Audio"), kAudioTab);
-    tabs_->AddTab(video_, QStringLiteral("Video"), kVideoTab);
-    tabs_->AddTab(others_, QStringLiteral("Advanced Video"), kAdvancedVideoTab);
+    tabs_->AddTab(audio_, tr("Audio"), kAudioTab);
+    tabs_->AddTab(video_, tr("Video"), kVideoTab);
+    tabs_->AddTab(others_, tr("Advanced Video"), kAdvancedVideoTab);
     EnableVideoTabs(IsVideoFormat(formatId_));
     for (QWidget* page : {static_cast<QWidget*>(audio_), static_cast<QWidget*>(video_),
                           static_cast<QWidget*>(others_)})
         page->setGeometry(15, 40, 403, 228);
 
-    MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26);
+    MakeLabel(this, tr("Output Format:"), 15, 18, 100, 26);
     formats_ = MakeDropDownList(this, 115, 15, 80, 104);
-    shutdown_ = new QCheckBox(QStringLiteral("shut down your PC after conversion"), this);
+    shutdown_ = new QCheckBox(tr("shut down your PC after conversion"), this);
     shutdown_->setGeometry(205, 15, 300, 26);
     shutdown_->setChecked(ShutdownAfterConversion.load());
     FillFormatList();
 
-    MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26);
+    MakeLabel(this, tr("Simultaneous conversions:"), 15, 354, 170, 26);
     simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
-    simultaneous_->addItem(QStringLiteral("Automatic"), 0);
+    simultaneous_->addItem(tr("Automatic"), 0);
     for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
         simultaneous_->addItem(QString::number(count), count);
     simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
-    simultaneous_->setAccessibleName(QStringLiteral("Simultaneous conversions"));
+    simultaneous_->setAccessibleName(tr("Simultaneous conversions"));
     simultaneous_->setToolTip(QStringLiteral(
         "How many files are converted at once. Automatic: one per core, and files whose "
         "encoder already uses every core (video, two passes) one at a time."));
 
-    reset_ = new QPushButton(QStringLiteral("Reset"), this);
+    reset_ = new QPushButton(tr("Reset"), this);
     reset_->setGeometry(15, 395, 80, 26);
     reset_->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(267, 395, 80, 26);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(362, 395, 80, 26);
     cancel->setAutoDefault(false);
 

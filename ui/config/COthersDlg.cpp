@@ -2,6 +2,7 @@
 
 #include "ui/config/PageControls.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +14,14 @@ namespace {
 // The four labelled boxes of one group, top to bottom: Top, Right, Left, Bottom.
 void MakeColumn(QWidget* page, int labelX, int editX, std::array<QLineEdit*, 8>& edits,
                 std::size_t first) {
-    static const char* const kTexts[] = {"Top:", "Right:", "Left:", "Bottom:"};
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("velmont::COthersDlg", "Top:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Right:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Left:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Bottom:")};
     for (int row = 0; row < 4; ++row) {
         const int y = 37 + 42 * row;
-        MakeLabel(page, QString::fromLatin1(kTexts[row]), labelX, y + 3, 55, 26);
+        MakeLabel(page, QCoreApplication::translate("velmont::COthersDlg", kTexts[row]), labelX,
+                  y + 3, 55, 26);
         auto* edit = new QLineEdit(page);
         edit->setGeometry(editX, y, 70, 26);
         edits[first + static_cast<std::size_t>(row)] = edit;
@@ -35,8 +40,8 @@ COthersDlg::COthersDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage
     FormatId = formatId;
 
     // Groups first, so the labels and boxes lie above them.
-    (new QGroupBox(QStringLiteral("Crop"), this))->setGeometry(20, 5, 166, 210);
-    (new QGroupBox(QStringLiteral("Padding"), this))->setGeometry(216, 5, 166, 210);
+    (new QGroupBox(tr("Crop"), this))->setGeometry(20, 5, 166, 210);
+    (new QGroupBox(tr("Padding"), this))->setGeometry(216, 5, 166, 210);
     MakeColumn(this, 40, 96, edits_, static_cast<std::size_t>(Box::CropTop));
     MakeColumn(this, 236, 292, edits_, static_cast<std::size_t>(Box::PadTop));
 

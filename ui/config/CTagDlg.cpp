@@ -56,15 +56,15 @@ void StoreTagTexts(const TagTexts& texts, JobItem& job) {
 
 CTagDlg::CTagDlg(const QString& fileName, const TagTexts& texts, QWidget* parent)
     : QDialog(parent), texts_(texts) {
-    setWindowTitle(QStringLiteral("ID3 Tag - ") + fileName);
+    setWindowTitle(tr("ID3 Tag - ") + fileName);
     setFixedSize(330, 340);
 
-    MakeLabel(this, QStringLiteral("Artist(Author):"), 5, 15, 95, 26);
-    MakeLabel(this, QStringLiteral("Album:"), 5, 60, 95, 26);
-    MakeLabel(this, QStringLiteral("Comment:"), 5, 105, 95, 26);
-    MakeLabel(this, QStringLiteral("Title:"), 5, 150, 95, 26);
-    MakeLabel(this, QStringLiteral("Track:"), 5, 195, 95, 26);
-    MakeLabel(this, QStringLiteral("Year:"), 5, 240, 95, 26);
+    MakeLabel(this, tr("Artist(Author):"), 5, 15, 95, 26);
+    MakeLabel(this, tr("Album:"), 5, 60, 95, 26);
+    MakeLabel(this, tr("Comment:"), 5, 105, 95, 26);
+    MakeLabel(this, tr("Title:"), 5, 150, 95, 26);
+    MakeLabel(this, tr("Track:"), 5, 195, 95, 26);
+    MakeLabel(this, tr("Year:"), 5, 240, 95, 26);
 
     author_ = MakeEdit(this, texts.author, 10);
     album_ = MakeEdit(this, texts.album, 55);
@@ -73,10 +73,10 @@ CTagDlg::CTagDlg(const QString& fileName, const TagTexts& texts, QWidget* parent
     track_ = MakeEdit(this, texts.track, 190);
     year_ = MakeEdit(this, texts.year, 235);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(60, 272, 88, 26);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(182, 272, 88, 26);
     connect(ok, &QPushButton::clicked, this, &CTagDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CTagDlg::reject);

@@ -22,13 +22,13 @@ CVideoDlg::CVideoDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(p
     FormatId = formatId;
 
     const Qt::Alignment right = Qt::AlignRight;
-    MakeLabel(this, QStringLiteral("Video Type:"), 0, 15, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Video Size:"), 0, 50, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Framerate:"), 0, 85, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Aspect Ratio:"), 0, 120, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Quantizer Scale:"), 0, 155, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Bitrate:"), 190, 85, 80, 26, right);
-    MakeLabel(this, QStringLiteral("Passes:"), 190, 120, 80, 26, right);
+    MakeLabel(this, tr("Video Type:"), 0, 15, 100, 26, right);
+    MakeLabel(this, tr("Video Size:"), 0, 50, 100, 26, right);
+    MakeLabel(this, tr("Framerate:"), 0, 85, 100, 26, right);
+    MakeLabel(this, tr("Aspect Ratio:"), 0, 120, 100, 26, right);
+    MakeLabel(this, tr("Quantizer Scale:"), 0, 155, 100, 26, right);
+    MakeLabel(this, tr("Bitrate:"), 190, 85, 80, 26, right);
+    MakeLabel(this, tr("Passes:"), 190, 120, 80, 26, right);
 
     videoType_ = MakeDropDownList(this, 110, 12, 270, 104);
     size_ = MakeDropDownList(this, 110, 47, 270, 104);
@@ -40,11 +40,11 @@ CVideoDlg::CVideoDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(p
     bitrate_ = MakeDropDownList(this, 280, 82, 100, 174);
     pass_ = MakeDropDownList(this, 280, 117, 100, 174);
 
-    vbr_ = new QCheckBox(QStringLiteral("VBR"), this);
+    vbr_ = new QCheckBox(tr("VBR"), this);
     vbr_->setGeometry(40, 197, 45, 26);
-    MakeLabel(this, QStringLiteral("Min:"), 105, 200, 30, 23);
+    MakeLabel(this, tr("Min:"), 105, 200, 30, 23);
     minBitrate_ = MakeDropDownList(this, 140, 197, 95, 104);
-    MakeLabel(this, QStringLiteral("Max:"), 245, 200, 30, 101);
+    MakeLabel(this, tr("Max:"), 245, 200, 30, 101);
     maxBitrate_ = MakeDropDownList(this, 280, 197, 95, 104);
 
     connect(videoType_, &QComboBox::currentIndexChanged, this, &CVideoDlg::FillSizes);
@@ -183,7 +183,7 @@ void CVideoDlg::OnOK() {
     record->VideoCodec = CurrentCodec();
 
     const QString sizeText = size_->currentText().left(kMaxSizeText);
-    if (sizeText == kOriginalSize) {
+    if (sizeText == OriginalText()) {
         record->Width = 0;
         record->Height = 0;
     } else if (const std::optional<FrameSize> size = ParseSizeText(sizeText)) {

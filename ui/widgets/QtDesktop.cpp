@@ -62,10 +62,12 @@ QWidget* QtDesktop::Owner() const {
 namespace {
 
 MessageResult AskOverwriteKeepBothSkip(QMessageBox& box) {
-    QPushButton* overwrite =
-        box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
-    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
-    QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
+    QPushButton* overwrite = box.addButton(QCoreApplication::translate("QtDesktop", "Overwrite"),
+                                           QMessageBox::DestructiveRole);
+    QPushButton* keepBoth = box.addButton(QCoreApplication::translate("QtDesktop", "Keep both"),
+                                          QMessageBox::AcceptRole);
+    QPushButton* skip =
+        box.addButton(QCoreApplication::translate("QtDesktop", "Skip"), QMessageBox::RejectRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(keepBoth);
     box.exec();
