@@ -2,7 +2,6 @@
 
 #include "ConvertAndQuit.h"
 
-#include "model/SettingsFiles.h"
 #include "ui/main/MainDialog.h"
 #include "ui/skin/SkinArt.h"
 #include "ui/widgets/QtDesktop.h"
@@ -25,9 +24,6 @@ int ConverterApp::InitInstance(const std::vector<std::string>& files) {
     // A file that cannot be probed shows as "--:--:--" in its row; the
     // library's own diagnostics would only clutter the terminal.
     av_log_set_level(AV_LOG_QUIET);
-
-    // The main window reads the parameter records (format 0's OutputDir).
-    LoadParamFile();
 
     MainDialog dialog(SystemDesktop());
     dialog.AddDroppedPaths(files);

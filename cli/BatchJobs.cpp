@@ -61,7 +61,8 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::string& outputFolder) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
+                       const std::string& outputFolder) {
     JobList jobs;
     for (const MediaInput& file : InputFiles(line)) {
         JobItem job;
@@ -75,7 +76,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const std::stri
         job.formatId = format;
         job.state = JobState::Waiting;
         ApplyTags(line, job);
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, encoding);
         job.outputDirectory = outputFolder;
         jobs.Append(job);
     }

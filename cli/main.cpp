@@ -39,6 +39,7 @@ struct Settings {
     std::string outputFolder;
     ExistingOutputPolicy policy = ExistingOutputPolicy::Refuse;
     int simultaneous = 1;
+    EncodingSettings encoding; // the settings files, then the options
 };
 
 ExistingOutputPolicy PolicyOf(const CommandLine& line) {
@@ -52,14 +53,14 @@ ExistingOutputPolicy PolicyOf(const CommandLine& line) {
                                    : ExistingOutputPolicy::Refuse;
 }
 
-std::string OutputFolderOf(const CommandLine& line) {
+std::string OutputFolderOf(const CommandLine& line, const EncodingSettings& encoding) {
     std::string folder;
     if (const std::string* given = line.Value("output"))
         folder = *given;
     if (folder.empty())
         folder = LoadOutputDirectory();
     if (folder.empty())
-        if (const EncodingParams* first = GetEncodingParams(0))
+        if (const EncodingParams* first = encoding.GetEncodingParams(0))
             folder = first->OutputDir;
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
@@ -76,9 +77,11 @@ Settings ReadSettings(const CommandLine& line) {
     if (!format)
         throw UsageError("--format is missing (see --list-formats)");
     settings.format = FormatByName(*format);
-    ApplyEncodingOptions(line, settings.format, *GetEncodingParams(settings.format));
+    LoadParamFile(settings.encoding);
+    ApplyEncodingOptions(line, settings.format,
+                         *settings.encoding.GetEncodingParams(settings.format));
     settings.policy = PolicyOf(line);
-    settings.outputFolder = OutputFolderOf(line);
+    settings.outputFolder = OutputFolderOf(line, settings.encoding);
     settings.simultaneous = kAutomatic;
     if (const std::string* jobs = line.Value("jobs")) {
         if (*jobs != "auto") {
@@ -203,9 +206,8 @@ int Run(const CommandLine& line) {
         ListFormats();
         return 0;
     }
-    LoadParamFile();
     const Settings settings = ReadSettings(line);
-    JobList jobs = BuildBatchJobs(line, settings.format, settings.outputFolder);
+    JobList jobs = BuildBatchJobs(line, settings.format, settings.encoding, settings.outputFolder);
     const OutputPlan plan(jobs, settings.policy);
     if (plan.Refused()) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "

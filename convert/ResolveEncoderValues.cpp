@@ -105,8 +105,8 @@ void ResolveEncoderValues(JobItem& job, const EncodingParams& params) {
     job.outputDirectory = params.OutputDir;
 }
 
-void ResolveEncoderValues(JobItem& job) {
-    if (const EncodingParams* params = GetEncodingParams(job.formatId))
+void ResolveEncoderValues(JobItem& job, const EncodingSettings& settings) {
+    if (const EncodingParams* params = settings.GetEncodingParams(job.formatId))
         ResolveEncoderValues(job, *params);
 }
 

@@ -61,19 +61,6 @@ constexpr std::array<FormatDefaults, kFormatCount> kFormatDefaults = {{
     // mkv: H.264 at 2048 kbit/s with AAC at 48000 Hz.
     {.audioCodec = 11, .videoCodec = 0, .sampleRate = 5, .videoBitrate = 10},
 }};
-struct ParamsTable {
-    std::array<EncodingParams, kFormatCount> records;
-    ParamsTable() {
-        for (FormatId id = 0; id < kFormatCount; ++id)
-            records[static_cast<std::size_t>(id)] = BuiltInDefaults(id);
-    }
-};
-
-ParamsTable& Table() {
-    static ParamsTable table;
-    return table;
-}
-
 } // namespace
 
 // A portable copy converts into its own folder. An installed one (under
@@ -109,17 +96,6 @@ EncodingParams BuiltInDefaults(FormatId id) {
     record.AudioBitrate = defaults.audioBitrate;
     record.VideoBitrate = defaults.videoBitrate;
     return record;
-}
-
-EncodingParams* GetEncodingParams(FormatId id) {
-    if (!IsValidFormat(id))
-        return nullptr;
-    return &Table().records[static_cast<std::size_t>(id)];
-}
-
-void ResetAllEncodingParams() {
-    for (FormatId id = 0; id < kFormatCount; ++id)
-        *GetEncodingParams(id) = BuiltInDefaults(id);
 }
 
 } // namespace velmont

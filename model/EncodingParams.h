@@ -55,19 +55,12 @@ inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192, 216,  256, 
                                                            576, 768, 1024, 1500, 2048, 4096};
 inline constexpr std::array<double, 6> kFrameRates = {0, 14.985, 23.976, 24, 25, 29.97};
 
-// The format's one record, created with all others on the first request;
-// null for an unknown id.
-EncodingParams* GetEncodingParams(FormatId id);
-
 // Writes the common defaults into a record, OutputDir included.
 void ResetToDefaults(EncodingParams& record);
 
 // A format's built-in defaults (common defaults plus the format's own),
-// without touching its record. Unknown ids give the common defaults.
+// Unknown ids give the common defaults.
 EncodingParams BuiltInDefaults(FormatId id);
-
-// Puts every record back to its built-in defaults.
-void ResetAllEncodingParams();
 
 // The default output folder: "output" in the program's folder when the user
 // can write there, else "Velmont Converter" in the user's music folder.

@@ -19,9 +19,6 @@
 
 namespace velmont {
 
-int PosX = -1;
-int PosY = -1;
-
 namespace {
 
 using tinyxml2::XMLDocument;
@@ -247,12 +244,12 @@ bool ParseBoolFirstT(const char* text) {
     return text && text[0] == 't';
 }
 
-void LoadParamFile() {
-    LoadParamFileFrom(ParamFilePath());
-    LoadParamFileFrom(UserParamFilePath());
+void LoadParamFile(EncodingSettings& settings) {
+    LoadParamFileFrom(ParamFilePath(), settings);
+    LoadParamFileFrom(UserParamFilePath(), settings);
 }
 
-void LoadParamFileFrom(const std::string& path) {
+void LoadParamFileFrom(const std::string& path, EncodingSettings& settings) {
     std::string bytes;
     if (!ReadSmallRegularFile(path, bytes))
         return;
@@ -263,15 +260,11 @@ void LoadParamFileFrom(const std::string& path) {
     const XMLElement* root = document.FirstChildElement();
     if (!root)
         return;
-    if (const XMLElement* pos = root->FirstChildElement("pos")) {
-        ReadInt(*pos, "X", PosX);
-        ReadInt(*pos, "Y", PosY);
-    }
     const XMLElement* param = root->FirstChildElement("param");
     if (!param)
         return;
     for (FormatId id = 0; id < kFormatCount; ++id)
-        LoadFormatElement(*param, id, *GetEncodingParams(id));
+        LoadFormatElement(*param, id, *settings.GetEncodingParams(id));
 }
 
 std::string LoadOutputDirectory() {

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "model/EncodingSettings.h"
 #include "model/FormatId.h"
 
 #include <string>
 
 namespace velmont {
-
-// Window position read from param.ini's <pos X Y>; -1 until a file sets it.
-extern int PosX;
-extern int PosY;
 
 // param.ini beside the executable: an administrator's overrides (a bare
 // name when the executable's folder is unknown).
@@ -29,11 +26,11 @@ const char* FormatElementName(FormatId id);
 // and m4a, whose element has always carried them.
 bool IsVideoGroupElement(FormatId id);
 
-// Overrides the built-in parameters with the values of the administrator's
-// param.ini, then of the user's. Silent on every failure: the records keep
-// what they had. Files that are not regular or exceed 1 MB are ignored.
-void LoadParamFile();
-void LoadParamFileFrom(const std::string& path);
+// Overrides the records with the values of the administrator's param.ini,
+// then of the user's. Silent on every failure: the records keep what they
+// had. Files that are not regular or exceed 1 MB are ignored.
+void LoadParamFile(EncodingSettings& settings);
+void LoadParamFileFrom(const std::string& path, EncodingSettings& settings);
 
 // record.ini's output directory, or the empty string.
 std::string LoadOutputDirectory();

@@ -119,22 +119,19 @@ TEST(ResolveEncoderValuesTest, AudioFormatSwitchesVideoOffAndMissingStreamsKeepT
 }
 
 TEST(ResolveEncoderValuesTest, UsesTheFormatsRecordAndWithoutOneChangesNothing) {
+    EncodingSettings settings;
     for (const FormatId id : {-1, kFormatCount}) {
         JobItem job;
         job.formatId = id;
-        ResolveEncoderValues(job);
+        ResolveEncoderValues(job, settings);
         EXPECT_EQ(job.audio, AudioValues()) << id;
     }
-    EncodingParams* record = GetEncodingParams(kFormatMp3);
-    ASSERT_NE(record, nullptr);
-    const EncodingParams saved = *record;
-    record->AudioBitrate = 0;
-    record->OutputDir = "/somewhere";
+    settings.GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
+    settings.GetEncodingParams(kFormatMp3)->OutputDir = "/somewhere";
     JobItem job;
     job.formatId = kFormatMp3;
     job.hasAudio = true;
-    ResolveEncoderValues(job);
-    *record = saved;
+    ResolveEncoderValues(job, settings);
     EXPECT_EQ(job.audio.bitrate, 32000);
     EXPECT_EQ(job.outputDirectory, "/somewhere");
 }

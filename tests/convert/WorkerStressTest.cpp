@@ -141,13 +141,9 @@ class WorkerStressTest : public ::testing::Test {
                1);
         ShutdownAfterConversion = true;
         // Resolving a job takes its output folder from its format's record.
-        EncodingParams* params = GetEncodingParams(kFormatMp3);
-        ASSERT_NE(params, nullptr);
-        savedOutputDir_ = params->OutputDir;
-        params->OutputDir = (root_ / "out").string();
+        settings_.SetOutputDirAll((root_ / "out").string());
     }
     void TearDown() override {
-        GetEncodingParams(kFormatMp3)->OutputDir = savedOutputDir_;
         ShutdownAfterConversion = false;
         unsetenv("FAKE_ENCODER_STEPS");
         fs::remove_all(root_);
@@ -168,14 +164,14 @@ class WorkerStressTest : public ::testing::Test {
             job.duration = kUnknownDuration;
             job.hasAudio = true;
             job.state = JobState::Waiting;
-            ResolveEncoderValues(job);
+            ResolveEncoderValues(job, settings_);
             jobs.Append(job);
         }
         return jobs;
     }
 
     fs::path root_;
-    std::string savedOutputDir_;
+    EncodingSettings settings_;
 };
 
 } // namespace

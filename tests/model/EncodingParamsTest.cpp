@@ -1,5 +1,6 @@
 #include "model/EncodingParams.h"
 #include "model/Catalogue.h"
+#include "model/EncodingSettings.h"
 #include "platform/ModuleDirectory.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +8,6 @@
 using namespace velmont;
 
 namespace {
-
-class EncodingParamsTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ResetAllEncodingParams(); }
-    void TearDown() override { ResetAllEncodingParams(); }
-};
 
 // The defaults every format starts from, spelt out field by field.
 EncodingParams CommonDefaults() {
@@ -25,7 +20,7 @@ EncodingParams CommonDefaults() {
 
 } // namespace
 
-TEST_F(EncodingParamsTest, ResetToDefaultsWritesEveryCommonDefault) {
+TEST(EncodingParamsTest, ResetToDefaultsWritesEveryCommonDefault) {
     EncodingParams record{5, 5, 1, 1, 9, 3, 1, 2, true, 9, 9,     false, 8,  8,
                           8, 8, 8, 8, 8, 8, 1, 0, 0,    0, false, 1,     "x"};
     ResetToDefaults(record);
@@ -35,34 +30,29 @@ TEST_F(EncodingParamsTest, ResetToDefaultsWritesEveryCommonDefault) {
     EXPECT_EQ(BuiltInDefaults(kFormatCount), CommonDefaults());
 }
 
-TEST_F(EncodingParamsTest, OneRecordPerFormatShared) {
-    EXPECT_EQ(GetEncodingParams(-1), nullptr);
-    EXPECT_EQ(GetEncodingParams(kFormatCount), nullptr);
-    EXPECT_EQ(GetEncodingParams(-2147483647 - 1), nullptr);
-
-    EncodingParams* first = GetEncodingParams(7);
-    ASSERT_NE(first, nullptr);
-    first->AudioBitrate = 9;
-    EXPECT_EQ(GetEncodingParams(7), first);
-    EXPECT_EQ(GetEncodingParams(6)->AudioBitrate, 6); // no field is shared between formats
+TEST(EncodingSettingsTest, OneRecordPerFormatAtItsBuiltInDefaults) {
+    EncodingSettings settings;
+    EXPECT_EQ(settings.GetEncodingParams(-1), nullptr);
+    EXPECT_EQ(settings.GetEncodingParams(kFormatCount), nullptr);
+    EXPECT_EQ(settings.GetEncodingParams(-2147483647 - 1), nullptr);
+    for (FormatId id = 0; id < kFormatCount; ++id)
+        EXPECT_EQ(*settings.GetEncodingParams(id), BuiltInDefaults(id)) << id;
+    // Each format's own codecs, size and rates are converted and probed by
+    // Rendix's default-line cases; here only what they cannot see.
+    EXPECT_EQ(kAmrNbBitratesKbps.at(settings.GetEncodingParams(2)->AudioBitrate), 12.2);
+    EXPECT_EQ(settings.GetEncodingParams(2)->AudioCodec, kAudioCodecAmrNb);
+    EXPECT_EQ(settings.GetEncodingParams(12)->VideoCodec, kVideoCodecH263);
 }
 
-// Each format's own codecs, size and rates are converted and probed by
-// Rendix's default-line cases; here only what they cannot see.
-TEST_F(EncodingParamsTest, AmrRecordsAreNarrowBandAt12k2AndBuiltInsMatchTheRecords) {
-    EXPECT_EQ(kAmrNbBitratesKbps.at(GetEncodingParams(2)->AudioBitrate), 12.2);
-    EXPECT_EQ(GetEncodingParams(2)->AudioCodec, kAudioCodecAmrNb);
-    EXPECT_EQ(GetEncodingParams(12)->VideoCodec, kVideoCodecH263);
+TEST(EncodingSettingsTest, RecordsAreIndependentValues) {
+    EncodingSettings settings;
+    const EncodingSettings untouched;
+    settings.GetEncodingParams(7)->AudioBitrate = 9;
+    EXPECT_EQ(settings.GetEncodingParams(6)->AudioBitrate, 6); // no field is shared between formats
+    EXPECT_EQ(untouched.GetEncodingParams(7)->AudioBitrate, 6); // nor between two settings
+    settings.SetOutputDirAll("/srv/out");
     for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(*GetEncodingParams(id), BuiltInDefaults(id)) << id;
-}
-
-TEST_F(EncodingParamsTest, ResetAllRestoresEveryRecord) {
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        GetEncodingParams(id)->AudioVolume = 1;
-        GetEncodingParams(id)->OutputDir.clear();
-    }
-    ResetAllEncodingParams();
-    for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(*GetEncodingParams(id), BuiltInDefaults(id)) << id;
+        EXPECT_EQ(settings.GetEncodingParams(id)->OutputDir, "/srv/out") << id;
+    settings.ResetToBuiltIn(7);
+    EXPECT_EQ(*settings.GetEncodingParams(7), BuiltInDefaults(7));
 }

@@ -20,9 +20,8 @@ std::string InParam(const std::string& children, const std::string& root = "root
            root + ">\n";
 }
 
-void ExpectAllDefaults() {
-    for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(*GetEncodingParams(id), BuiltInDefaults(id)) << id;
+void ExpectAllDefaults(const EncodingSettings& settings) {
+    EXPECT_EQ(settings, EncodingSettings());
 }
 
 } // namespace
@@ -33,19 +32,18 @@ TEST_F(ParamFile, MissingOrUnusableFilesLeaveEveryDefault) {
     Write("big.ini", InParam("<mp3 AudioCodec=\"3\"/>") + std::string(1024 * 1024, ' '));
     for (const std::string& path : {PathOf("no-such-param.ini"), PathOf("folder.ini"),
                                     PathOf("fifo.ini"), PathOf("big.ini")}) {
-        LoadParamFileFrom(path);
-        ExpectAllDefaults();
+        LoadParamFileFrom(path, settings_);
+        ExpectAllDefaults(settings_);
     }
     // Malformed files give nothing, not even their well-formed beginning.
     for (const char* text : {"", "<?xml version=\"1.0\"?>\n<!-- nothing -->\n",
                              "<root><pos X=\"5\"/><param><mp3 AudioCodec=\"3\"/></param>",
                              "<root><param><mp3 AudioCodec=\"3\"></param></root>"}) {
         LoadParam(text);
-        ExpectAllDefaults();
-        EXPECT_EQ(PosX, -1) << text;
+        ExpectAllDefaults(settings_);
     }
     LoadParam("<root><pos X=\"1\"/></root>"); // no param element
-    ExpectAllDefaults();
+    ExpectAllDefaults(settings_);
 }
 
 TEST_F(ParamFile, AnyRootFirstElementWinsOtherNodesAndCasesAreIgnored) {
@@ -88,7 +86,7 @@ TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
     EXPECT_EQ(Record(7).AudioVolume, 9);
 
     // Nor are they found in comments, text or attribute values.
-    ResetState();
+    settings_ = {};
     LoadParam(InParam("<!-- <3gp Width=\"1\"/> --><![CDATA[<3gp Width=\"2\"/>]]>"
                       "<3gpc OutputDir=\"a>3 '<3gp'\" Width='7'/>"));
     EXPECT_EQ(Record(12), BuiltInDefaults(12));
@@ -154,19 +152,6 @@ TEST_F(ParamFile, ValuesAreReadLikeAtoiFirstTAndAsTheyStand) {
     EXPECT_EQ(VideoCodecName(Record(15).VideoCodec), "");
 }
 
-TEST_F(ParamFile, PosIsReadWithOrWithoutParam) {
-    LoadParam("<root><pos X=\"120\" Y=\"-5\"/></root>");
-    EXPECT_EQ(PosX, 120);
-    EXPECT_EQ(PosY, -5);
-    ExpectAllDefaults();
-
-    PosX = PosY = -1;
-    LoadParam("<cfg><pos X=\"7\"/><param><mp3 AudioVolume=\"1\"/></param></cfg>");
-    EXPECT_EQ(PosX, 7);
-    EXPECT_EQ(PosY, -1);
-    EXPECT_EQ(Record(7).AudioVolume, 1);
-}
-
 // An attribute the user's file leaves out keeps the administrator's value.
 TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribute) {
     LoadParam(InParam("<mp3 AudioBitrate=\"2\" AudioChannel=\"1\"/><avi Width=\"64\"/>"));
@@ -176,7 +161,7 @@ TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribu
     const std::string saved = previous ? previous : "";
     setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
     EXPECT_EQ(UserParamFilePath(), PathOf("config/velmont-converter/param.ini"));
-    LoadParamFile();
+    LoadParamFile(settings_);
     previous ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
 
     EXPECT_EQ(Record(kFormatMp3).AudioBitrate, 5);

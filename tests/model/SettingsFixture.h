@@ -12,7 +12,7 @@
 #include <string>
 
 // Gives each test a private temporary folder for its settings files and
-// puts the process-wide settings state back before and after the test.
+// its own encoding settings, loaded by LoadParam.
 class SettingsFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -20,19 +20,11 @@ class SettingsFixture : public ::testing::Test {
             (std::filesystem::temp_directory_path() / "velmont-settings-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
-        ResetState();
     }
 
     void TearDown() override {
-        ResetState();
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
-    }
-
-    static void ResetState() {
-        velmont::ResetAllEncodingParams();
-        velmont::PosX = -1;
-        velmont::PosY = -1;
     }
 
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
@@ -53,12 +45,13 @@ class SettingsFixture : public ::testing::Test {
 
     // Loads a param.ini made of the given text.
     void LoadParam(const std::string& text) {
-        velmont::LoadParamFileFrom(Write("param.ini", text));
+        velmont::LoadParamFileFrom(Write("param.ini", text), settings_);
     }
 
-    static const velmont::EncodingParams& Record(velmont::FormatId id) {
-        return *velmont::GetEncodingParams(id);
+    const velmont::EncodingParams& Record(velmont::FormatId id) const {
+        return *settings_.GetEncodingParams(id);
     }
 
     std::filesystem::path folder_;
+    velmont::EncodingSettings settings_;
 };

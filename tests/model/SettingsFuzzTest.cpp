@@ -29,12 +29,12 @@ const std::string kValidParam = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 // Invariants no param.ini can break: 8 and 14 are never read, and the
 // audio group never takes video values.
-void ExpectUnreadFieldsUntouched(const std::string& input) {
-    EXPECT_EQ(*GetEncodingParams(8), BuiltInDefaults(8)) << input;
-    EXPECT_EQ(*GetEncodingParams(14), BuiltInDefaults(14)) << input;
+void ExpectUnreadFieldsUntouched(const EncodingSettings& settings, const std::string& input) {
+    EXPECT_EQ(*settings.GetEncodingParams(8), BuiltInDefaults(8)) << input;
+    EXPECT_EQ(*settings.GetEncodingParams(14), BuiltInDefaults(14)) << input;
     for (FormatId id : {0, 1, 2, 3, 4, 6, 7, 9, 10}) {
         EncodingParams expected = BuiltInDefaults(id);
-        const EncodingParams& record = *GetEncodingParams(id);
+        const EncodingParams& record = *settings.GetEncodingParams(id);
         expected.OutputDir = record.OutputDir;
         expected.AudioCodec = record.AudioCodec;
         expected.AudioChannel = record.AudioChannel;
@@ -104,9 +104,8 @@ class Fuzzer {
 
 TEST_F(SettingsFuzz, ValidParamLoads) {
     LoadParam(kValidParam);
-    EXPECT_EQ(PosX, 10);
-    EXPECT_EQ(GetEncodingParams(15)->FrameRate, 2); // the last element was reached
-    ExpectUnreadFieldsUntouched(kValidParam);
+    EXPECT_EQ(Record(15).FrameRate, 2); // the last element was reached
+    ExpectUnreadFieldsUntouched(settings_, kValidParam);
 }
 
 TEST_F(SettingsFuzz, BrokenInputNeverCrashesTheLoaders) {
@@ -131,8 +130,8 @@ TEST_F(SettingsFuzz, BrokenInputNeverCrashesTheLoaders) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const std::string& input = inputs[i];
         LoadParam(input);
-        ExpectUnreadFieldsUntouched(input);
-        ResetState();
+        ExpectUnreadFieldsUntouched(settings_, input);
+        settings_ = {};
 
         // Some of the same bytes as record.ini (saving rewrites the file,
         // which is slow): reading is silent, and after saving the directory

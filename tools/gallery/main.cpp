@@ -26,7 +26,7 @@ namespace {
 
 MainDialogSetup SetupIn(const QTemporaryDir& folder) {
     const std::string directory = QDir(folder.path()).absolutePath().toStdString() + "/";
-    return {directory, directory + "record.ini"};
+    return {directory, directory + "record.ini", {}};
 }
 
 // The real main window with a few files listed, in a program folder of its

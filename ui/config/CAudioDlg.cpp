@@ -12,7 +12,8 @@
 
 namespace velmont {
 
-CAudioDlg::CAudioDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+CAudioDlg::CAudioDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
+    : ConfigPage(settings, parent) {
     FormatId = formatId;
 
     enableAudio_ = new QCheckBox(tr("Enable Audio"), this);
@@ -43,7 +44,7 @@ CAudioDlg::CAudioDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(p
 }
 
 void CAudioDlg::Refresh() {
-    LoadFrom(GetEncodingParams(FormatId));
+    LoadFrom(Record());
 }
 
 void CAudioDlg::ShowBuiltInDefaults() {
@@ -161,7 +162,7 @@ void CAudioDlg::ShowVolume(int position) {
 }
 
 void CAudioDlg::OnOK() {
-    EncodingParams* record = GetEncodingParams(FormatId);
+    EncodingParams* record = Record();
     if (!record)
         return;
     record->AudioCodec = CurrentCodec();

@@ -16,7 +16,7 @@ class CAudioDlg : public ConfigPage {
     Q_OBJECT
 
   public:
-    explicit CAudioDlg(velmont::FormatId formatId, QWidget* parent = nullptr);
+    CAudioDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent = nullptr);
 
     void Refresh() override;
     void ShowBuiltInDefaults() override;

@@ -23,16 +23,16 @@ constexpr int kAdvancedVideoTab = 2;
 
 } // namespace
 
-CConfigDlg::CConfigDlg(velmont::FormatId formatId, QWidget* parent)
+CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
     setWindowTitle(tr("Configuration"));
     setFixedSize(460, 440);
 
     tabs_ = new SkinTabCtrl(this);
     tabs_->setGeometry(12, 56, 433, 283);
-    audio_ = new CAudioDlg(formatId_, tabs_);
-    video_ = new CVideoDlg(formatId_, tabs_);
-    others_ = new COthersDlg(formatId_, tabs_);
+    audio_ = new CAudioDlg(settings, formatId_, tabs_);
+    video_ = new CVideoDlg(settings, formatId_, tabs_);
+    others_ = new COthersDlg(settings, formatId_, tabs_);
     tabs_->AddTab(audio_, tr("Audio"), kAudioTab);
     tabs_->AddTab(video_, tr("Video"), kVideoTab);
     tabs_->AddTab(others_, tr("Advanced Video"), kAdvancedVideoTab);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EncodingSettings.h"
 #include "model/FormatId.h"
 
 #include <QDialog>
@@ -17,14 +18,14 @@ class SkinTabCtrl;
 
 // The modal "Configuration" dialog: the encoding parameters of one output
 // format at a time on the pages "Audio", "Video" and "Advanced Video", and
-// the shut-down option. The caller constructs it with the format to show
-// and runs exec(); OK stores the pages into the format's record, Cancel
-// stores nothing.
+// the shut-down option. The caller constructs it with its settings and the
+// format to show and runs exec(); OK stores the pages into the format's
+// record, Cancel stores nothing.
 class CConfigDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CConfigDlg(velmont::FormatId formatId, QWidget* parent = nullptr);
+    CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent = nullptr);
 
     // The format being edited; the format combo changes it.
     velmont::FormatId GetFormatId() const { return formatId_; }

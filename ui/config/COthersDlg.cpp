@@ -36,7 +36,8 @@ int ReadSignedNumber(const QString& text) {
     return ok ? value : 0;
 }
 
-COthersDlg::COthersDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+COthersDlg::COthersDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
+    : ConfigPage(settings, parent) {
     FormatId = formatId;
 
     // Groups first, so the labels and boxes lie above them.
@@ -49,7 +50,7 @@ COthersDlg::COthersDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage
 }
 
 void COthersDlg::Refresh() {
-    if (const EncodingParams* record = GetEncodingParams(FormatId))
+    if (const EncodingParams* record = Record())
         LoadFrom(*record);
 }
 
@@ -71,7 +72,7 @@ void COthersDlg::LoadFrom(const EncodingParams& source) {
 }
 
 void COthersDlg::OnOK() {
-    EncodingParams* record = GetEncodingParams(FormatId);
+    EncodingParams* record = Record();
     if (!record)
         return;
     const auto read = [this](Box box) { return ReadSignedNumber(Edit(box)->text()); };

@@ -26,7 +26,7 @@ class COthersDlg : public ConfigPage {
         PadBottom
     };
 
-    explicit COthersDlg(velmont::FormatId formatId, QWidget* parent = nullptr);
+    COthersDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent = nullptr);
 
     void Refresh() override;
     void ShowBuiltInDefaults() override;

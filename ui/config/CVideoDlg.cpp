@@ -18,7 +18,8 @@ constexpr qsizetype kMaxSizeText = 199;
 
 } // namespace
 
-CVideoDlg::CVideoDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(parent) {
+CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
+    : ConfigPage(settings, parent) {
     FormatId = formatId;
 
     const Qt::Alignment right = Qt::AlignRight;
@@ -54,7 +55,7 @@ CVideoDlg::CVideoDlg(velmont::FormatId formatId, QWidget* parent) : ConfigPage(p
 }
 
 void CVideoDlg::Refresh() {
-    LoadFrom(GetEncodingParams(FormatId));
+    LoadFrom(Record());
 }
 
 void CVideoDlg::ShowBuiltInDefaults() {
@@ -177,7 +178,7 @@ void CVideoDlg::EnableVbrLimits(bool enable) {
 }
 
 void CVideoDlg::OnOK() {
-    EncodingParams* record = GetEncodingParams(FormatId);
+    EncodingParams* record = Record();
     if (!record)
         return;
     record->VideoCodec = CurrentCodec();

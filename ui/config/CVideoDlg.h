@@ -14,7 +14,7 @@ class CVideoDlg : public ConfigPage {
     Q_OBJECT
 
   public:
-    explicit CVideoDlg(velmont::FormatId formatId, QWidget* parent = nullptr);
+    CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent = nullptr);
 
     void Refresh() override;
     void ShowBuiltInDefaults() override;

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "model/EncodingSettings.h"
 #include "model/FormatId.h"
 
 #include <QWidget>
 
 namespace velmont {
 
-// One page of the configuration dialog. The dialog writes FormatId before
+// One page of the configuration dialog, editing the records of the settings
+// it is given (which must outlive it). The dialog writes FormatId before
 // each Refresh; between Refresh and OnOK the controls are the working copy.
 class ConfigPage : public QWidget {
     Q_OBJECT
 
   public:
-    using QWidget::QWidget;
+    ConfigPage(EncodingSettings& settings, QWidget* parent)
+        : QWidget(parent), settings_(settings) {}
 
     velmont::FormatId FormatId = kFormatMp3;
 
@@ -25,6 +28,13 @@ class ConfigPage : public QWidget {
     virtual void OnOK() = 0;
     // A page never closes itself; the dialog decides.
     virtual void OnCancel() {}
+
+  protected:
+    // FormatId's record, or null.
+    EncodingParams* Record() const { return settings_.GetEncodingParams(FormatId); }
+
+  private:
+    EncodingSettings& settings_;
 };
 
 } // namespace velmont

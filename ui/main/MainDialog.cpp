@@ -170,12 +170,14 @@ class WaitCursor {
 } // namespace
 
 MainDialogSetup MainDialogSetup::Installed() {
-    return {GetModuleDirectory(), RecordFilePath()};
+    MainDialogSetup setup{GetModuleDirectory(), RecordFilePath(), {}};
+    LoadParamFile(setup.settings);
+    return setup;
 }
 
 MainDialog::MainDialog(IDesktop& desktop, MainDialogSetup setup, QWidget* parent)
     : DraggableDialog(parent), desktop_(desktop), setup_(std::move(setup)),
-      engine_(setup_.programDirectory) {
+      settings_(std::move(setup_.settings)), engine_(setup_.programDirectory) {
     skin::InitSkinResources();
     background_ = QImage(QString::fromLatin1(skin::kBackground));
     background2x_ = QImage(QString::fromLatin1(skin::kBackground2x));
@@ -312,7 +314,7 @@ void MainDialog::InitFileList() {
 void MainDialog::LoadDirectory() {
     std::string directory = LoadOutputDirectoryFrom(setup_.recordFile);
     if (directory.empty()) {
-        if (const EncodingParams* first = GetEncodingParams(0))
+        if (const EncodingParams* first = settings_.GetEncodingParams(0))
             directory = first->OutputDir;
     }
     directoryBox_->setText(QString::fromStdString(directory));

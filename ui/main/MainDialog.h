@@ -2,6 +2,7 @@
 
 #include "convert/ConversionEngine.h"
 #include "convert/OutputPlan.h"
+#include "model/EncodingSettings.h"
 #include "model/FormatId.h"
 #include "model/JobItem.h"
 #include "ui/skin/DraggableDialog.h"
@@ -25,13 +26,15 @@ class IDesktop;
 class ImageButton;
 struct TagTexts;
 
-// Where the main window finds the encoder and the help page, and where it
-// keeps the output directory between runs.
+// Where the main window finds the encoder and the help page, where it
+// keeps the output directory between runs, and the encoding settings it
+// starts with.
 struct MainDialogSetup {
     std::string programDirectory; // with a trailing separator
     std::string recordFile;       // record.ini
+    EncodingSettings settings;    // built-in defaults unless loaded
 
-    // Beside the executable.
+    // Beside the executable, with the settings files loaded.
     static MainDialogSetup Installed();
 };
 
@@ -114,8 +117,9 @@ class MainDialog : public DraggableDialog {
     void OnCheckChanged(int row, int column);
     int OnEditEnd(int row, int column);
 
-    // The OutputDir of every format's parameter record.
-    static void SetOutputDirAll(const std::string& directory);
+    // The window's encoding settings: the configuration dialog edits them,
+    // Go resolves each job's values from them.
+    EncodingSettings& Settings() { return settings_; }
 
     // Parts, for the tests and the start-up
     CXListCtrl* FileList() const { return list_; }
@@ -170,6 +174,7 @@ class MainDialog : public DraggableDialog {
 
     IDesktop& desktop_;
     MainDialogSetup setup_;
+    EncodingSettings settings_;
     QImage background_;
     QImage background2x_; // for 2x screens
     std::map<int, ImageButton*> buttons_;

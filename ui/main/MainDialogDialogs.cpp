@@ -17,7 +17,7 @@ bool MainDialog::RunTagDialog(const QString& fileName, TagTexts& texts) {
 }
 
 void MainDialog::RunConfigDialog(FormatId formatId) {
-    CConfigDlg dialog(formatId, this);
+    CConfigDlg dialog(settings_, formatId, this);
     dialog.exec();
 }
 

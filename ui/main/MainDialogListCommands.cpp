@@ -101,12 +101,12 @@ void MainDialog::OnGo() {
         ShowInformation(QT_TR_NOOP("Please select output directory !"));
         return;
     }
-    SetOutputDirAll(directory);
+    settings_.SetOutputDirAll(directory);
     // Each job takes its values now: the batch never reads the parameter
     // records, which the configuration dialog changes.
     for (JobItem& job : jobs_) {
         if (job.state == JobState::Waiting)
-            ResolveEncoderValues(job);
+            ResolveEncoderValues(job, settings_);
     }
     if (!PlanOutputs())
         return;
@@ -196,13 +196,6 @@ int MainDialog::OnEditEnd(int row, int column) {
         list_->SetItemText(row, column, QString::fromStdString(job.outputName));
     }
     return 0;
-}
-
-void MainDialog::SetOutputDirAll(const std::string& directory) {
-    for (FormatId id = 0; id < kFormatCount; ++id) {
-        if (EncodingParams* record = GetEncodingParams(id))
-            record->OutputDir = directory;
-    }
 }
 
 } // namespace velmont

@@ -1,4 +1,5 @@
 #include "model/EncodingParams.h"
+#include "model/EncodingSettings.h"
 #include "ui/config/CAudioDlg.h"
 
 #include <QCheckBox>
@@ -27,14 +28,16 @@ QString OnlyItem(const QComboBox* list) {
 class AudioPageTest : public QObject {
     Q_OBJECT
 
+    EncodingSettings settings_;
+
   private slots:
-    void init() { ResetAllEncodingParams(); }
+    void init() { settings_ = {}; }
 
     void listsEachDisplayNameOnceAndSelectsTheStoredCodec() {
-        GetEncodingParams(k3gp)->AudioCodec = 10;
-        CAudioDlg page(k3gp);
+        settings_.GetEncodingParams(k3gp)->AudioCodec = 10;
+        CAudioDlg page(settings_, k3gp);
         QCOMPARE(page.AudioTypeList()->currentData().toInt(), 10);
-        GetEncodingParams(k3gp)->AudioCodec = -1; // none stored: the first
+        settings_.GetEncodingParams(k3gp)->AudioCodec = -1; // none stored: the first
         page.Refresh();
         QCOMPARE(page.AudioTypeList()->currentIndex(), 0);
         for (FormatId id : {kAmr, kOgg, k3gp, kFormatMkv, kFormatOpus}) {
@@ -46,7 +49,7 @@ class AudioPageTest : public QObject {
     }
 
     void amrNarrowBandForcesMonoAndItsRatesAtOnce() {
-        EncodingParams& record = *GetEncodingParams(k3gp);
+        EncodingParams& record = *settings_.GetEncodingParams(k3gp);
         record.AudioCodec = 11;
         record.AudioChannel = 2;
         record.AudioSampleRate = 5;
@@ -55,7 +58,7 @@ class AudioPageTest : public QObject {
             return std::array{record.AudioChannel, record.AudioSampleRate, record.AudioBitrate,
                               record.AudioCodec};
         };
-        CAudioDlg page(k3gp);
+        CAudioDlg page(settings_, k3gp);
         page.AudioTypeList()->setCurrentIndex(1); // the user picks AMR narrow band
         QCOMPARE(OnlyItem(page.ChannelModeList()), QString("Mono"));
         QCOMPARE(OnlyItem(page.SampleRateList()), QString("8000 Hz"));
@@ -68,33 +71,33 @@ class AudioPageTest : public QObject {
     }
 
     void volumeLabelShowsThePercentAndFollowsTheUser() {
-        GetEncodingParams(kOgg)->AudioVolume = 25;
-        CAudioDlg page(kOgg);
+        settings_.GetEncodingParams(kOgg)->AudioVolume = 25;
+        CAudioDlg page(settings_, kOgg);
         QCOMPARE(page.VolumeLabel()->text(), QString("9.8%"));
         page.VolumeTrackBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(page.VolumeLabel()->text(), QString("19.5%"));
         page.OnOK();
-        QCOMPARE(GetEncodingParams(kOgg)->AudioVolume, 50);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioVolume, 50);
     }
 
     // A stored position beyond a list selects nothing; a sample rate is then
     // stored as none, a channel count is kept (never stored as zero).
     void storedPositionsBeyondTheListsSelectNothing() {
-        GetEncodingParams(kAmr)->AudioSampleRate = 5;
-        GetEncodingParams(kOgg)->AudioChannel = 6;
-        CAudioDlg page(kAmr);
+        settings_.GetEncodingParams(kAmr)->AudioSampleRate = 5;
+        settings_.GetEncodingParams(kOgg)->AudioChannel = 6;
+        CAudioDlg page(settings_, kAmr);
         QCOMPARE(page.SampleRateList()->currentIndex(), -1);
         page.OnOK();
         page.FormatId = kOgg;
         page.Refresh();
         page.OnOK();
-        QCOMPARE(GetEncodingParams(kAmr)->AudioSampleRate, -1);
-        QCOMPARE(GetEncodingParams(kOgg)->AudioChannel, 6);
+        QCOMPARE(settings_.GetEncodingParams(kAmr)->AudioSampleRate, -1);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioChannel, 6);
     }
 
     void enableAudioSwitchesTheControls() {
-        GetEncodingParams(kOgg)->EnableAudio = false;
-        CAudioDlg page(kOgg);
+        settings_.GetEncodingParams(kOgg)->EnableAudio = false;
+        CAudioDlg page(settings_, kOgg);
         const QWidget* controls[] = {page.AudioTypeList(), page.ChannelModeList(),
                                      page.SampleRateList(), page.BitrateList(),
                                      page.VolumeTrackBar()};

@@ -1,4 +1,5 @@
 #include "model/EncodingParams.h"
+#include "model/EncodingSettings.h"
 #include "model/RunFlags.h"
 #include "ui/config/CAudioDlg.h"
 #include "ui/config/CConfigDlg.h"
@@ -20,9 +21,11 @@ constexpr FormatId kMov = 17;
 class ConfigDialogTest : public QObject {
     Q_OBJECT
 
+    EncodingSettings settings_;
+
   private slots:
     void init() {
-        ResetAllEncodingParams();
+        settings_ = {};
         ShutdownAfterConversion = false;
     }
 
@@ -41,27 +44,27 @@ class ConfigDialogTest : public QObject {
     void videoTabsFollowTheFormat() {
         QFETCH(int, format);
         QFETCH(bool, video);
-        CConfigDlg opened(format);
+        CConfigDlg opened(settings_, format);
         QCOMPARE(opened.FormatList()->currentIndex(), format);
         QCOMPARE(opened.Tabs()->IsTabEnabled(1) && opened.Tabs()->IsTabEnabled(2), video);
         QVERIFY(opened.Tabs()->IsTabEnabled(0) && opened.Tabs()->CurrentTab() == 0);
         QCOMPARE(opened.AudioPage()->geometry(), QRect(15, 40, 403, 228));
 
-        CConfigDlg chosen(kFormatMp3);
+        CConfigDlg chosen(settings_, kFormatMp3);
         chosen.FormatList()->setCurrentIndex(format);
         QCOMPARE(chosen.Tabs()->IsTabEnabled(1) && chosen.Tabs()->IsTabEnabled(2), video);
         QCOMPARE(chosen.AudioPage()->FormatId, format);
         QCOMPARE(chosen.VideoPage()->FormatId, video ? format : kFormatMp3);
         chosen.VideoPage()->BitrateList()->setCurrentIndex(0);
         chosen.accept();
-        QCOMPARE(GetEncodingParams(format)->VideoBitrate == 0, video);
+        QCOMPARE(settings_.GetEncodingParams(format)->VideoBitrate == 0, video);
     }
 
     // Values not confirmed by OK are dropped when the format changes, and
     // the Video page stays in view until the user picks the Audio tab.
     void switchingFormatsDropsValuesNotConfirmed() {
-        GetEncodingParams(kMov)->CropTop = 6;
-        CConfigDlg dialog(kFormatMp4);
+        settings_.GetEncodingParams(kMov)->CropTop = 6;
+        CConfigDlg dialog(settings_, kFormatMp4);
         dialog.show();
         SkinTabCtrl* tabs = dialog.Tabs();
         QVERIFY(tabs->SetCurrentTab(1));
@@ -78,36 +81,36 @@ class ConfigDialogTest : public QObject {
         QVERIFY(dialog.AudioPage()->isVisible());
         dialog.AudioPage()->BitrateList()->setCurrentIndex(9);
         dialog.accept();
-        QCOMPARE(GetEncodingParams(kFormatMp3)->AudioBitrate, 9);
-        QCOMPARE(*GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
+        QCOMPARE(settings_.GetEncodingParams(kFormatMp3)->AudioBitrate, 9);
+        QCOMPARE(*settings_.GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 
     void shutdownOptionSurvivesAReopenButNotACancel() {
         {
-            CConfigDlg dialog(kFormatMp3);
+            CConfigDlg dialog(settings_, kFormatMp3);
             dialog.ShutdownBox()->click();
             dialog.accept();
         }
         QVERIFY(ShutdownAfterConversion);
         {
             // Cancel saves nothing at all.
-            CConfigDlg dialog(kFormatMp4);
+            CConfigDlg dialog(settings_, kFormatMp4);
             QVERIFY(dialog.ShutdownBox()->isChecked());
             dialog.ShutdownBox()->click();
             dialog.OthersPage()->Edit(Box::CropTop)->setText("4");
             dialog.reject();
         }
         QVERIFY(ShutdownAfterConversion);
-        QCOMPARE(*GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
+        QCOMPARE(*settings_.GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 
     // Reset shows the built-in values, stored by OK only; on an audio format
     // it leaves the video pages alone.
     void resetShowsTheBuiltInDefaultsUntilOk() {
-        EncodingParams& record = *GetEncodingParams(kFormatMp4);
+        EncodingParams& record = *settings_.GetEncodingParams(kFormatMp4);
         record.CropTop = 9;
         const EncodingParams changed = record;
-        CConfigDlg dialog(kFormatMp4);
+        CConfigDlg dialog(settings_, kFormatMp4);
         dialog.ResetButton()->click();
         QCOMPARE(dialog.OthersPage()->Edit(Box::CropTop)->text(), QString("0"));
         QCOMPARE(record, changed);
@@ -115,12 +118,12 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(record, BuiltInDefaults(kFormatMp4));
 
         record = changed;
-        GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
-        CConfigDlg audio(kFormatMp4);
+        settings_.GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
+        CConfigDlg audio(settings_, kFormatMp4);
         audio.FormatList()->setCurrentIndex(kFormatMp3);
         audio.ResetButton()->click();
         audio.accept();
-        QCOMPARE(*GetEncodingParams(kFormatMp3), BuiltInDefaults(kFormatMp3));
+        QCOMPARE(*settings_.GetEncodingParams(kFormatMp3), BuiltInDefaults(kFormatMp3));
         QCOMPARE(record, changed);
     }
 };

@@ -1,4 +1,5 @@
 #include "model/EncodingParams.h"
+#include "model/EncodingSettings.h"
 #include "ui/config/COthersDlg.h"
 
 #include <QLineEdit>
@@ -22,14 +23,16 @@ int EncodingParams::*const kFields[] = {
 class OthersPageTest : public QObject {
     Q_OBJECT
 
+    EncodingSettings settings_;
+
   private slots:
-    void init() { ResetAllEncodingParams(); }
+    void init() { settings_ = {}; }
 
     void eachBoxBelongsToItsField() {
-        EncodingParams& record = *GetEncodingParams(kMp4);
+        EncodingParams& record = *settings_.GetEncodingParams(kMp4);
         for (int box = 0; box < 8; ++box)
             record.*kFields[box] = box + 1;
-        COthersDlg page(kMp4);
+        COthersDlg page(settings_, kMp4);
         for (int box = 0; box < 8; ++box) {
             QCOMPARE(page.Edit(static_cast<Box>(box))->text(), QString::number(box + 1));
             page.Edit(static_cast<Box>(box))->setText(QString::number(10 * (box + 1)));
@@ -40,14 +43,14 @@ class OthersPageTest : public QObject {
     }
 
     void entriesAreStoredAsSignedNumbersOrZero() {
-        COthersDlg page(kMp4);
+        COthersDlg page(settings_, kMp4);
         page.Edit(Box::CropLeft)->setText("-8");
         page.Edit(Box::CropTop)->setText("  16 ");
         page.Edit(Box::CropRight)->setText("");
         page.Edit(Box::CropBottom)->setText("abc");
         page.Edit(Box::PadTop)->setText("99999999999");
         page.OnOK();
-        const EncodingParams& record = *GetEncodingParams(kMp4);
+        const EncodingParams& record = *settings_.GetEncodingParams(kMp4);
         QCOMPARE(record.CropLeft, -8);
         QCOMPARE(record.CropTop, 16);
         QCOMPARE(record.CropRight, 0);

@@ -1,4 +1,5 @@
 #include "model/EncodingParams.h"
+#include "model/EncodingSettings.h"
 #include "ui/config/CVideoDlg.h"
 
 #include <QCheckBox>
@@ -17,9 +18,9 @@ constexpr FormatId k3gp = 12;
 constexpr FormatId kAvi = 13;
 constexpr FormatId kMp4 = 15;
 
-void SetSize(FormatId id, int width, int height) {
-    GetEncodingParams(id)->Width = width;
-    GetEncodingParams(id)->Height = height;
+void SetSize(EncodingSettings& settings, FormatId id, int width, int height) {
+    settings.GetEncodingParams(id)->Width = width;
+    settings.GetEncodingParams(id)->Height = height;
 }
 
 } // namespace
@@ -27,11 +28,13 @@ void SetSize(FormatId id, int width, int height) {
 class VideoPageTest : public QObject {
     Q_OBJECT
 
+    EncodingSettings settings_;
+
   private slots:
-    void init() { ResetAllEncodingParams(); }
+    void init() { settings_ = {}; }
 
     void listsTheFormatsCodecsOnce() {
-        CVideoDlg page(k3gp);
+        CVideoDlg page(settings_, k3gp);
         QCOMPARE(page.VideoTypeList()->currentText(), QString("H.263"));
         for (FormatId id : {k3g2, k3gp, kAvi, kMp4, kFormatMkv, kFormatWebm}) {
             page.FormatId = id;
@@ -43,59 +46,59 @@ class VideoPageTest : public QObject {
 
     // 0 x 0 is the mobile formats' second size and elsewhere the original.
     void zeroSizeShowsPositionTwoForTheMobileFormatsOriginalElsewhere() {
-        GetEncodingParams(k3gp)->VideoCodec = 0; // AVC: the general sizes
+        settings_.GetEncodingParams(k3gp)->VideoCodec = 0; // AVC: the general sizes
         const std::tuple<FormatId, QString, int> cases[] = {
             {k3g2, "352x288 - QPAL", 352}, {k3gp, "720x576 - PAL", 720}, {kAvi, "Original", 0}};
         for (const auto& [id, shown, width] : cases) {
-            SetSize(id, 0, 0);
-            CVideoDlg page(id);
+            SetSize(settings_, id, 0, 0);
+            CVideoDlg page(settings_, id);
             QCOMPARE(page.SizeBox()->currentText(), shown);
             page.OnOK();
-            QCOMPARE(GetEncodingParams(id)->Width, width);
+            QCOMPARE(settings_.GetEncodingParams(id)->Width, width);
         }
     }
 
     void storedSizeSelectsItsItemOrIsAppended() {
-        SetSize(kMp4, 640, 480);
-        CVideoDlg page(kMp4);
+        SetSize(settings_, kMp4, 640, 480);
+        CVideoDlg page(settings_, kMp4);
         QCOMPARE(page.SizeBox()->currentText(), QString("640x480 - SNTSC"));
-        SetSize(kMp4, 500, 300);
+        SetSize(settings_, kMp4, 500, 300);
         page.Refresh();
         QCOMPARE(page.SizeBox()->currentIndex(), page.SizeBox()->count() - 1);
         QCOMPARE(page.SizeBox()->currentText(), QString("500x300"));
         page.OnOK();
-        QCOMPARE(GetEncodingParams(kMp4)->Height, 300);
+        QCOMPARE(settings_.GetEncodingParams(kMp4)->Height, 300);
     }
 
     void h263OffersItsFiveSizes() {
-        GetEncodingParams(k3gp)->VideoCodec = 0;
-        SetSize(k3gp, 176, 144);
-        CVideoDlg page(k3gp);
+        settings_.GetEncodingParams(k3gp)->VideoCodec = 0;
+        SetSize(settings_, k3gp, 176, 144);
+        CVideoDlg page(settings_, k3gp);
         page.VideoTypeList()->setCurrentIndex(2); // the user picks H.263
         QCOMPARE(page.SizeBox()->count(), 5);
         QCOMPARE(page.SizeBox()->currentText(), QString("176x144 - QCIF"));
-        QCOMPARE(GetEncodingParams(k3gp)->VideoCodec, 0); // stored by OK only
+        QCOMPARE(settings_.GetEncodingParams(k3gp)->VideoCodec, 0); // stored by OK only
 
         // A new video type drops a typed size.
-        CVideoDlg mp4(kMp4);
+        CVideoDlg mp4(settings_, kMp4);
         mp4.SizeBox()->setEditText("1000x1000");
         mp4.VideoTypeList()->setCurrentIndex(1);
         QCOMPARE(mp4.SizeBox()->currentText(), QString("320x240 - QVGA"));
     }
 
     void chosenOrTypedSizeIsStoredAndNoSizeIsNot() {
-        CVideoDlg page(kMp4);
+        CVideoDlg page(settings_, kMp4);
         page.SizeBox()->setCurrentIndex(36);
         page.OnOK();
-        QCOMPARE(GetEncodingParams(kMp4)->Width, 1920);
+        QCOMPARE(settings_.GetEncodingParams(kMp4)->Width, 1920);
         page.SizeBox()->setEditText("640*480");
         page.OnOK();
         for (const char* text :
              {"large", "", "640 x 480", "0x480", "-640x480", "640", "2147483648x2"}) {
             page.SizeBox()->setEditText(QString::fromLatin1(text));
             page.OnOK();
-            QCOMPARE(GetEncodingParams(kMp4)->Width, 640);
-            QCOMPARE(GetEncodingParams(kMp4)->Height, 480);
+            QCOMPARE(settings_.GetEncodingParams(kMp4)->Width, 640);
+            QCOMPARE(settings_.GetEncodingParams(kMp4)->Height, 480);
         }
     }
 
@@ -103,10 +106,10 @@ class VideoPageTest : public QObject {
     // none, an unknown aspect ratio shows Auto; the positions 0 to 2 store
     // -1 (Auto), 0 (4:3) and 1 (16:9).
     void storedPositionsAspectRatioAndVbrLimits() {
-        EncodingParams& record = *GetEncodingParams(kMp4);
+        EncodingParams& record = *settings_.GetEncodingParams(kMp4);
         record.Quantizer_Scale = 11;
         record.AspectRatio = 7;
-        CVideoDlg page(kMp4);
+        CVideoDlg page(settings_, kMp4);
         QCOMPARE(page.QuantizerList()->currentIndex(), -1);
         QCOMPARE(page.AspectRatioList()->currentText(), QString("Auto"));
         for (int position = 0; position < 3; ++position) {

@@ -60,6 +60,7 @@ struct Conversion {
     std::unique_ptr<ConversionEngine> engine;
     FakeDesktop desktop;
     std::unique_ptr<CConvertDlg> dialog = std::make_unique<CConvertDlg>();
+    EncodingSettings settings;
 
     Conversion() {
         const QString root = work.path();
@@ -70,10 +71,7 @@ struct Conversion {
         // file, and a link would reach encoders of tests running alongside.
         QFile::copy(kRendix, root + "/program/Rendix");
         engine = std::make_unique<ConversionEngine>(programDir);
-        for (FormatId id = 0; id < kFormatCount; ++id) {
-            if (EncodingParams* params = GetEncodingParams(id))
-                params->OutputDir = outputDir;
-        }
+        settings.SetOutputDirAll(outputDir);
         dialog->SetDesktop(&desktop);
         // One job at a time, as the buttons' table describes.
         SimultaneousConversions = 1;
@@ -124,7 +122,7 @@ struct Conversion {
         for (JobItem& job : jobs) {
             if (job.state != JobState::Waiting)
                 continue;
-            ResolveEncoderValues(job);
+            ResolveEncoderValues(job, settings);
             dialog->paths.push_back(job.inputPath);
         }
         dialog->outputFolder = outputDir;

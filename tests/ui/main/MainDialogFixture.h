@@ -49,7 +49,7 @@ class RecordingMainDialog : public MainDialog {
 
 inline MainDialogSetup SetupIn(const QTemporaryDir& folder) {
     const std::string directory = QDir(folder.path()).absolutePath().toStdString() + "/";
-    return {directory, directory + "record.ini"};
+    return {directory, directory + "record.ini", {}};
 }
 
 } // namespace velmont

@@ -4,6 +4,7 @@
 #include "MainDialogFixture.h"
 
 #include "model/EncodingParams.h"
+#include "model/EncodingSettings.h"
 #include "ui/config/CConfigDlg.h"
 #include "ui/config/CTagDlg.h"
 #include "ui/convert/CConvertDlg.h"
@@ -46,7 +47,7 @@ class AccessibilityTest : public QObject {
   private slots:
     void everyButtonOfEveryWindowHasAName() {
         RecordingMainDialog main(desktop_, SetupIn(program_));
-        CConfigDlg config(kFormatMp4);
+        CConfigDlg config(main.Settings(), kFormatMp4);
         CTagDlg tag(QStringLiteral("song.mp3"), TagTexts{});
         CConvertDlg convert; // not shown: showing it would start a batch
         for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&config),

@@ -61,10 +61,7 @@ class ListCommandsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        desktop_ = FakeDesktop();
-        ResetAllEncodingParams();
-    }
+    void init() { desktop_ = FakeDesktop(); }
 
     void commandsNeedingARowSayWhenNoneIsSelected() {
         RecordingMainDialog dialog(desktop_, SetupIn(program_));
@@ -174,7 +171,7 @@ class ListCommandsTest : public QObject {
                  (std::vector<std::string>{Std(Missing("1.mp3")), Std(Missing("3.mp3"))}));
         QCOMPARE(dialog.Jobs()[0].state, JobState::NotSelected);
         for (FormatId id = 0; id < kFormatCount; ++id)
-            QCOMPARE(GetEncodingParams(id)->OutputDir, std::string("/srv/out"));
+            QCOMPARE(dialog.Settings().GetEncodingParams(id)->OutputDir, std::string("/srv/out"));
         dialog.OnClose();
     }
 

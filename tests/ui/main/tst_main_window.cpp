@@ -33,7 +33,6 @@ class MainWindowTest : public QObject {
     void init() {
         QFile::remove(QString::fromStdString(RecordFile()));
         desktop_ = FakeDesktop();
-        ResetAllEncodingParams();
     }
 
     // The skin's art is drawn for these places: every control sits where it was drawn.
@@ -164,11 +163,12 @@ class MainWindowTest : public QObject {
     // The box shows the record, or format zero's folder without one; closing
     // with the box empty leaves the record as it was.
     void directoryComesFromTheRecordAndAnEmptyBoxLeavesItUntouched() {
-        GetEncodingParams(0)->OutputDir = "/from/format/zero";
+        MainDialogSetup setup = SetupIn(program_);
+        setup.settings.GetEncodingParams(0)->OutputDir = "/from/format/zero";
         for (bool recordBefore : {false, true}) {
             if (recordBefore)
                 QVERIFY(SaveOutputDirectoryTo(RecordFile(), "/before/"));
-            RecordingMainDialog dialog(desktop_, SetupIn(program_));
+            RecordingMainDialog dialog(desktop_, setup);
             QCOMPARE(dialog.DirectoryBox()->text(),
                      QString(recordBefore ? "/before/" : "/from/format/zero"));
             dialog.show();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/EncodingParams.h"
+#include "model/FormatId.h"
+
+#include <array>
+#include <string>
+
+namespace velmont {
+
+// The parameter records of all formats as one value. The window and the
+// command-line program each own one and hand it to whatever reads or edits
+// the records; nothing keeps a process-wide copy. Not locked: its owner's
+// thread uses it, and a batch takes its values before it starts.
+class EncodingSettings {
+  public:
+    // Every format at its built-in defaults.
+    EncodingSettings();
+
+    // The format's record, or null for an unknown id.
+    EncodingParams* GetEncodingParams(FormatId id);
+    const EncodingParams* GetEncodingParams(FormatId id) const;
+
+    // Puts one format's record back to its built-in defaults.
+    void ResetToBuiltIn(FormatId id);
+    // The OutputDir of every record.
+    void SetOutputDirAll(const std::string& directory);
+
+    bool operator==(const EncodingSettings&) const = default;
+
+  private:
+    std::array<EncodingParams, kFormatCount> records_;
+};
+
+} // namespace velmont
