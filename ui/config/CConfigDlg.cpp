@@ -55,9 +55,9 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
         simultaneous_->addItem(QString::number(count), count);
     simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
     simultaneous_->setAccessibleName(tr("Simultaneous conversions"));
-    simultaneous_->setToolTip(QStringLiteral(
-        "How many files are converted at once. Automatic: one per core, and files whose "
-        "encoder already uses every core (video, two passes) one at a time."));
+    simultaneous_->setToolTip(
+        tr("How many files are converted at once. Automatic: one per core, and files whose "
+           "encoder already uses every core (video, two passes) one at a time."));
 
     reset_ = new QPushButton(tr("Reset"), this);
     reset_->setGeometry(15, 395, 80, 26);
