@@ -1,7 +1,6 @@
 #include "cli/BatchJobs.h"
 
 #include "cli/UsageError.h"
-#include "convert/ProbeMediaFile.h"
 #include "convert/ResolveEncoderValues.h"
 #include "model/MediaTree.h"
 
@@ -62,15 +61,18 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 } // namespace
 
 JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const std::string& outputFolder) {
-    JobList jobs;
+                       const std::string& outputFolder, const ProbeCount& count) {
+    std::vector<JobItem> probed;
     for (const MediaInput& file : InputFiles(line)) {
-        JobItem job;
-        job.inputPath = file.path;
-        job.treeFolder = file.treeFolder;
-        job.keepTreeFolder = true;
-        ProbeMediaFile(job.inputPath, job);
-        job.outputName = WithoutExtension(file.path);
+        probed.emplace_back();
+        probed.back().inputPath = file.path;
+        probed.back().treeFolder = file.treeFolder;
+        probed.back().keepTreeFolder = true;
+    }
+    ProbeAll(probed, count);
+    JobList jobs;
+    for (JobItem& job : probed) {
+        job.outputName = WithoutExtension(job.inputPath);
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/ProbeAll.h"
 #include "model/EncodingSettings.h"
 #include "model/JobItem.h"
 
@@ -14,10 +15,10 @@ namespace velmont::cli {
 // files in natural order (with --recursive their whole trees, each output
 // keeping its file's place below the folder given), every job waiting in
 // the chosen format with its encoder values resolved from the format's
-// record in `encoding`. Tag options replace
-// the probed tags. Throws UsageError for a missing input, an empty batch
-// and --output-name with more than one file.
+// record in `encoding`. Tag options replace the probed tags. `count` hears
+// how the probing goes. Throws UsageError for a missing input, an empty
+// batch and --output-name with more than one file.
 JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const std::string& outputFolder);
+                       const std::string& outputFolder, const ProbeCount& count);
 
 } // namespace velmont::cli

@@ -6,6 +6,7 @@
 #include "cli/JsonView.h"
 #include "cli/OptionTable.h"
 #include "cli/PlainView.h"
+#include "cli/ProbeProgress.h"
 #include "cli/SignalWatch.h"
 #include "cli/StartWorker.h"
 #include "cli/TerminalView.h"
@@ -207,7 +208,12 @@ int Run(const CommandLine& line) {
         return 0;
     }
     const Settings settings = ReadSettings(line);
-    JobList jobs = BuildBatchJobs(line, settings.format, settings.encoding, settings.outputFolder);
+    JobList jobs = [&] {
+        ProbeProgress progress(!line.Has("quiet") && !line.Has("json") && ::isatty(STDERR_FILENO));
+        return BuildBatchJobs(
+            line, settings.format, settings.encoding, settings.outputFolder,
+            [&](std::size_t done, std::size_t total) { progress.Count(done, total); });
+    }();
     const OutputPlan plan(jobs, settings.policy);
     if (plan.Refused()) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "
