@@ -145,14 +145,6 @@
         <translation>Automatisch</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>Gleichzeitige Umwandlungen</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>Wie viele Dateien gleichzeitig umgewandelt werden. Automatisch: eine je Kern, und Dateien, deren Encoder schon alle Kerne nutzt (Video, zwei Durchgänge), einzeln.</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Standard</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>Oben:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Rechts:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Links:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>Unten:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>Zuschneiden</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>Ausgabedateiname</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>Dateien konnten nicht hinzugefügt werden.
-Vielleicht wurden zu viele Dateien gewählt.
-Bitte weniger Dateien wählen und erneut versuchen.</translation>
     </message>
     <message>
         <source>Failed!</source>

@@ -145,14 +145,6 @@
         <translation>Automático</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>Conversiones simultáneas</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>Cuántos archivos se convierten a la vez. Automático: uno por núcleo, y de uno en uno los archivos cuyo codificador ya usa todos los núcleos (vídeo, dos pasadas).</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Restablecer</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>Arriba:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Dcha.:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Izda.:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>Abajo:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>Recortar</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>Nombre de salida</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>No se pudieron añadir los archivos.
-Quizá haya demasiados seleccionados.
-Elija menos archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Failed!</source>

@@ -145,14 +145,6 @@
         <translation>Automatique</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>Conversions simultanées</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>Nombre de fichiers convertis en même temps. Automatique : un par cœur, et un à la fois pour les fichiers dont l'encodeur utilise déjà tous les cœurs (vidéo, deux passes).</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Défaut</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>Haut :</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Droite :</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Gauche :</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>Bas :</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>Rogner</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>Nom de sortie</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>Impossible d'ajouter les fichiers.
-Trop de fichiers sont peut-être sélectionnés.
-Choisissez-en moins et réessayez.</translation>
     </message>
     <message>
         <source>Failed!</source>

@@ -145,14 +145,6 @@
         <translation>自動</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>同時変換数</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>同時に変換するファイル数。自動：コアごとに 1 つ。エンコーダーが全コアを使うファイル（動画、2 パス）は 1 つずつ。</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>上:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>右:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>左:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>下:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>切り抜き</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>出力ファイル名</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>ファイルを追加できませんでした。
-選んだファイルが多すぎる可能性があります。
-数を減らしてもう一度お試しください。</translation>
     </message>
     <message>
         <source>Failed!</source>

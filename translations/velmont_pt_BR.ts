@@ -145,14 +145,6 @@
         <translation>Automático</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>Conversões simultâneas</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>Quantos arquivos são convertidos ao mesmo tempo. Automático: um por núcleo, e um de cada vez os arquivos cujo codificador já usa todos os núcleos (vídeo, duas passagens).</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Redefinir</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>Topo:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Dir.:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Esq.:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>Base:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>Cortar</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>Nome de saída</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>Não foi possível adicionar os arquivos.
-Talvez haja arquivos demais selecionados.
-Selecione menos arquivos e tente de novo.</translation>
     </message>
     <message>
         <source>Failed!</source>

@@ -145,14 +145,6 @@
         <translation>Авто</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>Одновременные конвертирования</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>Сколько файлов конвертируется одновременно. Авто: по одному на ядро, а файлы, чей кодер и так занимает все ядра (видео, два прохода), по одному.</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>Сброс</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>Сверху:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Справа:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Слева:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>Снизу:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>Обрезка</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>Имя результата</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>Не удалось добавить файлы.
-Возможно, выбрано слишком много файлов.
-Выберите меньше файлов и повторите.</translation>
     </message>
     <message>
         <source>Failed!</source>

@@ -145,14 +145,6 @@
         <translation>自动</translation>
     </message>
     <message>
-        <source>Simultaneous conversions</source>
-        <translation>同时转换数</translation>
-    </message>
-    <message>
-        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
-        <translation>同时转换的文件数。自动：每个核心一个；编码器已占用所有核心的文件（视频、两遍编码）逐个转换。</translation>
-    </message>
-    <message>
         <source>Reset</source>
         <translation>重置</translation>
     </message>
@@ -266,22 +258,6 @@
 </context>
 <context>
     <name>velmont::COthersDlg</name>
-    <message>
-        <source>Top:</source>
-        <translation>上:</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>右:</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>左:</translation>
-    </message>
-    <message>
-        <source>Bottom:</source>
-        <translation>下:</translation>
-    </message>
     <message>
         <source>Crop</source>
         <translation>裁剪</translation>
@@ -513,14 +489,6 @@
     <message>
         <source>Output File Name</source>
         <translation>输出文件名</translation>
-    </message>
-    <message>
-        <source>Fail to add files.
-Maybe too much files selected.
-Please select less files and try again.</source>
-        <translation>无法添加文件。
-可能选择的文件太多。
-请少选一些文件后重试。</translation>
     </message>
     <message>
         <source>Failed!</source>
