@@ -5,6 +5,7 @@
 #include "CommandLineFiles.h"
 #include "ConverterApp.h"
 #include "InfoOptions.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    velmont::InstallTranslations(application);
     velmont::ConverterApp converter;
     return converter.InitInstance(velmont::CommandLineFiles(argc, argv));
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libtinyxml2-dev libsystemd-dev
     libopencore-amrnb-dev libvo-amrwbenc-dev

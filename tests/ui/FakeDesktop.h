@@ -27,6 +27,11 @@ class FakeDesktop : public IDesktop {
     std::vector<std::string> openedUrls;
     std::vector<std::string> helpRequests;
     int powerOffRequests = 0;
+    struct Notification {
+        std::string summary;
+        std::string folder;
+    };
+    std::vector<Notification> notifications;
 
     // Answers; a message takes the front of messageAnswers, or Ok/Yes when empty.
     std::deque<MessageResult> messageAnswers;
@@ -70,6 +75,9 @@ class FakeDesktop : public IDesktop {
     bool PowerOff() override {
         ++powerOffRequests;
         return powerOffAnswer;
+    }
+    void Notify(const std::string& summary, const std::string& folder) override {
+        notifications.push_back({summary, folder});
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
+#include <QCoreApplication>
 
 namespace velmont {
 
@@ -27,7 +28,7 @@ AudioChoices AudioChoicesForCodec(int codecId) {
     AudioChoices choices;
     if (codecId == kAudioCodecAmrNb || codecId == kAudioCodecAmrWb) {
         const bool narrow = codecId == kAudioCodecAmrNb;
-        choices.channelModes << QStringLiteral("Mono");
+        choices.channelModes << QCoreApplication::translate("AudioChoices", "Mono");
         choices.sampleRates << SampleRateText(narrow ? kAmrNbSampleRateHz : kAmrWbSampleRateHz);
         choices.defaultSampleRate = 0;
         choices.bitrates =
@@ -37,11 +38,12 @@ AudioChoices AudioChoicesForCodec(int codecId) {
     }
     // "Original" comes last, so the positions stored before it keep their
     // meaning.
-    choices.channelModes << QStringLiteral("Mono") << QStringLiteral("Stereo")
-                         << QStringLiteral("Original");
+    choices.channelModes << QCoreApplication::translate("AudioChoices", "Mono")
+                         << QCoreApplication::translate("AudioChoices", "Stereo")
+                         << QCoreApplication::translate("AudioChoices", "Original");
     for (int hz : kSampleRatesHz)
         choices.sampleRates << SampleRateText(hz);
-    choices.sampleRates << QStringLiteral("Original");
+    choices.sampleRates << QCoreApplication::translate("AudioChoices", "Original");
     choices.defaultSampleRate = 4; // 44100 Hz
     for (int kbps : kAudioBitratesKbps)
         choices.bitrates << QString::asprintf("%d kbps", kbps);

@@ -25,7 +25,7 @@ constexpr int kAdvancedVideoTab = 2;
 
 CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     setFixedSize(460, 470);
 
     tabs_ = new SkinTabCtrl(this);
@@ -34,25 +34,25 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
     audio_ = new CAudioDlg(settings, formatId_, tabs_);
     video_ = new CVideoDlg(settings, formatId_, tabs_);
     others_ = new COthersDlg(settings, formatId_, tabs_);
-    tabs_->AddTab(audio_, QStringLiteral("Audio"), kAudioTab);
-    tabs_->AddTab(video_, QStringLiteral("Video"), kVideoTab);
-    tabs_->AddTab(others_, QStringLiteral("Advanced Video"), kAdvancedVideoTab);
+    tabs_->AddTab(audio_, tr("Audio"), kAudioTab);
+    tabs_->AddTab(video_, tr("Video"), kVideoTab);
+    tabs_->AddTab(others_, tr("Advanced Video"), kAdvancedVideoTab);
     EnableVideoTabs(IsVideoFormat(formatId_));
     for (QWidget* page : {static_cast<QWidget*>(audio_), static_cast<QWidget*>(video_),
                           static_cast<QWidget*>(others_)})
         page->setGeometry(15, 40, 403, 228);
 
     formats_ = MakeDropDownList(this, 115, 15, 80, 104);
-    NameAfterLabel(formats_, MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26));
-    shutdown_ = new QCheckBox(QStringLiteral("shut down your PC after conversion"), this);
+    NameAfterLabel(formats_, MakeLabel(this, tr("Output Format:"), 15, 18, 100, 26));
+    shutdown_ = new QCheckBox(tr("shut down your PC after conversion"), this);
     shutdown_->setGeometry(205, 15, 300, 26);
     shutdown_->setChecked(ShutdownAfterConversion.load());
     FillFormatList();
 
     simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
     NameAfterLabel(simultaneous_,
-                   MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26));
-    simultaneous_->addItem(QStringLiteral("Automatic"), 0);
+                   MakeLabel(this, tr("Simultaneous conversions:"), 15, 354, 170, 26));
+    simultaneous_->addItem(tr("Automatic"), 0);
     for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
         simultaneous_->addItem(QString::number(count), count);
     simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
@@ -67,13 +67,13 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
         "Files added from a folder's subfolders are written to the same subfolders below the "
         "output folder."));
 
-    reset_ = new QPushButton(QStringLiteral("Reset"), this);
+    reset_ = new QPushButton(tr("Reset"), this);
     reset_->setGeometry(15, 425, 80, 26);
     reset_->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(267, 425, 80, 26);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(362, 425, 80, 26);
     cancel->setAutoDefault(false);
 

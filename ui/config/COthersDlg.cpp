@@ -2,6 +2,7 @@
 
 #include "ui/config/PageControls.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,12 +40,10 @@ COthersDlg::COthersDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
     FormatId = formatId;
 
     // Groups first, so the labels and boxes lie above them.
-    (new QGroupBox(QStringLiteral("Crop"), this))->setGeometry(20, 5, 166, 210);
-    (new QGroupBox(QStringLiteral("Padding"), this))->setGeometry(216, 5, 166, 210);
-    MakeColumn(this, QStringLiteral("Crop"), 40, 96, edits_,
-               static_cast<std::size_t>(Box::CropTop));
-    MakeColumn(this, QStringLiteral("Padding"), 236, 292, edits_,
-               static_cast<std::size_t>(Box::PadTop));
+    (new QGroupBox(tr("Crop"), this))->setGeometry(20, 5, 166, 210);
+    (new QGroupBox(tr("Padding"), this))->setGeometry(216, 5, 166, 210);
+    MakeColumn(this, tr("Crop"), 40, 96, edits_, static_cast<std::size_t>(Box::CropTop));
+    MakeColumn(this, tr("Padding"), 236, 292, edits_, static_cast<std::size_t>(Box::PadTop));
 
     Refresh();
 }

@@ -56,7 +56,7 @@ void StoreTagTexts(const TagTexts& texts, JobItem& job) {
 
 CTagDlg::CTagDlg(const QString& fileName, const TagTexts& texts, QWidget* parent)
     : QDialog(parent), texts_(texts) {
-    setWindowTitle(QStringLiteral("ID3 Tag - ") + fileName);
+    setWindowTitle(tr("ID3 Tag - ") + fileName);
     setFixedSize(330, 340);
 
     author_ = MakeEdit(this, texts.author, 10);
@@ -65,17 +65,17 @@ CTagDlg::CTagDlg(const QString& fileName, const TagTexts& texts, QWidget* parent
     title_ = MakeEdit(this, texts.title, 145);
     track_ = MakeEdit(this, texts.track, 190);
     year_ = MakeEdit(this, texts.year, 235);
-    NameAfterLabel(author_, MakeLabel(this, QStringLiteral("Artist(Author):"), 5, 15, 95, 26));
-    NameAfterLabel(album_, MakeLabel(this, QStringLiteral("Album:"), 5, 60, 95, 26));
-    NameAfterLabel(comment_, MakeLabel(this, QStringLiteral("Comment:"), 5, 105, 95, 26));
-    NameAfterLabel(title_, MakeLabel(this, QStringLiteral("Title:"), 5, 150, 95, 26));
-    NameAfterLabel(track_, MakeLabel(this, QStringLiteral("Track:"), 5, 195, 95, 26));
-    NameAfterLabel(year_, MakeLabel(this, QStringLiteral("Year:"), 5, 240, 95, 26));
+    NameAfterLabel(author_, MakeLabel(this, tr("Artist(Author):"), 5, 15, 95, 26));
+    NameAfterLabel(album_, MakeLabel(this, tr("Album:"), 5, 60, 95, 26));
+    NameAfterLabel(comment_, MakeLabel(this, tr("Comment:"), 5, 105, 95, 26));
+    NameAfterLabel(title_, MakeLabel(this, tr("Title:"), 5, 150, 95, 26));
+    NameAfterLabel(track_, MakeLabel(this, tr("Track:"), 5, 195, 95, 26));
+    NameAfterLabel(year_, MakeLabel(this, tr("Year:"), 5, 240, 95, 26));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(60, 272, 88, 26);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setGeometry(182, 272, 88, 26);
     connect(ok, &QPushButton::clicked, this, &CTagDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CTagDlg::reject);

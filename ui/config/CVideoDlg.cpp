@@ -32,26 +32,22 @@ CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWi
     quantizer_ = MakeDropDownList(this, 110, 152, 100, 104);
     bitrate_ = MakeDropDownList(this, 280, 82, 100, 174);
     pass_ = MakeDropDownList(this, 280, 117, 100, 174);
-    NameAfterLabel(videoType_,
-                   MakeLabel(this, QStringLiteral("Video Type:"), 0, 15, 100, 26, right));
-    NameAfterLabel(size_, MakeLabel(this, QStringLiteral("Video Size:"), 0, 50, 100, 26, right));
-    NameAfterLabel(frameRate_,
-                   MakeLabel(this, QStringLiteral("Framerate:"), 0, 85, 100, 26, right));
-    NameAfterLabel(aspect_,
-                   MakeLabel(this, QStringLiteral("Aspect Ratio:"), 0, 120, 100, 26, right));
-    NameAfterLabel(quantizer_,
-                   MakeLabel(this, QStringLiteral("Quantizer Scale:"), 0, 155, 100, 26, right));
-    NameAfterLabel(bitrate_, MakeLabel(this, QStringLiteral("Bitrate:"), 190, 85, 80, 26, right),
+    NameAfterLabel(videoType_, MakeLabel(this, tr("Video Type:"), 0, 15, 100, 26, right));
+    NameAfterLabel(size_, MakeLabel(this, tr("Video Size:"), 0, 50, 100, 26, right));
+    NameAfterLabel(frameRate_, MakeLabel(this, tr("Framerate:"), 0, 85, 100, 26, right));
+    NameAfterLabel(aspect_, MakeLabel(this, tr("Aspect Ratio:"), 0, 120, 100, 26, right));
+    NameAfterLabel(quantizer_, MakeLabel(this, tr("Quantizer Scale:"), 0, 155, 100, 26, right));
+    NameAfterLabel(bitrate_, MakeLabel(this, tr("Bitrate:"), 190, 85, 80, 26, right),
                    QStringLiteral("Video bitrate"));
-    NameAfterLabel(pass_, MakeLabel(this, QStringLiteral("Passes:"), 190, 120, 80, 26, right));
+    NameAfterLabel(pass_, MakeLabel(this, tr("Passes:"), 190, 120, 80, 26, right));
 
-    vbr_ = new QCheckBox(QStringLiteral("VBR"), this);
+    vbr_ = new QCheckBox(tr("VBR"), this);
     vbr_->setGeometry(40, 197, 45, 26);
     minBitrate_ = MakeDropDownList(this, 140, 197, 95, 104);
     maxBitrate_ = MakeDropDownList(this, 280, 197, 95, 104);
-    NameAfterLabel(minBitrate_, MakeLabel(this, QStringLiteral("Min:"), 105, 200, 30, 23),
+    NameAfterLabel(minBitrate_, MakeLabel(this, tr("Min:"), 105, 200, 30, 23),
                    QStringLiteral("VBR minimum bitrate"));
-    NameAfterLabel(maxBitrate_, MakeLabel(this, QStringLiteral("Max:"), 245, 200, 30, 101),
+    NameAfterLabel(maxBitrate_, MakeLabel(this, tr("Max:"), 245, 200, 30, 101),
                    QStringLiteral("VBR maximum bitrate"));
 
     connect(videoType_, &QComboBox::currentIndexChanged, this, &CVideoDlg::FillSizes);
@@ -190,7 +186,7 @@ void CVideoDlg::OnOK() {
     record->VideoCodec = CurrentCodec();
 
     const QString sizeText = size_->currentText().left(kMaxSizeText);
-    if (sizeText == kOriginalSize) {
+    if (sizeText == OriginalText()) {
         record->Width = 0;
         record->Height = 0;
     } else if (const std::optional<FrameSize> size = ParseSizeText(sizeText)) {

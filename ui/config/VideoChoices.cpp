@@ -3,15 +3,20 @@
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
 
+#include <QCoreApplication>
 #include <climits>
 
 namespace velmont {
+
+QString OriginalText() {
+    return QCoreApplication::translate("VideoChoices", "Original");
+}
 
 QStringList FrameSizeTexts(int videoCodecId) {
     if (videoCodecId == kVideoCodecH263)
         return {"128x96  - SQCIF", "176x144 - QCIF", "352x288 - QPAL", "704x576 - 4CIF",
                 "1408x1152"};
-    return {"Original",           "352x288 - QPAL",     "720x576 - PAL",      "768x576 - SPAL",
+    return {OriginalText(),       "352x288 - QPAL",     "720x576 - PAL",      "768x576 - SPAL",
             "352x240 - QNTSC",    "368x208 -",          "640x480 - SNTSC",    "720x480 - NTSC",
             "352x240 - FILM",     "128x96  - SQCIF",    "176x144 - QCIF",     "352x288 - CIF",
             "704x576 - 4CIF",     "160x120 - QQVGA",    "320x240 - QVGA",     "640x480 - VAG",
@@ -24,14 +29,14 @@ QStringList FrameSizeTexts(int videoCodecId) {
 }
 
 QStringList FrameRateTexts() {
-    QStringList texts{QStringLiteral("Original")};
+    QStringList texts{OriginalText()};
     for (std::size_t i = 1; i < kFrameRates.size(); ++i)
         texts << QString::asprintf("%.3f fps", kFrameRates[i]);
     return texts;
 }
 
 QStringList AspectRatioTexts() {
-    return {"Auto", " 4:3", "16:9"};
+    return {QCoreApplication::translate("VideoChoices", "Auto"), " 4:3", "16:9"};
 }
 
 QStringList QuantizerTexts() {
@@ -49,7 +54,8 @@ QStringList VideoBitrateTexts() {
 }
 
 QStringList PassTexts() {
-    return {"Pass 1", "Pass 2"};
+    return {QCoreApplication::translate("VideoChoices", "Pass 1"),
+            QCoreApplication::translate("VideoChoices", "Pass 2")};
 }
 
 int FindItemWithPrefix(const QStringList& items, const QString& prefix) {

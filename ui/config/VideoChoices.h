@@ -17,7 +17,8 @@ QStringList QuantizerTexts();    // "QB0" .. "QB10"
 QStringList VideoBitrateTexts(); // "128 kbps" .. "4096 kbps"
 QStringList PassTexts();         // "Pass 1", "Pass 2"
 
-inline const QString kOriginalSize = QStringLiteral("Original");
+// The size and rate item that keeps the source's, in the user's language.
+QString OriginalText();
 
 // Position of the first item that begins with prefix (ignoring case),
 // searching from the second item on and wrapping round to the first;

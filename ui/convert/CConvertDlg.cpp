@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -44,8 +45,21 @@ QString FileNameOf(const std::string& path) {
     return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
+// The buttons' texts, also those the worker's state names.
+[[maybe_unused]] const char* const kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Pause"),
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Resume"),
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Stop"),
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Restart"),
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Open Folder"),
+    QT_TRANSLATE_NOOP("velmont::CConvertDlg", "Cancel")};
+
+QString ButtonText(const char* text) {
+    return QCoreApplication::translate("velmont::CConvertDlg", text);
+}
+
 QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(ButtonText(text), parent);
     button->setObjectName(QString::fromUtf8(name));
     // Enter must not press a focused button: it does nothing here.
     button->setAutoDefault(false);
@@ -94,12 +108,12 @@ class CConvertDlg::WorkerSide : public IConversionDialog {
 };
 
 CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Convert"));
+    setWindowTitle(tr("Convert"));
     list_ = new CXListCtrl(this);
     list_->setObjectName(QStringLiteral("list"));
-    list_->setAccessibleName(QStringLiteral("Files being converted"));
+    list_->setAccessibleName(tr("Files being converted"));
     if (auto* corner = list_->findChild<QAbstractButton*>()) // the table's select-all
-        corner->setAccessibleName(QStringLiteral("Select all"));
+        corner->setAccessibleName(tr("Select all"));
     log_ = new LogEdit(this);
     log_->setAccessibleName(QStringLiteral("Conversion log"));
     log_->setObjectName(QStringLiteral("log"));
@@ -108,10 +122,10 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     stop_ = MakeButton("Stop", "stop", this);
     openFolder_ = MakeButton("Open Folder", "openFolder", this);
     cancel_ = MakeButton("Cancel", "cancel", this);
-    stopAfterCurrent_ = new QCheckBox(QStringLiteral("Stop after the current files"), this);
+    stopAfterCurrent_ = new QCheckBox(tr("Stop after the current files"), this);
     stopAfterCurrent_->setObjectName(QStringLiteral("stopAfterCurrent"));
     stopAfterCurrent_->setToolTip(
-        QStringLiteral("Let the running files finish and start no new one; Restart goes on"));
+        tr("Let the running files finish and start no new one; Restart goes on"));
     batchStatus_ = new QLabel(this);
     batchStatus_->setObjectName(QStringLiteral("batchStatus"));
     batchStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -186,10 +200,10 @@ void CConvertDlg::OnInitDialog() {
 }
 
 void CConvertDlg::FillList() {
-    list_->SetEmptyText(QStringLiteral("There is no file to convert"));
-    list_->InsertColumn(kNameColumn, QStringLiteral("File Name"), kNameColumnWidth);
-    list_->InsertColumn(kProgressColumn, QStringLiteral("Progress"), kProgressColumnWidth);
-    list_->InsertColumn(kLogColumn, QStringLiteral("Log"),
+    list_->SetEmptyText(tr("There is no file to convert"));
+    list_->InsertColumn(kNameColumn, tr("File Name"), kNameColumnWidth);
+    list_->InsertColumn(kProgressColumn, tr("Progress"), kProgressColumnWidth);
+    list_->InsertColumn(kLogColumn, tr("Log"),
                         list_->width() - 2 - kNameColumnWidth - kProgressColumnWidth - 2);
     // Waiting and converted jobs have rows, in list order; the rows'
     // lengths give the batch's time left.
@@ -220,11 +234,11 @@ void CConvertDlg::FillList() {
 
 void CConvertDlg::ShowButtons(const ConvertButtons& buttons) {
     // Once nothing runs, the button only closes the dialog.
-    cancel_->setText(buttons.pauseEnabled ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    cancel_->setText(buttons.pauseEnabled ? tr("Cancel") : tr("Close"));
     pause_->setEnabled(buttons.pauseEnabled);
-    pause_->setText(QString::fromUtf8(buttons.PauseText()));
+    pause_->setText(ButtonText(buttons.PauseText()));
     stop_->setEnabled(buttons.stopEnabled);
-    stop_->setText(QString::fromUtf8(buttons.StopText()));
+    stop_->setText(ButtonText(buttons.StopText()));
     openFolder_->setEnabled(buttons.openFolderEnabled);
 }
 
@@ -254,6 +268,29 @@ void CConvertDlg::OnBatchEnded() {
     // A press made since the worker posted this has changed the buttons.
     if (worker_)
         ShowButtons(worker_->Buttons());
+    NotifyWhenAway();
+}
+
+void CConvertDlg::NotifyWhenAway() {
+    // Someone looking at the dialog sees the end already.
+    if (isActiveWindow() || rowViews_.empty())
+        return;
+    int converted = 0;
+    int failed = 0;
+    for (const auto& view : rowViews_) {
+        converted += view->Converted() ? 1 : 0;
+        failed += view->Failed() ? 1 : 0;
+    }
+    Desktop().Notify(BatchOutcomeText(converted, failed).toStdString(), outputFolder);
+}
+
+QString CConvertDlg::BatchOutcomeText(int converted, int failed) {
+    // Counted forms stay whole so every language can word them its way.
+    QString text =
+        converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(converted);
+    if (failed > 0)
+        text += tr(", %1 failed").arg(failed);
+    return text;
 }
 
 void CConvertDlg::PowerOffAfterBatch() {
@@ -262,7 +299,8 @@ void CConvertDlg::PowerOffAfterBatch() {
 }
 
 void CConvertDlg::ShowShutDownFailed() {
-    Desktop().ShowMessage("Failed to shut down", "Information", MessageIcon::Information);
+    Desktop().ShowMessage(tr("Failed to shut down").toStdString(), tr("Information").toStdString(),
+                          MessageIcon::Information);
 }
 
 bool CConvertDlg::ShutDownComputer() {
@@ -273,8 +311,8 @@ void CConvertDlg::OnCancel() {
     if (closed_)
         return;
     if (worker_ ? !worker_->Cancel() : pause_->isEnabled()) {
-        Desktop().ShowMessage("Please stop the conversion at first", "Information",
-                              MessageIcon::Information);
+        Desktop().ShowMessage(tr("Please stop the conversion at first").toStdString(),
+                              tr("Information").toStdString(), MessageIcon::Information);
         return;
     }
     // The worker's Cancel has killed stray encoders after it ended.
@@ -328,11 +366,11 @@ void CConvertDlg::UpdateBatchStatus() {
     if (!batchActive_) {
         text = DoneText(elapsed);
     } else if (length > 0) {
-        text = QStringLiteral("Batch %1 %").arg(int(100 * done / length));
+        text = tr("Batch %1 %").arg(int(100 * done / length));
         const double speed = elapsed > 1 ? (done - doneAtBatchStart_) / elapsed : 0;
         if (speed > 0)
-            text += QStringLiteral(", %1 left")
-                        .arg(QString::fromStdString(FormatClock((length - done) / speed)));
+            text +=
+                tr(", %1 left").arg(QString::fromStdString(FormatClock((length - done) / speed)));
     }
     batchStatus_->setText(text);
 }
@@ -348,11 +386,11 @@ QString CConvertDlg::DoneText(double elapsed) const {
     }
     if (rowViews_.empty())
         return {};
-    QString text = QStringLiteral("Done in %1 \u2014 %2 converted")
+    QString text = tr("Done in %1 \u2014 %2 converted")
                        .arg(QString::fromStdString(FormatClock(elapsed)))
                        .arg(converted);
     if (failed > 0)
-        text += QStringLiteral(", %1 failed").arg(failed);
+        text += tr(", %1 failed").arg(failed);
     return text;
 }
 

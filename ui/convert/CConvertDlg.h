@@ -94,6 +94,11 @@ class CConvertDlg : public QDialog {
     // On the user-interface thread, after everything the batch showed.
     void OnBatchEnded();
     void PowerOffAfterBatch();
+    // A desktop notification of how the batch went, when the user is
+    // elsewhere.
+    void NotifyWhenAway();
+    // "12 files converted, 1 failed"
+    static QString BatchOutcomeText(int converted, int failed);
     void OnRowLogChanged(int row);
     // The batch's progress and time left, or how long it took.
     void UpdateBatchStatus();

@@ -5,6 +5,7 @@
 #include "model/FormatId.h"
 #include "ui/widgets/CXListCtrl.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
@@ -12,7 +13,8 @@ namespace velmont {
 
 namespace {
 
-constexpr const char* kWaitMessage = "Please wait for the conversion";
+constexpr const char* kWaitMessage =
+    QT_TRANSLATE_NOOP("velmont::JobRowView", "Please wait for the conversion");
 
 // "2.3x, 0:42 left": short enough for the Log column.
 std::string SpeedText(const JobProgress& progress) {
@@ -37,7 +39,7 @@ double JobRowView::SecondsDone() const {
 }
 
 void JobRowView::OnStarted() {
-    text_ = kWaitMessage;
+    text_ = QCoreApplication::translate("velmont::JobRowView", kWaitMessage).toStdString();
     statusLine_.clear();
     lastProgressLine_.clear();
     secondsDone_ = 0;
@@ -81,7 +83,7 @@ void JobRowView::OnEncoderMessage(const std::string&) {
 void JobRowView::OnPaused() {
     statusLine_.clear();
     SetBold(false);
-    SetLogCell("Suspended!");
+    SetLogCell(QCoreApplication::translate("velmont::JobRowView", "Suspended!").toStdString());
     LogChanged();
 }
 
@@ -95,7 +97,7 @@ void JobRowView::OnStopped() {
     running_ = false;
     SetBold(false);
     list_.UpdateProgress(row_, kProgressColumn, 0);
-    SetLogCell("Stopped!");
+    SetLogCell(QCoreApplication::translate("velmont::JobRowView", "Stopped!").toStdString());
     LogChanged();
 }
 

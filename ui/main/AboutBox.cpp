@@ -12,7 +12,7 @@ namespace velmont {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     skin::InitSkinResources();
-    setWindowTitle(QStringLiteral("About Velmont Media Converter"));
+    setWindowTitle(tr("About Velmont Media Converter"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
@@ -22,7 +22,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(QStringLiteral("<b>Velmont Media Converter</b><br>Version 1.0<br>"
                                            "Copyright \u00a9 Velmont Studio"),
                             this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 

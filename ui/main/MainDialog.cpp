@@ -42,33 +42,71 @@ struct ButtonPlace {
 
 // In the order the window creates them.
 const ButtonPlace kButtons[] = {
-    {MainDialog::kAddId, skin::kAdd, "Add files to list", "add", "Add files",
+    {MainDialog::kAddId, skin::kAdd, QT_TRANSLATE_NOOP("velmont::MainDialog", "Add files to list"),
+     "add", QT_TRANSLATE_NOOP("velmont::MainDialog", "Add files"),
      QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {MainDialog::kDelId, skin::kRemove, "Remove selected files from list", "del", "Delete",
-     QKeySequence(Qt::Key_Delete)},
-    {MainDialog::kConfigId, skin::kSettings, "Configuration", "config", "Configuration",
-     QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {MainDialog::kGoId, skin::kConvert, "Start to convert the files selected in the list", "go",
-     "Convert", QKeySequence(Qt::CTRL | Qt::Key_Return)},
-    {MainDialog::kHelpId, skin::kHelp, nullptr, "help", "Help", QKeySequence(Qt::Key_F1)},
-    {MainDialog::kExitId, skin::kExit, nullptr, "exit", "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-    {MainDialog::kUpId, skin::kMoveUp, "Move up the selected file", "up", "Move up",
-     QKeySequence(Qt::ALT | Qt::Key_Up)},
-    {MainDialog::kDownId, skin::kMoveDown, "Move down the selected file", "down", "Move down",
-     QKeySequence(Qt::ALT | Qt::Key_Down)},
-    {MainDialog::kPlayId, skin::kPlay, "Play the selected file", "play", "Play",
-     QKeySequence(Qt::CTRL | Qt::Key_L)},
-    {MainDialog::kTagId, skin::kTag, "Edit the ID3 Tag of the selected file", "tag", "Edit tag",
-     QKeySequence(Qt::CTRL | Qt::Key_T)},
-    {MainDialog::kDirId, skin::kFolder, "Select output directory", "dir", "Select output folder",
+    {MainDialog::kDelId, skin::kRemove,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Remove selected files from list"), "del",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Delete"), QKeySequence(Qt::Key_Delete)},
+    {MainDialog::kConfigId, skin::kSettings,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Configuration"), "config",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Configuration"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+    {MainDialog::kGoId, skin::kConvert,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Start to convert the files selected in the list"),
+     "go", QT_TRANSLATE_NOOP("velmont::MainDialog", "Convert"),
+     QKeySequence(Qt::CTRL | Qt::Key_Return)},
+    {MainDialog::kHelpId, skin::kHelp, nullptr, "help",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Help"), QKeySequence(Qt::Key_F1)},
+    {MainDialog::kExitId, skin::kExit, nullptr, "exit",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    {MainDialog::kUpId, skin::kMoveUp,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Move up the selected file"), "up",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Move up"), QKeySequence(Qt::ALT | Qt::Key_Up)},
+    {MainDialog::kDownId, skin::kMoveDown,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Move down the selected file"), "down",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Move down"), QKeySequence(Qt::ALT | Qt::Key_Down)},
+    {MainDialog::kPlayId, skin::kPlay,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Play the selected file"), "play",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Play"), QKeySequence(Qt::CTRL | Qt::Key_L)},
+    {MainDialog::kTagId, skin::kTag,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Edit the ID3 Tag of the selected file"), "tag",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Edit tag"), QKeySequence(Qt::CTRL | Qt::Key_T)},
+    {MainDialog::kDirId, skin::kFolder,
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Select output directory"), "dir",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Select output folder"),
      QKeySequence(Qt::CTRL | Qt::Key_D)},
-    {MainDialog::kQuestionId, skin::kAbout, nullptr, "question", "Help", {}},
-    {MainDialog::kMinimizeId, skin::kMinimise, nullptr, "minimize", "Minimise",
-     QKeySequence(Qt::CTRL | Qt::Key_M)},
-    {MainDialog::kCloseId, skin::kClose, nullptr, "close", "Close", {}},
-    {MainDialog::kOutputLabelId, skin::kOutputLabel, nullptr, "outputLabel", "Output folder", {}},
-    {MainDialog::kBrandId, skin::kBrand, nullptr, "brand", "Velmont Media Converter", {}},
-    {MainDialog::kHomePageId, skin::kHomePage, "homepage", "homepage", "Home page", {}},
+    {MainDialog::kQuestionId,
+     skin::kAbout,
+     nullptr,
+     "question",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Help"),
+     {}},
+    {MainDialog::kMinimizeId, skin::kMinimise, nullptr, "minimize",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Minimise"), QKeySequence(Qt::CTRL | Qt::Key_M)},
+    {MainDialog::kCloseId,
+     skin::kClose,
+     nullptr,
+     "close",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Close"),
+     {}},
+    {MainDialog::kOutputLabelId,
+     skin::kOutputLabel,
+     nullptr,
+     "outputLabel",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Output folder"),
+     {}},
+    {MainDialog::kBrandId,
+     skin::kBrand,
+     nullptr,
+     "brand",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Velmont Media Converter"),
+     {}},
+    {MainDialog::kHomePageId,
+     skin::kHomePage,
+     "homepage",
+     "homepage",
+     QT_TRANSLATE_NOOP("velmont::MainDialog", "Home page"),
+     {}},
 };
 
 // Keyboard order: the list commands, the list, the output folder, then
@@ -153,7 +191,7 @@ void MainDialog::InitDialog() {
     setWindowIcon(QIcon(QString::fromLatin1(skin::kAppIcon)));
     setGeometry(0, 0, kWidth, kHeight);
     setFixedSize(kWidth, kHeight);
-    setWindowTitle(QStringLiteral("Velmont Media Converter"));
+    setWindowTitle(tr("Velmont Media Converter"));
     SetClampToScreen(true);
     SetDragAlpha(100);
     setAcceptDrops(true);
@@ -190,12 +228,12 @@ void MainDialog::InitDialog() {
 }
 
 void MainDialog::SetTabOrder() {
-    list_->setAccessibleName(QStringLiteral("Files to convert"));
+    list_->setAccessibleName(tr("Files to convert"));
     list_->setTabKeyNavigation(false); // Tab leaves the list; the arrows move in it
     // The table's own corner button selects every row.
     if (auto* corner = list_->findChild<QAbstractButton*>())
-        corner->setAccessibleName(QStringLiteral("Select all"));
-    directoryBox_->setAccessibleName(QStringLiteral("Output folder"));
+        corner->setAccessibleName(tr("Select all"));
+    directoryBox_->setAccessibleName(tr("Output folder"));
     QWidget* previous = nullptr;
     for (int id : kTabOrder) {
         QWidget* next = id == kFileListId       ? list_
@@ -218,8 +256,8 @@ void MainDialog::CreateButtons() {
                            QString::fromLatin1(place.art.normal), place.art.keyBgr);
         button->SizeToContent();
         if (place.tooltip)
-            button->SetTooltipText(QString::fromLatin1(place.tooltip), true);
-        button->SetAccessibleName(QString::fromLatin1(place.accessibleName));
+            button->SetTooltipText(tr(place.tooltip), true);
+        button->SetAccessibleName(tr(place.accessibleName));
         if (!place.key.isEmpty())
             button->SetShortcut(place.key);
         buttons_[place.id] = button;
@@ -261,13 +299,13 @@ void MainDialog::InitDirectoryBox() {
 }
 
 void MainDialog::InitFileList() {
-    list_->SetEmptyText(QStringLiteral("Please <+Add> files to convert"));
+    list_->SetEmptyText(tr("Please <+Add> files to convert"));
     const int width = list_->width();
     list_->InsertColumn(kCheckColumn, QString(), 30);
-    list_->InsertColumn(kNameColumn, QStringLiteral("File Name"), 150);
-    list_->InsertColumn(kDurationColumn, QStringLiteral("Duration"), 85);
-    list_->InsertColumn(kFormatColumn, QStringLiteral("Output Format"), 120);
-    list_->InsertColumn(kOutputColumn, QStringLiteral("Output File Name"),
+    list_->InsertColumn(kNameColumn, tr("File Name"), 150);
+    list_->InsertColumn(kDurationColumn, tr("Duration"), 85);
+    list_->InsertColumn(kFormatColumn, tr("Output Format"), 120);
+    list_->InsertColumn(kOutputColumn, tr("Output File Name"),
                         width - 2 - (30 + 150 + 85 + 120) - 2);
 }
 
@@ -294,7 +332,8 @@ void MainDialog::OnDir() {
     if (chosen.outcome == DialogOutcome::Cancelled)
         return;
     if (chosen.outcome == DialogOutcome::Failed || chosen.path.empty()) {
-        desktop_.ShowMessage("Failed!", "ERROR", MessageIcon::Error);
+        desktop_.ShowMessage(tr("Failed!").toStdString(), tr("ERROR").toStdString(),
+                             MessageIcon::Error);
         return;
     }
     directoryBox_->setText(QString::fromStdString(WithTrailingSeparator(chosen.path)));
@@ -310,8 +349,9 @@ void MainDialog::OnClose() {
     if (!directory.empty() && !SaveOutputDirectoryTo(setup_.recordFile, directory, &error)) {
         // The window still closes; the user learns why the folder will not
         // be there next time.
-        desktop_.ShowMessage("The output folder could not be kept for the next start.\n" + error,
-                             "Information", MessageIcon::Information);
+        desktop_.ShowMessage(
+            tr("The output folder could not be kept for the next start.\n").toStdString() + error,
+            tr("Information").toStdString(), MessageIcon::Information);
     }
     done(QDialog::Rejected);
 }
@@ -321,7 +361,8 @@ void MainDialog::ShowAboutBox() {
 }
 
 void MainDialog::ShowInformation(const char* text) {
-    desktop_.ShowMessage(text, "Information", MessageIcon::Information);
+    desktop_.ShowMessage(tr(text).toStdString(), tr("Information").toStdString(),
+                         MessageIcon::Information);
 }
 
 // Linux windows have no system menu to hold the about entry: the window's
@@ -333,8 +374,8 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    QAction* about = menu.addAction(QStringLiteral("About Velmont Media Converter..."));
-    QAction* help = menu.addAction(QStringLiteral("Help"));
+    QAction* about = menu.addAction(tr("About Velmont Media Converter..."));
+    QAction* help = menu.addAction(tr("Help"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
     const QAction* picked = menu.exec(event->globalPos());
     if (picked == about)

@@ -21,7 +21,7 @@ namespace velmont {
 int MainDialog::SelectedRowOrTell() {
     const int row = list_->GetFirstSelectedItem();
     if (row < 0)
-        ShowInformation("No File is selected !");
+        ShowInformation(QT_TR_NOOP("No File is selected !"));
     return row;
 }
 
@@ -69,7 +69,8 @@ void MainDialog::OnPlay() {
     if (row < 0)
         return;
     if (!desktop_.OpenPath(jobs_[std::size_t(row)].inputPath))
-        ShowInformation("Can not play the file but it does not influence the conversion");
+        ShowInformation(
+            QT_TR_NOOP("Can not play the file but it does not influence the conversion"));
 }
 
 void MainDialog::OnTag() {
@@ -96,13 +97,14 @@ void MainDialog::OnGo() {
         anyChecked = anyChecked || job.checked;
     }
     if (!anyChecked) {
-        ShowInformation("Please set the check status if you want to convert the file !");
+        ShowInformation(
+            QT_TR_NOOP("Please set the check status if you want to convert the file !"));
         return;
     }
     const std::string directory = directoryBox_->text().toStdString();
     if (directory.empty()) {
         directoryBox_->setFocus();
-        ShowInformation("Please select output directory !");
+        ShowInformation(QT_TR_NOOP("Please select output directory !"));
         return;
     }
     settings_.SetOutputDirAll(directory);
@@ -164,13 +166,14 @@ bool MainDialog::PlanOutputs() {
 
 MessageResult MainDialog::AskAboutExistingOutputs(const std::vector<std::string>& paths) {
     constexpr std::size_t kNamesShown = 8;
-    std::string text = "These files are already in the output folder:\n";
+    std::string text = tr("These files are already in the output folder:\n").toStdString();
     for (std::size_t i = 0; i < paths.size() && i < kNamesShown; ++i)
         text += "  " + FileNameOfPath(paths[i]) + "\n";
     if (paths.size() > kNamesShown)
-        text += "  and " + std::to_string(paths.size() - kNamesShown) + " more\n";
-    text += "\nOverwrite them, keep both (the new files get free names) or skip those files?";
-    return desktop_.ShowMessage(text, "Information", MessageIcon::Question,
+        text += tr("  and %1 more\n").arg(paths.size() - kNamesShown).toStdString();
+    text += tr("\nOverwrite them, keep both (the new files get free names) or skip those files?")
+                .toStdString();
+    return desktop_.ShowMessage(text, tr("Information").toStdString(), MessageIcon::Question,
                                 MessageButtons::OverwriteKeepBothSkip);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/MediaFolder.h"
 
+#include <QCoreApplication>
 #include <sstream>
 
 namespace velmont {
@@ -24,15 +25,22 @@ std::vector<std::string> AllMediaPatterns() {
     return patterns;
 }
 
+// In the user's language where the text was marked for it.
+std::string Translated(const char* description) {
+    return QCoreApplication::translate("MediaFileFilters", description).toStdString();
+}
+
 } // namespace
 
 const std::vector<FileFilter>& MediaFileFilters() {
     static const std::vector<FileFilter> filters = [] {
         const std::pair<const char*, const char*> entries[] = {
-            {"Video Files", "*.rm;*.rmvb;*.rv;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;*.mp4;"
-                            "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf;*.webm;*.mkv"},
-            {"Audio Files", "*.ra;*.ram;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;*.m4a;"
-                            "*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.opus"},
+            {QT_TRANSLATE_NOOP("MediaFileFilters", "Video Files"),
+             "*.rm;*.rmvb;*.rv;*.3g2;*.3gp;*.avi;*.mpg;*.mpeg;*.mpa;*.m4v;*.mp4;"
+             "*.mov;*.wm;*.asf;*.asx;*.wmv;*.flv;*.swf;*.webm;*.mkv"},
+            {QT_TRANSLATE_NOOP("MediaFileFilters", "Audio Files"),
+             "*.ra;*.ram;*.ac3;*.aif;*.aifc;*.aiff;*.amr;*.au;*.flac;*.fla;*.m4a;"
+             "*.mp2;*.mp3;*.ogg;*.wav;*.wma;*.opus"},
             {"RealMedia files(*.rm;*.rmvb;*.ra;*.ram;*.rv)", "*.rm;*.rmvb;*.ram;*.ra;*.rv"},
             {"3GP files(*.3g2;*.3gp)", "*.3g2;*.3gp"},
             {"Avi files(*.avi)", "*.avi"},
@@ -51,12 +59,14 @@ const std::vector<FileFilter>& MediaFileFilters() {
             {"Vorbis/Ogg files(*.ogg)", "*.ogg"},
             {"Wave files(*.wav)", "*.wav"},
             {"Windows Media files(*.wma;*.wmv;*.wm;*.asf;*.asx)", "*.wma;*.wmv;*.wm;*.asf;*.asx"},
-            {"All Files(*.*)", "*.*"},
+            {QT_TRANSLATE_NOOP("MediaFileFilters", "All Files(*.*)"), "*.*"},
         };
         // "All Media Files" is the list folder inputs are filtered by.
-        std::vector<FileFilter> list{{"All Media Files", AllMediaPatterns()}};
+        std::vector<FileFilter> list{
+            {Translated(QT_TRANSLATE_NOOP("MediaFileFilters", "All Media Files")),
+             AllMediaPatterns()}};
         for (const auto& [description, patterns] : entries)
-            list.push_back({description, SplitPatterns(patterns)});
+            list.push_back({Translated(description), SplitPatterns(patterns)});
         return list;
     }();
     return filters;

@@ -54,6 +54,8 @@ class IDesktop {
     virtual bool ShowHelp(const std::string& helpFilePath) = 0;
     // Powers the computer off; false when the request was refused.
     virtual bool PowerOff() = 0;
+    // A desktop notification whose "Open Folder" action opens `folder`.
+    virtual void Notify(const std::string& summary, const std::string& folder) = 0;
 };
 
 } // namespace velmont

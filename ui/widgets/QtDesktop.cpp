@@ -1,6 +1,7 @@
 #include "ui/widgets/QtDesktop.h"
 
 #include "platform/PowerOff.h"
+#include "ui/widgets/DesktopNotifier.h"
 #include "ui/widgets/LocalFileUris.h"
 
 #include <QApplication>
@@ -61,10 +62,12 @@ QWidget* QtDesktop::Owner() const {
 namespace {
 
 MessageResult AskOverwriteKeepBothSkip(QMessageBox& box) {
-    QPushButton* overwrite =
-        box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
-    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
-    QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
+    QPushButton* overwrite = box.addButton(QCoreApplication::translate("QtDesktop", "Overwrite"),
+                                           QMessageBox::DestructiveRole);
+    QPushButton* keepBoth = box.addButton(QCoreApplication::translate("QtDesktop", "Keep both"),
+                                          QMessageBox::AcceptRole);
+    QPushButton* skip =
+        box.addButton(QCoreApplication::translate("QtDesktop", "Skip"), QMessageBox::RejectRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(keepBoth);
     box.exec();
@@ -179,6 +182,12 @@ bool QtDesktop::ShowHelp(const std::string& helpFilePath) {
 
 bool QtDesktop::PowerOff() {
     return PowerOffComputer();
+}
+
+void QtDesktop::Notify(const std::string& summary, const std::string& folder) {
+    if (!notifier_)
+        notifier_ = new DesktopNotifier(QApplication::instance());
+    notifier_->Notify(ToQt(summary), ToQt(folder));
 }
 
 IDesktop& SystemDesktop() {

@@ -2,12 +2,17 @@
 
 #include "ui/widgets/Desktop.h"
 
+#include <QPointer>
+
 class QWidget;
 
 namespace velmont {
 
+class DesktopNotifier;
+
 // The real desktop: Qt message boxes and file dialogs, QDesktopServices for
-// opening things, systemd-logind for powering off. Boxes and dialogs are
+// opening things, systemd-logind for powering off, the session bus
+// for notifications. Boxes and dialogs are
 // owned by the given window, or by the active window when none is given.
 class QtDesktop : public IDesktop {
   public:
@@ -22,11 +27,13 @@ class QtDesktop : public IDesktop {
     bool OpenUrl(const std::string& url) override;
     bool ShowHelp(const std::string& helpFilePath) override;
     bool PowerOff() override;
+    void Notify(const std::string& summary, const std::string& folder) override;
 
   private:
     QWidget* Owner() const;
 
     QWidget* owner_;
+    QPointer<DesktopNotifier> notifier_; // made on first use, goes with the application
 };
 
 // The process-wide real desktop, for widgets that were not handed another one.

@@ -1,4 +1,5 @@
 #include "FakeDesktop.h"
+#include "PrivateDesktopBus.h"
 #include "UiTestSupport.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ProbeMediaFile.h"
@@ -172,6 +173,11 @@ class ConvertDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // The worker asks this bus's fake logind to keep the machine awake.
+        QVERIFY(bus_.Start());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus_.Address().toUtf8());
+    }
     void init() {
         // All but the first case run the real encoder.
         const QByteArray name = QTest::currentTestFunction();
@@ -269,7 +275,10 @@ class ConvertDialogTest : public QObject {
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
 
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
+        // The user saw it end: no notification.
+        QVERIFY(conversion.desktop.notifications.empty());
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(conversion.jobs[row].state, JobState::Converted);
             QCOMPARE(conversion.List().GetProgress(row, 1), 100);
@@ -307,8 +316,18 @@ class ConvertDialogTest : public QObject {
         conversion.desktop.powerOffAnswer = false;
         ShutdownAfterConversion = true;
         conversion.Start();
+        QWidget elsewhere; // the user works in another window meanwhile
+        elsewhere.show();
+        elsewhere.activateWindow();
 
+        const QString lock = "sleep:idle|Velmont Media Converter|Converting 3 files|block";
+        QTRY_VERIFY(bus_.Log().contains("inhibit " + lock));
         QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
+        QTRY_VERIFY(bus_.Log().contains("released Converting 3 files"));
+        QCOMPARE(conversion.desktop.notifications.size(), std::size_t(1));
+        QCOMPARE(conversion.desktop.notifications[0].summary,
+                 std::string("2 files converted, 1 failed"));
+        QCOMPARE(conversion.desktop.notifications[0].folder, conversion.outputDir);
         CXListCtrl& list = conversion.List();
         // The encoder's error line, not its banner.
         QVERIFY2(list.GetItemText(1, 2).startsWith("Error: ") &&
@@ -397,6 +416,9 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(conversion.jobs[0].state, JobState::Waiting);
         QTest::qWait(50); // work the worker posted must not reach the dead dialog
     }
+
+  private:
+    PrivateDesktopBus bus_;
 };
 
 QTEST_MAIN(ConvertDialogTest)
