@@ -2,7 +2,6 @@
 
 #include "cli/UsageError.h"
 #include "convert/ProbeMediaFile.h"
-#include "convert/ResolveEncoderValues.h"
 #include "model/MediaTree.h"
 
 #include <filesystem>
@@ -61,8 +60,7 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const std::string& outputFolder) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format) {
     JobList jobs;
     for (const MediaInput& file : InputFiles(line)) {
         JobItem job;
@@ -74,10 +72,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingS
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;
-        job.state = JobState::Waiting;
         ApplyTags(line, job);
-        ResolveEncoderValues(job, encoding);
-        job.outputDirectory = outputFolder;
         jobs.Append(job);
     }
     return jobs;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "model/EncodingSettings.h"
 #include "model/JobItem.h"
 
 #include <string>
@@ -12,12 +11,10 @@ namespace velmont::cli {
 // The jobs for the command line's inputs, as the window would add them:
 // each file probed (tags from the source), folders expanded to their media
 // files in natural order (with --recursive their whole trees, each output
-// keeping its file's place below the folder given), every job waiting in
-// the chosen format with its encoder values resolved from the format's
-// record in `encoding`. Tag options replace
-// the probed tags. Throws UsageError for a missing input, an empty batch
-// and --output-name with more than one file.
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const std::string& outputFolder);
+// keeping its file's place below the folder given), every job checked in
+// the chosen format; the batch session resolves the rest. Tag options
+// replace the probed tags. Throws UsageError for a missing input, an empty
+// batch and --output-name with more than one file.
+JobList BuildBatchJobs(const CommandLine& line, FormatId format);
 
 } // namespace velmont::cli
