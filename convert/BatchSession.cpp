@@ -28,8 +28,8 @@ Preparation BatchSession::Prepare(const BatchRequest& request) {
 // Each job takes its values now: the batch never reads the settings again,
 // which their owner may change meanwhile.
 void BatchSession::MarkAndResolve(const std::string& outputFolder) {
+    MarkCheckedJobs(jobs_);
     for (JobItem& job : jobs_) {
-        job.state = job.checked ? JobState::Waiting : JobState::NotSelected;
         if (job.state != JobState::Waiting)
             continue;
         ResolveEncoderValues(job, settings_);
@@ -51,6 +51,15 @@ bool BatchSession::PlanOutputs(const BatchRequest& request) {
     }
     OutputPlan(jobs_, policy).ApplyTo(jobs_);
     return true;
+}
+
+bool BatchSession::MarkCheckedJobs(JobList& jobs) {
+    bool anyChecked = false;
+    for (JobItem& job : jobs) {
+        job.state = job.checked ? JobState::Waiting : JobState::NotSelected;
+        anyChecked = anyChecked || job.checked;
+    }
+    return anyChecked;
 }
 
 void BatchSession::Start(RunnerFactory makeRunner, IConversionDialog& dialog) {

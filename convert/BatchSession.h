@@ -51,6 +51,9 @@ class BatchSession {
     // plans the outputs (free names for clashes, existing ones as the
     // request answers) and decides how many run at once.
     Preparation Prepare(const BatchRequest& request);
+    // Marks the checked jobs waiting and the others not selected; true
+    // when any is checked.
+    static bool MarkCheckedJobs(JobList& jobs);
     // The planned outputs already on disk, as last asked about.
     const std::vector<std::string>& ExistingOutputs() const { return existing_; }
     int Simultaneous() const { return simultaneous_; }

@@ -85,9 +85,7 @@ void MainDialog::OnConfig() {
 
 void MainDialog::OnGo() {
     engine_.KillStrayEncoders();
-    const bool anyChecked =
-        std::any_of(jobs_.begin(), jobs_.end(), [](const JobItem& job) { return job.checked; });
-    if (!anyChecked) {
+    if (!BatchSession::MarkCheckedJobs(jobs_)) {
         ShowInformation("Please set the check status if you want to convert the file !");
         return;
     }
