@@ -12,6 +12,7 @@ class BatchDialog::Relay : public IJobEvents {
         view_.Started(file_);
     }
     void OnProgress(const JobProgress& progress) override { view_.Progress(file_, progress); }
+    void OnOutputRenamed(const std::string& path) override { view_.OutputRenamed(file_, path); }
     void OnFinished(JobOutcome outcome, const std::string& statusText) override {
         result.outcome = outcome;
         result.message = LastLine(statusText);

@@ -1,7 +1,6 @@
 #include "cli/BatchJobs.h"
 
 #include "cli/UsageError.h"
-#include "convert/ProbeMediaFile.h"
 #include "model/MediaTree.h"
 
 #include <filesystem>
@@ -60,15 +59,18 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format) {
-    JobList jobs;
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const ProbeCount& count) {
+    std::vector<JobItem> probed;
     for (const MediaInput& file : InputFiles(line)) {
-        JobItem job;
-        job.inputPath = file.path;
-        job.treeFolder = file.treeFolder;
-        job.keepTreeFolder = true;
-        ProbeMediaFile(job.inputPath, job);
-        job.outputName = WithoutExtension(file.path);
+        probed.emplace_back();
+        probed.back().inputPath = file.path;
+        probed.back().treeFolder = file.treeFolder;
+        probed.back().keepTreeFolder = true;
+    }
+    ProbeAll(probed, count);
+    JobList jobs;
+    for (JobItem& job : probed) {
+        job.outputName = WithoutExtension(job.inputPath);
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/ProbeAll.h"
 #include "model/JobItem.h"
 
 #include <string>
@@ -13,8 +14,9 @@ namespace velmont::cli {
 // files in natural order (with --recursive their whole trees, each output
 // keeping its file's place below the folder given), every job checked in
 // the chosen format; the batch session resolves the rest. Tag options
-// replace the probed tags. Throws UsageError for a missing input, an empty
-// batch and --output-name with more than one file.
-JobList BuildBatchJobs(const CommandLine& line, FormatId format);
+// replace the probed tags. `count` hears how the probing goes. Throws
+// UsageError for a missing input, an empty batch and --output-name with
+// more than one file.
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const ProbeCount& count);
 
 } // namespace velmont::cli

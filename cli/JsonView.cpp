@@ -65,4 +65,9 @@ void JsonView::Finished(std::size_t file, JobOutcome outcome, const std::string&
               OutcomeName(outcome) + "\",\"message\":" + JsonString(message) + "}");
 }
 
+void JsonView::OutputRenamed(std::size_t file, const std::string& path) {
+    std::lock_guard lock(mutex_);
+    files_.at(file).output = path;
+}
+
 } // namespace velmont::cli

@@ -16,6 +16,7 @@ class JsonView : public ProgressView {
     void Started(std::size_t file) override;
     void Progress(std::size_t file, const JobProgress& progress) override;
     void Finished(std::size_t file, JobOutcome outcome, const std::string& message) override;
+    void OutputRenamed(std::size_t file, const std::string& path) override;
 
   private:
     void PrintLine(const std::string& line);

@@ -14,4 +14,9 @@ void PlainView::Finished(std::size_t file, JobOutcome outcome, const std::string
         std::fprintf(stderr, "failed: %s: %s\n", batchFile.input.c_str(), message.c_str());
 }
 
+void PlainView::OutputRenamed(std::size_t file, const std::string& path) {
+    std::lock_guard lock(mutex_);
+    files_.at(file).output = path;
+}
+
 } // namespace velmont::cli

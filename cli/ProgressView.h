@@ -31,6 +31,11 @@ class ProgressView {
         (void)message;
     }
     virtual void Paused(bool paused) { (void)paused; }
+    // The file's output was written under another name than planned.
+    virtual void OutputRenamed(std::size_t file, const std::string& path) {
+        (void)file;
+        (void)path;
+    }
 };
 
 // The last non-empty line of an encoder's collected text.

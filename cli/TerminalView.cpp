@@ -114,4 +114,9 @@ void TerminalView::Paused(bool paused) {
     DrawLocked();
 }
 
+void TerminalView::OutputRenamed(std::size_t file, const std::string& path) {
+    std::lock_guard lock(mutex_);
+    files_.at(file).output = path;
+}
+
 } // namespace velmont::cli

@@ -6,6 +6,7 @@
 #include "cli/JsonView.h"
 #include "cli/OptionTable.h"
 #include "cli/PlainView.h"
+#include "cli/ProbeProgress.h"
 #include "cli/SignalWatch.h"
 #include "cli/StartWorker.h"
 #include "cli/TerminalView.h"
@@ -211,7 +212,12 @@ int Run(const CommandLine& line) {
         return 0;
     }
     const Settings settings = ReadSettings(line);
-    JobList jobs = BuildBatchJobs(line, settings.format);
+    JobList jobs = [&] {
+        ProbeProgress progress(!line.Has("quiet") && !line.Has("json") && ::isatty(STDERR_FILENO));
+        return BuildBatchJobs(line, settings.format, [&](std::size_t done, std::size_t total) {
+            progress.Count(done, total);
+        });
+    }();
     BatchSession session(jobs, settings.encoding);
     const auto policy =
         [&](const std::vector<std::string>&) -> std::optional<ExistingOutputPolicy> {

@@ -117,7 +117,11 @@ std::string OutputPath(const JobItem& job) {
 Arguments BuildArguments(JobItem& job) {
     if (job.inputPath.empty())
         return {};
-    Arguments arguments{"-i", job.inputPath, "-y"};
+    Arguments arguments{"-i", job.inputPath};
+    if (job.existingOutput == ExistingOutput::Replace)
+        arguments.push_back("-y");
+    else if (job.existingOutput == ExistingOutput::TakeFreeName)
+        arguments.push_back("-keep-both");
     const std::string muxer = GetMuxerName(job.formatId);
     if (!muxer.empty())
         arguments.insert(arguments.end(), {"-f", muxer});

@@ -6,48 +6,12 @@
 #include "convert/TerminateLostEncoders.h"
 #include "platform/FoldersBelow.h"
 #include "platform/PrivateFolder.h"
+#include "platform/TempOutputFiles.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 namespace velmont {
-
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
-}
-
-} // namespace
-
-// What the output path held at one moment, to tell whether a run wrote it.
-struct ConversionEngine::OutputFileState {
-    bool exists = false;
-    bool regular = false;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified{};
-
-    static OutputFileState Of(const std::string& path) {
-        OutputFileState state;
-        std::error_code error;
-        if (path.empty())
-            return state;
-        const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
-        state.exists = !error && std::filesystem::exists(status);
-        if (!state.exists)
-            return state;
-        state.regular = std::filesystem::is_regular_file(status);
-        if (state.regular) {
-            state.size = std::filesystem::file_size(path, error);
-            state.modified = std::filesystem::last_write_time(path, error);
-        }
-        return state;
-    }
-
-    bool operator==(const OutputFileState&) const = default;
-};
 
 ConversionEngine::ConversionEngine(std::string programDirectory)
     : programDirectory_(WithTrailingSeparator(std::move(programDirectory))) {}
@@ -95,9 +59,8 @@ JobOutcome ConversionEngine::RunJob(const JobItem& waiting, IJobEvents& events) 
     process_.SetDuration(job.duration);
     process_.SetClipMode(job.clip);
 
-    const OutputFileState before = OutputFileState::Of(OutputPath(job));
     const JobOutcome outcome = process_.Run(command, events);
-    CleanUpOutput(job, waiting.inputPath, before, outcome);
+    CleanUpAfter(job, outcome);
     events.OnFinished(outcome, process_.StatusText());
     return outcome;
 }
@@ -117,22 +80,13 @@ std::string ConversionEngine::MakeOutputFolder(const JobItem& job) const {
     return "Cannot create the folder " + OutputFolder(job) + ": " + error.message() + "\n";
 }
 
-void ConversionEngine::CleanUpOutput(const JobItem& job, const std::string& sourcePath,
-                                     const OutputFileState& before, JobOutcome outcome) const {
-    const std::string outputPath = OutputPath(job);
-    if (outputPath.empty() || outcome == JobOutcome::NotStarted)
-        return;
-    const OutputFileState after = OutputFileState::Of(outputPath);
-    // Only a plain file that this run wrote is removed: never a folder,
-    // link or device, never a file the encoder did not get to, never the
-    // source.
-    if (!after.exists || !after.regular || after == before || SameFile(outputPath, sourcePath) ||
-        SameFile(outputPath, job.inputPath))
-        return;
-    if (after.size == 0 || outcome != JobOutcome::Converted) {
-        std::error_code ignored;
-        std::filesystem::remove(outputPath, ignored);
-    }
+void ConversionEngine::CleanUpAfter(const JobItem& job, JobOutcome outcome) const {
+    // The encoder removes its own temporary file, and the output path is
+    // never touched here: by now it may hold another program's file. An
+    // encoder that was killed could not clean up; its file is unlocked now.
+    if (outcome != JobOutcome::Converted && outcome != JobOutcome::NotStarted &&
+        !job.outputDirectory.empty())
+        SweepTempOutputs(OutputFolder(job));
 }
 
 void ConversionEngine::StopJob() {

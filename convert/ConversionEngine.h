@@ -13,8 +13,9 @@ namespace velmont {
 
 // Turns one job at a time into one run of the encoder: wraps sources the
 // encoder cannot open in an AviSynth script of the job's own, builds the
-// arguments, runs them and removes an output that is empty or belongs to a
-// stopped or failed run. Each running job has an engine of its own.
+// arguments and runs them. The encoder writes a temporary file that becomes
+// the output only when complete; the engine never deletes an output path.
+// Each running job has an engine of its own.
 //
 // Threads: RunJob on the thread that runs jobs; the *Job requests on any
 // thread while RunJob runs (they only post a request).
@@ -31,10 +32,10 @@ class ConversionEngine : public IJobRunner {
 
     // Runs a waiting job whose encoder values are resolved. Creates the
     // output folder first (a tree folder below it never through a link; a
-    // job whose tree folder cannot be made fails without running); afterwards deletes an output
-    // this run wrote that is empty or comes from a stopped or failed run, never the source, and
-    // only then sends OnFinished. A job that is not waiting is not run
-    // (NotStarted, no events).
+    // job whose tree folder cannot be made fails without running);
+    // afterwards removes the temporary file of an encoder that died without
+    // removing it, and only then sends OnFinished. A job that is not
+    // waiting is not run (NotStarted, no events).
     JobOutcome RunJob(const JobItem& job, IJobEvents& events) override;
 
     // Only post a request to the running job; safe from another thread.
@@ -57,11 +58,9 @@ class ConversionEngine : public IJobRunner {
     std::string EncoderPath() const;
 
   private:
-    struct OutputFileState;
     // Makes the job's output folder; the reason when it may not be used.
     std::string MakeOutputFolder(const JobItem& job) const;
-    void CleanUpOutput(const JobItem& job, const std::string& sourcePath,
-                       const OutputFileState& before, JobOutcome outcome) const;
+    void CleanUpAfter(const JobItem& job, JobOutcome outcome) const;
 
     EncoderProcess process_;
     std::string programDirectory_;

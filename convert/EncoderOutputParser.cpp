@@ -1,5 +1,7 @@
 #include "convert/EncoderOutputParser.h"
 
+#include "convert/EncoderConsole.h"
+
 #include "model/FormatId.h"
 
 #include <cctype>
@@ -141,6 +143,8 @@ void EncoderOutputParser::HandleLine(const std::string& line, double activeSecon
     }
     if (line.find_first_not_of(" \t") == std::string::npos)
         return;
+    if (line.starts_with(kWrittenAsMarker))
+        events_.OnOutputRenamed(line.substr(std::char_traits<char>::length(kWrittenAsMarker)));
     encoderMessages_ += line;
     encoderMessages_ += "\r\n";
     if (encoderMessages_.size() > kMaxEncoderMessages)

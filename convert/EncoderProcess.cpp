@@ -10,6 +10,10 @@ namespace velmont {
 
 namespace {
 
+std::string ProgramName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
 // How long a stopped encoder may take to remove its unfinished output.
 constexpr std::chrono::milliseconds kStopGrace{2000};
 
@@ -82,16 +86,9 @@ JobOutcome EncoderProcess::Run(const std::vector<std::string>& arguments, IJobEv
         }
 
         switch (RunLoop(child, parser, events)) {
-        case LoopEnd::ChildEnded: {
-            // What the child wrote just before it ended is still in the
-            // pipe; its last status line or error must not be lost.
-            DrainOutput(child, parser);
-            parser.Flush(ActiveSeconds());
-            const bool succeeded = parser.EncodingStarted() && child.Status().Succeeded();
-            parser.NoteEnded(succeeded);
-            outcome = succeeded ? JobOutcome::Converted : JobOutcome::Failed;
+        case LoopEnd::ChildEnded:
+            outcome = OutcomeOfEnd(child, parser, arguments.front());
             break;
-        }
         case LoopEnd::Stopped:
             outcome = JobOutcome::Stopped;
             break;
@@ -120,8 +117,8 @@ EncoderProcess::LoopEnd EncoderProcess::RunLoop(ChildProcess& child, EncoderOutp
         // Cleared before the state is read: a request stored after this
         // point wakes the next wait.
         wake_.Clear();
-        if (!ActOnControlState(child, parser, events))
-            return LoopEnd::Stopped;
+        if (const std::optional<LoopEnd> end = ActOnControlState(child, parser, events))
+            return *end;
 
         switch (child.WaitForActivity(wake_.Fd(), -1)) {
         case ChildProcess::Activity::Output:
@@ -149,6 +146,21 @@ EncoderProcess::LoopEnd EncoderProcess::RunLoop(ChildProcess& child, EncoderOutp
     }
 }
 
+JobOutcome EncoderProcess::OutcomeOfEnd(ChildProcess& child, EncoderOutputParser& parser,
+                                        const std::string& program) {
+    // What the child wrote just before it ended is still in the pipe; its
+    // last status line or error must not be lost.
+    DrainOutput(child, parser);
+    parser.Flush(ActiveSeconds());
+    const ExitStatus& status = child.Status();
+    const bool succeeded = parser.EncodingStarted() && status.Succeeded();
+    parser.NoteEnded(succeeded);
+    if (status.signalled)
+        parser.AddMessage(ProgramName(program) + " was killed by signal " +
+                          std::to_string(status.signal) + "\r\n");
+    return succeeded ? JobOutcome::Converted : JobOutcome::Failed;
+}
+
 void EncoderProcess::HandleChunk(std::string chunk, EncoderOutputParser& parser) {
     // The output is handled as text that ends at its first NUL.
     chunk.resize(std::strlen(chunk.c_str()));
@@ -172,16 +184,21 @@ void EncoderProcess::DrainOutput(ChildProcess& child, EncoderOutputParser& parse
     }
 }
 
-bool EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser& parser,
-                                       IJobEvents& events) {
+std::optional<EncoderProcess::LoopEnd>
+EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser& parser,
+                                  IJobEvents& events) {
     switch (controlState_.load()) {
     case ControlState::StopRequested:
-        if (const std::error_code error = child.Stop(kStopGrace))
+        if (const std::error_code error = child.Stop(kStopGrace)) {
             ReportSystemError(parser, "Error terminating process.", error);
-        else
+        } else if (child.Status().Succeeded()) {
+            // It had finished its output when the stop came: converted.
+            return LoopEnd::ChildEnded;
+        } else {
             parser.NoteStopped();
+        }
         events.OnStopped();
-        return false;
+        return LoopEnd::Stopped;
     case ControlState::PauseRequested: {
         if (const std::error_code error = child.Suspend()) {
             ReportSystemError(parser, "Error suspending process.", error);
@@ -194,7 +211,7 @@ bool EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser&
         // A request stored meanwhile is kept for the next look.
         ControlState expected = ControlState::PauseRequested;
         controlState_.compare_exchange_strong(expected, ControlState::Idle);
-        return true;
+        return std::nullopt;
     }
     case ControlState::ResumeRequested: {
         if (const std::error_code error = child.Resume())
@@ -206,10 +223,10 @@ bool EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser&
         events.OnResumed();
         ControlState expected = ControlState::ResumeRequested;
         controlState_.compare_exchange_strong(expected, ControlState::Running);
-        return true;
+        return std::nullopt;
     }
     default:
-        return true;
+        return std::nullopt;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -64,8 +65,11 @@ class EncoderProcess {
 
     LoopEnd RunLoop(ChildProcess& child, EncoderOutputParser& parser, IJobEvents& events);
     void TakeRequestsMadeBeforeRun();
-    // false: the run was stopped.
-    bool ActOnControlState(ChildProcess& child, EncoderOutputParser& parser, IJobEvents& events);
+    // How the run ended when a stop request ended it.
+    std::optional<LoopEnd> ActOnControlState(ChildProcess& child, EncoderOutputParser& parser,
+                                             IJobEvents& events);
+    JobOutcome OutcomeOfEnd(ChildProcess& child, EncoderOutputParser& parser,
+                            const std::string& program);
     void HandleChunk(std::string chunk, EncoderOutputParser& parser);
     void DrainOutput(ChildProcess& child, EncoderOutputParser& parser);
     double ActiveSeconds() const;

@@ -41,6 +41,9 @@ class IJobEvents {
     // The encoder wrote a line that is no status line during encoding; it
     // takes the status line's place.
     virtual void OnEncoderMessage(const std::string& line) { (void)line; }
+    // The output was put beside a file that had appeared at its planned
+    // path, under the free name path.
+    virtual void OnOutputRenamed(const std::string& path) { (void)path; }
     virtual void OnPaused() {}
     virtual void OnResumed() {}
     virtual void OnStopped() {}

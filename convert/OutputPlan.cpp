@@ -80,9 +80,16 @@ bool OutputPlan::Refused() const {
     return policy_ == ExistingOutputPolicy::Refuse && !ExistingPaths().empty();
 }
 
+ExistingOutput OutputPlan::ExistingOutputOf(const PlannedOutput& planned, bool renamed) const {
+    if (planned.exists && policy_ == ExistingOutputPolicy::Overwrite)
+        return ExistingOutput::Replace;
+    return renamed ? ExistingOutput::TakeFreeName : ExistingOutput::Refuse;
+}
+
 void OutputPlan::ApplyTo(JobList& jobs) const {
     for (const PlannedOutput& planned : outputs_) {
         JobItem& job = jobs[planned.jobIndex];
+        job.existingOutput = ExistingOutputOf(planned, job.outputName != planned.outputName);
         job.outputName = planned.outputName;
         if (planned.exists && policy_ == ExistingOutputPolicy::Skip)
             job.state = JobState::NotSelected;

@@ -40,11 +40,16 @@ class OutputPlan {
     // Refuse with existing outputs: nothing may run.
     bool Refused() const;
 
-    // Writes the planned output names into the jobs; under Skip the jobs
-    // whose output exists become NotSelected.
+    // Writes the planned output names into the jobs, and what their
+    // encoder does with a file found at the path when it puts the output in
+    // place: replace only what the user chose to overwrite, take the next
+    // free name for renamed outputs, else fail. Under Skip the jobs whose
+    // output exists become NotSelected.
     void ApplyTo(JobList& jobs) const;
 
   private:
+    ExistingOutput ExistingOutputOf(const PlannedOutput& planned, bool renamed) const;
+
     std::vector<PlannedOutput> outputs_;
     ExistingOutputPolicy policy_;
 };

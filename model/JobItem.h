@@ -52,6 +52,14 @@ struct VideoValues {
 // Restart runs it again; only Converted counts as converted.
 enum class JobState : std::int32_t { NotSelected = 0, Waiting = 1, Converted = 2, Failed = 3 };
 
+// What putting a job's output in place does with a file that is at its
+// path by then: only a file the user chose to overwrite is replaced.
+enum class ExistingOutput : std::int32_t {
+    Refuse,       // the job fails, both files stay as they are
+    Replace,      // the user chose to overwrite it
+    TakeFreeName, // "keep both" or a clash: the next free "name (2)"
+};
+
 // Everything known about one file of the list. A plain value: every copy
 // is independent of the others.
 class JobItem {
@@ -88,6 +96,7 @@ class JobItem {
     bool hasVideo = false;
     bool checked = true; // ticked by the user: Go converts checked jobs
     JobState state = JobState::NotSelected;
+    ExistingOutput existingOutput = ExistingOutput::Refuse;
 };
 
 // The ordered job list, in the order the user has put the files.

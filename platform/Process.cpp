@@ -239,7 +239,7 @@ std::error_code ChildProcess::SignalGroup(int signal) const {
 }
 
 std::error_code ChildProcess::Suspend() {
-    return SignalGroup(SIGSTOP);
+    return SignalGroup(SIGTSTP);
 }
 
 std::error_code ChildProcess::Resume() {

@@ -68,8 +68,10 @@ class ChildProcess {
     // Valid once TryWait returned Ended or Terminate succeeded.
     const ExitStatus& Status() const { return status_; }
 
-    // SIGSTOP, SIGCONT, SIGKILL to the child's process group; Terminate
-    // also reaps the child.
+    // SIGTSTP, SIGCONT, SIGKILL to the child's process group; Terminate
+    // also reaps the child. SIGTSTP stops a program as SIGSTOP does unless
+    // it pauses itself, which lets it still hear a stop or its owner's end.
+    // The group is never orphaned while we live, so the kernel delivers it.
     std::error_code Suspend();
     std::error_code Resume();
     std::error_code Terminate();

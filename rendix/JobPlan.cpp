@@ -58,7 +58,7 @@ bool MakeJobPlan(const Options& options, InputMedia& input, JobPlan& p, std::str
                                "overwrite the source");
     if (IsFolder(options.output))
         return Fail(error, "Output '" + options.output + "' is a folder");
-    if (FileExists(options.output) && !options.overwrite)
+    if (FileExists(options.output) && !options.overwrite && !options.keepBoth)
         return Fail(error, "File '" + options.output + "' already exists (use -y to overwrite)");
 
     // Names first, so a typo is reported before any file is opened.

@@ -212,6 +212,10 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
             o.overwrite = true;
             continue;
         }
+        if (name == "keep-both") {
+            o.keepBoth = true;
+            continue;
+        }
         if (name == "an") {
             o.noAudio = true;
             continue;

@@ -11,8 +11,9 @@ namespace rendix {
 struct Options {
     std::string input;
     std::string output;
-    std::string format; // container name as given with -f
-    bool overwrite = false;
+    std::string format;     // container name as given with -f
+    bool overwrite = false; // -y: replace an existing output
+    bool keepBoth = false;  // -keep-both: write beside it under a free name
 
     // Audio
     bool noAudio = false;

@@ -1,13 +1,13 @@
 #include "rendix/OutputFile.h"
 
-#include "rendix/TempOutputNames.h"
+#include "platform/TempOutputFiles.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rendix {
@@ -17,16 +17,6 @@ namespace {
 // A fixed buffer, so the signal handler can use it.
 char gTemp[4096] = {};
 volatile std::sig_atomic_t gTempSet = 0;
-
-std::string RandomPart() {
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
-    std::string text(6, ' ');
-    for (char& c : text)
-        c = kChars[pick(generator)];
-    return text;
-}
 
 // Moves from to to unless an entry named to exists, even a dangling link.
 // Where the filesystem lacks RENAME_NOREPLACE a hard link does the same;
@@ -52,6 +42,28 @@ bool MoveWithoutReplacing(const char* from, const char* to) {
     return false;
 }
 
+// "folder/song (2).mp3" -> "folder/song" and 2; "folder/song.mp3" ->
+// "folder/song" and 1. The extension goes to extension.
+std::string NumberedStem(const std::string& path, std::string& extension, int& number) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    const bool hasExtension = dot != std::string::npos && dot > nameStart;
+    extension = hasExtension ? path.substr(dot) : "";
+    std::string stem = hasExtension ? path.substr(0, dot) : path;
+    number = 1;
+    const std::size_t open = stem.rfind(" (");
+    if (open != std::string::npos && open >= nameStart && stem.back() == ')') {
+        const std::string digits = stem.substr(open + 2, stem.size() - open - 3);
+        if (!digits.empty() && digits.size() < 9 &&
+            digits.find_first_not_of("0123456789") == std::string::npos && digits[0] != '0') {
+            number = std::stoi(digits);
+            stem.resize(open);
+        }
+    }
+    return stem;
+}
+
 } // namespace
 
 OutputFile::~OutputFile() {
@@ -60,9 +72,11 @@ OutputFile::~OutputFile() {
         gTempSet = 0;
         ::unlink(temp_.c_str());
     }
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
 }
 
-bool OutputFile::Create(const std::string& target, std::string& error) {
+bool OutputFile::Create(const std::string& target, ExistingTarget existing, std::string& error) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "."
                                : slash == 0               ? "/"
@@ -72,45 +86,79 @@ bool OutputFile::Create(const std::string& target, std::string& error) {
         error = "Is a directory";
         return false;
     }
-    SweepTempOutputs(folder);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = folder + "/" + TempOutputName(name, ::getpid(), RandomPart());
-        if (temp.size() >= sizeof gTemp) {
-            error = std::strerror(ENAMETOOLONG);
-            return false;
-        }
-        // Our own new file: never an existing one, never through a link.
-        int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd < 0) {
-            error = std::strerror(errno);
-            return false;
-        }
-        target_ = target;
-        temp_ = temp;
-        std::memcpy(gTemp, temp.c_str(), temp.size() + 1);
-        gTempSet = 1;
-        io_ = std::make_unique<FdIo>(fd, FdIo::Mode::Write);
-        if (!io_->context()) {
-            error = "out of memory";
-            return false;
-        }
-        return true;
+    velmont::SweepTempOutputs(folder);
+    std::string temp;
+    const int fd = velmont::CreateLockedTempOutput(folder, name, temp);
+    if (fd < 0 || temp.size() >= sizeof gTemp) {
+        error = fd < 0 ? std::strerror(errno) : std::strerror(ENAMETOOLONG);
+        if (fd >= 0)
+            ::unlink(temp.c_str()), ::close(fd);
+        return false;
     }
-    error = "no free temporary name";
+    target_ = target;
+    existing_ = existing;
+    temp_ = temp;
+    std::memcpy(gTemp, temp.c_str(), temp.size() + 1);
+    gTempSet = 1;
+    lockFd_ = ::fcntl(fd, F_DUPFD_CLOEXEC, 3);
+    io_ = std::make_unique<FdIo>(fd, FdIo::Mode::Write);
+    if (existing == ExistingTarget::Replace)
+        TakeModeOfTarget();
+    if (!io_->context() || lockFd_ < 0) {
+        error = "out of memory";
+        return false;
+    }
+    return true;
+}
+
+void OutputFile::TakeModeOfTarget() const {
+    struct stat st {};
+    if (lockFd_ < 0 || ::lstat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    // The group first: changing it may clear set-id bits of the mode.
+    (void)!::fchown(lockFd_, static_cast<uid_t>(-1), st.st_gid);
+    ::fchmod(lockFd_, st.st_mode & 0777);
+}
+
+bool OutputFile::MoveToFreeName() {
+    if (MoveWithoutReplacing(temp_.c_str(), target_.c_str()))
+        return written_ = target_, true;
+    std::string extension;
+    int number = 1;
+    const std::string stem = NumberedStem(target_, extension, number);
+    for (int tries = 0; errno == EEXIST && tries < 1000; ++tries) {
+        const std::string candidate = stem + " (" + std::to_string(++number) + ")" + extension;
+        if (MoveWithoutReplacing(temp_.c_str(), candidate.c_str()))
+            return written_ = candidate, true;
+    }
     return false;
 }
 
-bool OutputFile::Commit(bool replace, std::string& error) {
+bool OutputFile::PutInPlace() {
+    switch (existing_) {
+    case ExistingTarget::Replace:
+        TakeModeOfTarget(); // of what is there now, not at the start
+        if (::rename(temp_.c_str(), target_.c_str()) != 0)
+            return false;
+        break;
+    case ExistingTarget::Refuse:
+        if (!MoveWithoutReplacing(temp_.c_str(), target_.c_str()))
+            return false;
+        break;
+    case ExistingTarget::FreeName:
+        return MoveToFreeName();
+    }
+    written_ = target_;
+    return true;
+}
+
+bool OutputFile::Commit(std::string& error) {
     std::string closeError;
     if (!io_ || !io_->Close(closeError)) {
         error = "writing '" + target_ + "' failed: " + closeError;
         return false;
     }
-    const bool moved = replace ? ::rename(temp_.c_str(), target_.c_str()) == 0
-                               : MoveWithoutReplacing(temp_.c_str(), target_.c_str());
-    if (!moved) {
+    if (!PutInPlace()) {
         error = errno == EEXIST ? "File '" + target_ + "' already exists (use -y to overwrite)"
                                 : "cannot put the output in place as '" + target_ +
                                       "': " + std::strerror(errno);

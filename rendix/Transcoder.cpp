@@ -1,5 +1,6 @@
 #include "rendix/Transcoder.h"
 
+#include "convert/EncoderConsole.h"
 #include "rendix/AudioPipeline.h"
 #include "rendix/Banner.h"
 #include "rendix/Chapters.h"
@@ -30,6 +31,12 @@ namespace rendix {
 namespace {
 
 enum class PassKind { Single, Analysis, Final };
+
+ExistingTarget ExistingTargetOf(const Options& options) {
+    return options.overwrite  ? ExistingTarget::Replace
+           : options.keepBoth ? ExistingTarget::FreeName
+                              : ExistingTarget::Refuse;
+}
 
 // One run over the input: the output context with its pipelines.
 struct Session {
@@ -65,6 +72,7 @@ class Transcoder {
     bool Encode(Session& s, PassKind kind);
     Status CurrentStatus(const Session& s, PassKind kind) const;
     std::string NothingEncodedText() const;
+    bool AddFromSource(Session& s, bool write);
 
     const Options& o_;
     JobPlan plan_;
@@ -145,19 +153,8 @@ bool Transcoder::OpenSession(Session& s, PassKind kind, const std::string& stats
     }
 
     const bool write = kind != PassKind::Analysis;
-    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
-        return Fail(error);
-    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
-                               o_.durationSeconds, error))
-        return Fail(error);
-    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
-    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
-        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
-        // Ogg keeps its tags in the stream's comment header.
-        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
-            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
-                        value.c_str(), 0);
-    }
+    if (!AddFromSource(s, write))
+        return false;
 
     Session* session = &s;
     PacketSink sink = [session, write](AVPacket* packet, AVRational tb) {
@@ -203,6 +200,27 @@ std::string Transcoder::NothingEncodedText() const {
            ": nothing was encoded";
 }
 
+// What the output keeps of the source beside the streams: cover, chapters
+// and tags (those of the command line, completed from the source).
+bool Transcoder::AddFromSource(Session& s, bool write) {
+    const AVFormatContext* in = input_.context();
+    std::string error;
+    if (write && !s.cover.Prepare(in, s.out, plan_.muxer, s.audioIndex, error))
+        return Fail(error);
+    if (write && !CopyChapters(in, s.out, plan_.muxer, s.audioIndex, o_.startSeconds,
+                               o_.durationSeconds, error))
+        return Fail(error);
+    const Tags tags = CarriedTags(o_.tags, ReadSourceTags(in, input_.audioStream()));
+    for (const auto& [key, value] : ContainerTags(plan_.muxer, tags, s.warnings)) {
+        av_dict_set(&s.out->metadata, key.c_str(), value.c_str(), 0);
+        // Ogg keeps its tags in the stream's comment header.
+        if (plan_.muxer == "ogg" && s.out->nb_streams > 0)
+            av_dict_set(&s.out->streams[s.out->nb_streams - 1]->metadata, key.c_str(),
+                        value.c_str(), 0);
+    }
+    return true;
+}
+
 Status Transcoder::CurrentStatus(const Session& s, PassKind kind) const {
     Status status;
     status.hasVideo = plan_.video;
@@ -235,13 +253,17 @@ bool Transcoder::Encode(Session& s, PassKind kind) {
     AVPacket* packet = av_packet_alloc();
     bool ok = true;
     while (!StopRequested()) {
+        WaitWhilePaused();
         int r = av_read_frame(in, packet);
         if (r == AVERROR(EAGAIN)) {
             ::usleep(10000);
             continue;
         }
+        if (r < 0 && in->pb && in->pb->error < 0 && in->pb->error != AVERROR_EOF)
+            return av_packet_free(&packet),
+                   Fail("reading '" + plan_.inputLabel + "' failed: " + ErrorText(in->pb->error));
         if (r < 0)
-            break; // end of input (a read error ends it the same way)
+            break; // end of input
         if (s.video && packet->stream_index == input_.videoStream())
             ok = s.video->Feed(packet);
         else if (useAudio && packet->stream_index == input_.audioStream())
@@ -282,7 +304,7 @@ int Transcoder::Run() {
         return Fail(error), 1;
     // Before the first pass, so that a path that cannot be written is
     // reported before the long analysis.
-    if (!output_.Create(o_.output, error))
+    if (!output_.Create(o_.output, ExistingTargetOf(o_), error))
         return Fail("cannot open '" + o_.output + "' for writing: " + error), 1;
 
     auto session = std::make_unique<Session>();
@@ -336,8 +358,10 @@ int Transcoder::Run() {
     }
     if (videoBytes + audioBytes == 0)
         return Fail(NothingEncodedText()), 1;
-    if (!output_.Commit(o_.overwrite, error))
+    if (!output_.Commit(error))
         return Fail(error), 1;
+    if (output_.WrittenPath() != o_.output)
+        WriteOut(std::string(velmont::kWrittenAsMarker) + output_.WrittenPath() + "\n");
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }

@@ -51,11 +51,11 @@ std::string ArgumentsOf(JobItem& job) {
 // DefaultLinesTest; here two lines in full: a video and an mp3 made from it.
 TEST(CommandLineBuilderTest, DefaultLinesOfAVideoAndOfAnMp3FromAVideo) {
     EXPECT_EQ(CommandLineOf(DefaultJob(kFormatMp4, true)),
-              "/prog/Rendix -i /in/clip.avi -y -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
+              "/prog/Rendix -i /in/clip.avi -f mp4 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
               "libfaac -s 320*240 -b 768000 -qscale 4.00 -pass 1 -vcodec libx264 -level 21 "
               "/out/clip.mp4");
     EXPECT_EQ(CommandLineOf(DefaultJob(kFormatMp3, true)),
-              "/prog/Rendix -i /in/clip.avi -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
+              "/prog/Rendix -i /in/clip.avi -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
               "libmp3lame -vn /out/clip.mp3");
 }
 
@@ -118,7 +118,7 @@ TEST(CommandLineBuilderTest, TagAndTimeOptions) {
     job.duration = 60;
     job.clip = true;
     EXPECT_EQ(ArgumentsOf(job),
-              "-i /in/clip.avi -y -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
+              "-i /in/clip.avi -f mp3 -ab 128000 -ar 44100 -ac 2 -vol 256 -acodec "
               "libmp3lame -ss 5 -t 60 -title Title -author Author -comment "
               "Comment -album Album -track 3 -year 2007 /out/clip.mp3");
 
@@ -132,10 +132,10 @@ TEST(CommandLineBuilderTest, QuotesInTagsCannotAddOptions) {
     job.album = "Best of \\\"Q\\\"";
     job.outputName = "odd \"name\"";
     const std::vector<std::string> arguments = CommandOf(job);
-    ASSERT_EQ(arguments.size(), 21u);
-    EXPECT_EQ(arguments[17], job.title);
-    EXPECT_EQ(arguments[19], job.album);
-    EXPECT_EQ(arguments[20], "/out/odd \"name\".mp3");
+    ASSERT_EQ(arguments.size(), 20u);
+    EXPECT_EQ(arguments[16], job.title);
+    EXPECT_EQ(arguments[18], job.album);
+    EXPECT_EQ(arguments[19], "/out/odd \"name\".mp3");
 }
 
 TEST(CommandLineBuilderTest, OutputFolderAndPath) {
@@ -155,8 +155,14 @@ TEST(CommandLineBuilderTest, OutputFolderAndPath) {
     job.formatId = kFormatCount;
     job.outputDirectory = "/out";
     EXPECT_EQ(OutputPath(job), "");
-    EXPECT_EQ(ArgumentsOf(job), "-i /in/clip.avi -y -ab 128000 -ar 44100 -ac 2 -vol 256 "
+    EXPECT_EQ(ArgumentsOf(job), "-i /in/clip.avi -ab 128000 -ar 44100 -ac 2 -vol 256 "
                                 "-acodec libmp3lame ''");
+
+    // Only an output the user chose to overwrite may replace a file.
+    job.existingOutput = ExistingOutput::Replace;
+    EXPECT_EQ(BuildArguments(job)[2], "-y");
+    job.existingOutput = ExistingOutput::TakeFreeName;
+    EXPECT_EQ(BuildArguments(job)[2], "-keep-both");
 
     // Nothing to convert: no arguments, and the job stays as it is.
     JobItem empty = DefaultJob(kFormatMp3, false);

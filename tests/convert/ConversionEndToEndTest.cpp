@@ -173,6 +173,27 @@ TEST_F(ConversionEndToEndTest, StoppedJobLeavesNoOutputAndTheFolderAsItWas) {
     EXPECT_TRUE(events_.Has("stopped"));
 }
 
+TEST_F(ConversionEndToEndTest, AStopAfterTheOutputIsInPlaceLeavesItConverted) {
+    // The encoder freezes right after putting its output over the old file;
+    // the stop that comes then must not cost the user both files.
+    JobItem job = ResolvedJob(media_->Clip(), kFormatMp3, output_.Path(""));
+    job.existingOutput = ExistingOutput::Replace;
+    ASSERT_TRUE(test::WriteWholeFile(output_.Path("clip.mp3"), "old file"));
+    const std::string frozen = output_.Path("frozen");
+    setenv("LD_PRELOAD", VELMONT_TEST_BIN_DIR "/fault_shim.so", 1);
+    setenv("FAULT_FREEZE_AFTER_RENAME", frozen.c_str(), 1);
+    ConversionEngine engine(program_.Directory());
+    auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
+    EXPECT_TRUE(Eventually([&] { return fs::exists(frozen); }));
+    unsetenv("LD_PRELOAD");
+    unsetenv("FAULT_FREEZE_AFTER_RENAME");
+    engine.StopJob();
+    ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
+    EXPECT_EQ(run.get(), JobOutcome::Converted) << events_.Header();
+    JobItem output;
+    EXPECT_TRUE(ProbeMediaFile(output_.Path("clip.mp3"), output));
+}
+
 // The dialog side of a batch: one recorder per row.
 class RecordingDialog : public IConversionDialog {
   public:

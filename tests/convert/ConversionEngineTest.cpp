@@ -32,6 +32,8 @@ case "$mode" in
   touch-fail) touch "$output"; echo "Refused"; exit 1 ;;
   empty) : > "$output"; echo "Press [q] to stop encoding"; exit 0 ;;
   fail-late) echo partial > "$output"; echo "Press [q] to stop encoding"; exit 1 ;;
+  killed) echo partial > "$(dirname "$output")/.song.mp3.rendix-$$-abcdef.tmp"
+     exec 3< "$(dirname "$output")/.song.mp3.rendix-$$-abcdef.tmp"; flock -x 3; kill -9 $$ ;;
   *) echo encoded > "$output"; echo "Press [q] to stop encoding"
      echo "size=       1kB time=2.00 bitrate=   1kbits/s"; exit 0 ;;
 esac
@@ -108,22 +110,23 @@ TEST_F(ConversionEngineTest, JobsThatCannotRun) {
     EXPECT_TRUE(events_.Has("finished NotStarted"));
 }
 
-TEST_F(ConversionEngineTest, CleanUpAfterARun) {
-    // Empty and failed outputs go; a file the encoder never wrote stays.
-    const std::pair<const char*, const char*> cases[] = {
-        {"empty", nullptr}, {"fail-late", nullptr}, {"fail-early", "earlier output"}};
+TEST_F(ConversionEngineTest, TheOutputPathIsNeverDeletedAndAKilledEncodersFileIs) {
+    // Whatever a failed run finds at the output path (another program's
+    // file, say) stays; an encoder killed before it could remove its
+    // temporary file has it removed and the job says how it ended.
     fs::create_directories(media_.Path("out"));
     const std::string output = media_.Path("out/song.mp3");
-    for (const auto& [mode, kept] : cases) {
+    for (const char* mode : {"empty", "fail-late", "fail-early", "killed"}) {
         SCOPED_TRACE(mode);
         SetMode(mode);
         ASSERT_TRUE(test::WriteWholeFile(output, "earlier output"));
         ConversionEngine engine(program_.Directory());
         Run(engine, WaitingJob());
-        EXPECT_EQ(fs::exists(output), kept != nullptr);
-        // Only once the output is dealt with does the run finish.
+        EXPECT_TRUE(fs::exists(output));
         EXPECT_TRUE(events_.Finished());
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(media_.Path("out")), {}), 1);
+    EXPECT_NE(events_.Header().find("Rendix was killed by signal 9"), std::string::npos);
 }
 
 TEST_F(ConversionEngineTest, OutputThatIsTheSourceIsNeverDeleted) {

@@ -87,10 +87,10 @@ TEST_F(RunnerTest, OutcomesOfRunsThatEndByThemselves) {
           "err:\\nError while encoding frame 12\\n", "exit:1"},
          JobOutcome::Failed,
          kHeaderText + "size= 10kB time=5.00 bitrate=1\r\nError while encoding frame 12\r\n"},
-        // Killed by a signal we did not send.
+        // Killed by a signal we did not send: the text says so.
         {{kHeaderStep, "drained", "out:size= 10kB time=5.00\\r", "signal:9"},
          JobOutcome::Failed,
-         kHeaderText},
+         kHeaderText + "fake_encoder was killed by signal 9\r\n"},
         // The banner goes, backspaces show as blanks.
         {{"out:FFmpeg version SVN-r10087, Copyright\\n  built on x\\nEnjoy it\\n"
           "Input #0 a\\b\\bb (FFmpeg)\\nPress [q] to stop encoding\\n"},
@@ -157,6 +157,7 @@ TEST_F(RunnerTest, StopOfASuspendedHeaderKillsTheWholeGroup) {
     const int grandchild = PrintedNumber("grandchild");
     const int pid = PrintedNumber("pid");
     ASSERT_GT(grandchild, 0);
+    ASSERT_TRUE(Eventually([&] { return events->Header().find("Input #0") != std::string::npos; }));
     encoder.RequestPause();
     ASSERT_TRUE(Eventually([&] { return ProcessState(pid) == 'T'; }));
     encoder.RequestStop();

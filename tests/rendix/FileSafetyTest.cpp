@@ -4,16 +4,35 @@
 #include "RendixFixture.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
+#include <set>
+#include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Polls until the condition holds or the limit has passed.
+bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10s) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (bool last = false; !last; std::this_thread::sleep_for(5ms)) {
+        last = std::chrono::steady_clock::now() >= deadline;
+        if (condition())
+            return true;
+    }
+    return false;
+}
 
 namespace {
 
@@ -188,31 +207,65 @@ INSTANTIATE_TEST_SUITE_P(Runs, RendixFileSafetyCase, ::testing::ValuesIn(kCases)
                              return std::string(info.param.name);
                          });
 
-TEST_F(RendixFileSafety, OfRunsRacingToOneNewNameExactlyOneWins) {
+// Eight runs racing to one new name: of plain runs exactly one gets it, the
+// others fail; keeping both, each takes a free name of its own and says so.
+TEST_F(RendixFileSafety, RunsRacingToOneNameNeverOverwriteEachOther) {
+    for (const bool keepBoth : {false, true}) {
+        const Snapshot before = Snap(dir_);
+        std::vector<std::pair<pid_t, int>> runs;
+        for (int i = 0; i < 8; ++i) {
+            int fd = -1;
+            std::vector<std::string> args{"-i", "song.mp3", "race.mp3"};
+            if (keepBoth)
+                args.insert(args.begin() + 2, "-keep-both");
+            runs.emplace_back(StartRendix(args, {}, &fd, dir_.string()), fd);
+        }
+        std::set<std::string> written;
+        for (auto [pid, fd] : runs) {
+            RendixRun run;
+            ReadAll(fd, run);
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+            const std::size_t at = run.output.find("Written as: ");
+            if (run.exitCode == 0)
+                written.insert(
+                    at == std::string::npos
+                        ? "race.mp3"
+                        : run.output.substr(at + 12, run.output.find('\n', at) - at - 12));
+            else
+                ExpectOneError(run, "already exists");
+        }
+        EXPECT_EQ(written.size(), keepBoth ? 8u : 1u);
+        Snapshot after = Snap(dir_);
+        for (const std::string& name : written) {
+            ExpectWholeOutput(dir_ / name);
+            after.erase(name);
+        }
+        EXPECT_EQ(after, before);
+        for (const std::string& name : written)
+            fs::remove(dir_ / name);
+    }
+}
+
+// A replaced file keeps its mode; a file that cannot be read to its end
+// fails the run and leaves the old output as it was.
+TEST_F(RendixFileSafety, ReplacedFilesStayPrivateAndReadErrorsFail) {
+    OldFile(dir_);
+    fs::permissions(dir_ / "old.mp3", fs::perms::owner_read | fs::perms::owner_write);
+    const RendixRun replaced = RunRendix({"-i", "song.mp3", "-y", "old.mp3"}, {}, dir_.string());
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.output;
+    EXPECT_EQ(fs::status(dir_ / "old.mp3").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    std::ofstream(dir_ / "old.mp3") << "keep me";
     const Snapshot before = Snap(dir_);
-    std::vector<std::pair<pid_t, int>> runs;
-    for (int i = 0; i < 8; ++i) {
-        int fd = -1;
-        pid_t pid = StartRendix({"-i", "song.mp3", "race.mp3"}, {}, &fd, dir_.string());
-        runs.emplace_back(pid, fd);
-    }
-    int winners = 0;
-    for (auto [pid, fd] : runs) {
-        RendixRun run;
-        ReadAll(fd, run);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        if (run.exitCode == 0)
-            ++winners;
-        else
-            ExpectOneError(run, "already exists");
-    }
-    EXPECT_EQ(winners, 1);
-    ExpectWholeOutput(dir_ / "race.mp3");
-    Snapshot after = Snap(dir_);
-    after.erase("race.mp3");
-    EXPECT_EQ(after, before);
+    const RendixRun failed = RunRendix({"-i", "song.mp3", "-y", "old.mp3"},
+                                       {"LD_PRELOAD=" VELMONT_TEST_BIN_DIR "/fault_shim.so",
+                                        "FAULT_READ_FILE=/song.mp3", "FAULT_READ_FAIL_AFTER=20000"},
+                                       dir_.string());
+    ExpectOneError(failed, "Input/output error");
+    EXPECT_EQ(Snap(dir_), before);
 }
 
 // Killed or stopped at some moment of the encode, a run onto an old file
@@ -244,20 +297,66 @@ TEST_F(RendixFileSafety, KilledOrStoppedRunsLeaveTheOldFileWhole) {
             EXPECT_FALSE(std::ranges::any_of(Snap(dir_), isTemp)) << "a stopped run left its file";
         }
     }
-    // Of these only the first is a leftover to sweep: the others belong to
-    // a running process or are named otherwise.
+    // Leftovers are the temporary files nobody holds locked, whatever pid
+    // their name gives: the one this test locks stands for a run in another
+    // pid namespace, whose pid means nothing here. The others are named
+    // otherwise.
     const std::string gone = std::to_string(GonePid());
     for (const std::string& name : std::vector<std::string>{
              ".other.mp3.rendix-" + gone + "-abcdef.tmp", ".other.mp3.rendix-1-abcdef.tmp",
-             ".other.mp3.rendix-" + gone + "-abc.tmp", "other.mp3.rendix-" + gone + "-abcdef.tmp"})
+             ".other.mp3.rendix-" + gone + "-locked.tmp", ".other.mp3.rendix-" + gone + "-abc.tmp",
+             "other.mp3.rendix-" + gone + "-abcdef.tmp"})
         std::ofstream(dir_ / name) << "planted";
+    const int held =
+        ::open((dir_ / (".other.mp3.rendix-" + gone + "-locked.tmp")).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
     Snapshot expected = Snap(dir_);
     std::erase_if(expected, isTemp);
     expected.erase(".other.mp3.rendix-" + gone + "-abcdef.tmp");
+    expected.erase(".other.mp3.rendix-1-abcdef.tmp");
 
     const RendixRun next = RunRendix({"-i", "song.mp3", "next.mp3"}, {}, dir_.string());
+    ::close(held);
     EXPECT_EQ(next.exitCode, 0) << next.output;
     Snapshot after = Snap(dir_);
     after.erase("next.mp3");
     EXPECT_EQ(after, expected);
+}
+
+// Paused (as the converter pauses it) when the converter that started it
+// dies, the encoder ends and removes its temporary file, even where nobody
+// would wake a stopped process: here a subreaper in its session adopts it.
+TEST_F(RendixFileSafety, APausedEncoderWhoseOwnerDiesEndsAndCleansUp) {
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -f lavfi -i anullsrc=r=8000:cl=mono -t 3600 "
+                           "-c:a pcm_u8 '" +
+                           (dir_ / "long.wav").string() + "'")
+                              .c_str()),
+              0);
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    int pidPipe[2];
+    ASSERT_EQ(::pipe(pidPipe), 0);
+    const pid_t owner = ::fork();
+    if (owner == 0) {
+        const std::string me = "VELMONT_ENCODER_OWNER=" + std::to_string(::getpid()) + ":0";
+        int fd = -1;
+        const pid_t encoder = StartRendix({"-i", "long.wav", "long.mp3"}, {me}, &fd, dir_.string());
+        (void)!::write(pidPipe[1], &encoder, sizeof encoder);
+        for (;;)
+            ::pause();
+    }
+    pid_t encoder = -1;
+    ASSERT_EQ(::read(pidPipe[0], &encoder, sizeof encoder), ssize_t(sizeof encoder));
+    const auto isTemp = [](const auto& entry) { return entry.first.starts_with(".long.mp3."); };
+    ASSERT_TRUE(Eventually([&] { return std::ranges::any_of(Snap(dir_), isTemp); }));
+    ::kill(encoder, SIGTSTP);
+    ::usleep(100000);
+    ::kill(owner, SIGKILL);
+    ::waitpid(owner, nullptr, 0);
+    int status = 0;
+    EXPECT_TRUE(Eventually([&] { return ::waitpid(encoder, &status, WNOHANG) == encoder; }, 5s));
+    EXPECT_FALSE(std::ranges::any_of(Snap(dir_), isTemp));
+    EXPECT_FALSE(fs::exists(dir_ / "long.mp3"));
+    ::kill(encoder, SIGKILL); // should it have stayed
+    ::waitpid(encoder, nullptr, 0);
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
