@@ -25,11 +25,18 @@ void ArmConvertAndQuit(MainDialog& dialog) {
             conversion->OnCancel();
     });
     watch->start(100);
-    QTimer::singleShot(0, &dialog, [&dialog, watch] {
+    auto convertAndClose = [&dialog, watch] {
         dialog.OnGo();
         watch->stop();
         dialog.OnClose();
-    });
+    };
+    // The files named at start are probed in the background: convert once
+    // the last of them has its row.
+    if (dialog.IsAdding())
+        QObject::connect(&dialog, &MainDialog::addingFinished, &dialog, convertAndClose,
+                         Qt::QueuedConnection);
+    else
+        QTimer::singleShot(0, &dialog, convertAndClose);
 }
 
 int ConvertAndQuitExitCode(const MainDialog& dialog) {

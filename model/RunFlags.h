@@ -12,4 +12,9 @@ extern std::atomic<bool> ShutdownAfterConversion;
 extern std::atomic<int> SimultaneousConversions;
 inline constexpr int kMaxSimultaneousConversions = 8;
 
+// Whether outputs of files added from a folder tree keep their place in it
+// below the output folder. Set by the configuration dialog, read when a
+// batch starts; never stored.
+extern std::atomic<bool> KeepFolderStructure;
+
 } // namespace velmont

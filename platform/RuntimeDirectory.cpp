@@ -1,6 +1,7 @@
 #include "platform/RuntimeDirectory.h"
 
 #include "platform/ModuleDirectory.h"
+#include "platform/RuntimeFolderSweep.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,9 +35,14 @@ std::string BaseFolder() {
 struct OwnedFolder {
     std::string path;
     OwnedFolder() {
-        std::string pattern = WithTrailingSeparator(BaseFolder()) + "velmont-converter-XXXXXX";
-        if (mkdtemp(pattern.data())) // mode 0700
+        const std::string base = WithTrailingSeparator(BaseFolder());
+        // A converter killed earlier could not remove its folder.
+        SweepAbandonedRuntimeFolders(base);
+        std::string pattern = base + "velmont-converter-XXXXXX";
+        if (mkdtemp(pattern.data())) { // mode 0700
             path = WithTrailingSeparator(pattern);
+            MarkRuntimeFolderInUse(path);
+        }
     }
     // Links inside are removed, never followed.
     ~OwnedFolder() {

@@ -1,6 +1,7 @@
 #include "platform/AtomicWrite.h"
 #include "platform/FoldersBelow.h"
 #include "platform/RuntimeDirectory.h"
+#include "platform/RuntimeFolderSweep.h"
 #include "platform/UserDirectories.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,35 @@ TEST(UserFolders, FollowTheEnvironmentArePrivateAndTakeWholeFiles) {
     // Nothing is left behind but the two files written.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
     std::filesystem::remove_all(home);
+}
+
+// A converter that was killed leaves its runtime folder; the next one removes
+// it, but never a folder whose owner still runs (whatever its pid namespace),
+// one it cannot tell about, or anything behind a link.
+TEST(UserFolders, RuntimeFoldersOfEndedConvertersAreSweptOthersKept) {
+    const std::string base = MakeTempFolder();
+    ASSERT_FALSE(base.empty());
+    const auto make = [&](const std::string& name) {
+        std::filesystem::create_directories(base + name + "/inner");
+        std::ofstream(base + name + "/inner/script.avs") << "x";
+        return base + name + "/";
+    };
+    // A killed converter's folder: the lock file is there, nobody holds it.
+    const std::string ended = make("velmont-converter-ended1");
+    std::ofstream(ended + ".in-use") << "";
+    const std::string running = make("velmont-converter-alive1");
+    MarkRuntimeFolderInUse(running);
+    const std::string unknown = make("velmont-converter-older1");
+    const std::string target = make("kept-by-the-user");
+    std::ofstream(target + ".in-use") << "";
+    std::filesystem::create_directory_symlink(target, base + "velmont-converter-link01");
+
+    SweepAbandonedRuntimeFolders(base);
+    EXPECT_FALSE(std::filesystem::exists(ended));
+    EXPECT_TRUE(std::filesystem::exists(running + "inner/script.avs"));
+    EXPECT_TRUE(std::filesystem::exists(unknown + "inner/script.avs"));
+    EXPECT_TRUE(std::filesystem::exists(target + "inner/script.avs"));
+    std::filesystem::remove_all(base);
 }
 
 TEST(UserFolders, FoldersBelowAreMadeStepByStepNeverThroughALinkNorUpwards) {

@@ -20,19 +20,20 @@ CAudioDlg::CAudioDlg(EncodingSettings& settings, velmont::FormatId formatId, QWi
     enableAudio_->setGeometry(10, 0, 100, 26);
 
     const Qt::Alignment right = Qt::AlignRight;
-    MakeLabel(this, QStringLiteral("Audio Type:"), 0, 40, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Channel Mode:"), 0, 75, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Sample Rate:"), 0, 110, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Bitrate:"), 0, 145, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Volume:"), 0, 180, 100, 26, right);
-
     audioType_ = MakeDropDownList(this, 110, 37, 260, 104);
     channelMode_ = MakeDropDownList(this, 110, 72, 260, 104);
     sampleRate_ = MakeDropDownList(this, 110, 107, 260, 104);
     bitrate_ = MakeDropDownList(this, 110, 142, 260, 104);
-
     volume_ = new QSlider(Qt::Horizontal, this);
     volume_->setGeometry(110, 177, 210, 26);
+    NameAfterLabel(audioType_,
+                   MakeLabel(this, QStringLiteral("Audio Type:"), 0, 40, 100, 26, right));
+    NameAfterLabel(channelMode_,
+                   MakeLabel(this, QStringLiteral("Channel Mode:"), 0, 75, 100, 26, right));
+    NameAfterLabel(sampleRate_,
+                   MakeLabel(this, QStringLiteral("Sample Rate:"), 0, 110, 100, 26, right));
+    NameAfterLabel(bitrate_, MakeLabel(this, QStringLiteral("Bitrate:"), 0, 145, 100, 26, right));
+    NameAfterLabel(volume_, MakeLabel(this, QStringLiteral("Volume:"), 0, 180, 100, 26, right));
     volumeText_ = MakeLabel(this, QString(), 320, 177, 50, 26, right);
     volumeText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

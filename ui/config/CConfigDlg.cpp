@@ -26,9 +26,10 @@ constexpr int kAdvancedVideoTab = 2;
 CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : QDialog(parent), formatId_(formatId) {
     setWindowTitle(QStringLiteral("Configuration"));
-    setFixedSize(460, 440);
+    setFixedSize(460, 470);
 
     tabs_ = new SkinTabCtrl(this);
+    tabs_->TabBar()->setAccessibleName(QStringLiteral("Settings pages"));
     tabs_->setGeometry(12, 56, 433, 283);
     audio_ = new CAudioDlg(settings, formatId_, tabs_);
     video_ = new CVideoDlg(settings, formatId_, tabs_);
@@ -41,32 +42,39 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
                           static_cast<QWidget*>(others_)})
         page->setGeometry(15, 40, 403, 228);
 
-    MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26);
     formats_ = MakeDropDownList(this, 115, 15, 80, 104);
+    NameAfterLabel(formats_, MakeLabel(this, QStringLiteral("Output Format:"), 15, 18, 100, 26));
     shutdown_ = new QCheckBox(QStringLiteral("shut down your PC after conversion"), this);
     shutdown_->setGeometry(205, 15, 300, 26);
     shutdown_->setChecked(ShutdownAfterConversion.load());
     FillFormatList();
 
-    MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26);
     simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
+    NameAfterLabel(simultaneous_,
+                   MakeLabel(this, QStringLiteral("Simultaneous conversions:"), 15, 354, 170, 26));
     simultaneous_->addItem(QStringLiteral("Automatic"), 0);
     for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
         simultaneous_->addItem(QString::number(count), count);
     simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
-    simultaneous_->setAccessibleName(QStringLiteral("Simultaneous conversions"));
     simultaneous_->setToolTip(QStringLiteral(
         "How many files are converted at once. Automatic: one per core, and files whose "
         "encoder already uses every core (video, two passes) one at a time."));
 
+    keepStructure_ = new QCheckBox(QStringLiteral("Keep the folder structure"), this);
+    keepStructure_->setGeometry(15, 384, 430, 26);
+    keepStructure_->setChecked(KeepFolderStructure.load());
+    keepStructure_->setToolTip(QStringLiteral(
+        "Files added from a folder's subfolders are written to the same subfolders below the "
+        "output folder."));
+
     reset_ = new QPushButton(QStringLiteral("Reset"), this);
-    reset_->setGeometry(15, 395, 80, 26);
+    reset_->setGeometry(15, 425, 80, 26);
     reset_->setAutoDefault(false);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(267, 395, 80, 26);
+    ok->setGeometry(267, 425, 80, 26);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(362, 395, 80, 26);
+    cancel->setGeometry(362, 425, 80, 26);
     cancel->setAutoDefault(false);
 
     connect(formats_, &QComboBox::currentIndexChanged, this, &CConfigDlg::OnSelchangeFormat);
@@ -125,6 +133,7 @@ void CConfigDlg::OnReset() {
 void CConfigDlg::accept() {
     ShutdownAfterConversion = shutdown_->isChecked();
     SimultaneousConversions = simultaneous_->currentData().toInt();
+    KeepFolderStructure = keepStructure_->isChecked();
     audio_->OnOK();
     if (IsVideoFormat(formatId_)) {
         video_->OnOK();

@@ -37,6 +37,7 @@ class CConfigDlg : public QDialog {
     QComboBox* FormatList() const { return formats_; }
     QCheckBox* ShutdownBox() const { return shutdown_; }
     QComboBox* SimultaneousBox() const { return simultaneous_; }
+    QCheckBox* KeepStructureBox() const { return keepStructure_; }
     QPushButton* ResetButton() const { return reset_; }
     SkinTabCtrl* Tabs() const { return tabs_; }
     CAudioDlg* AudioPage() const { return audio_; }
@@ -54,6 +55,7 @@ class CConfigDlg : public QDialog {
     QComboBox* formats_ = nullptr;
     QCheckBox* shutdown_ = nullptr;
     QComboBox* simultaneous_ = nullptr;
+    QCheckBox* keepStructure_ = nullptr;
     QPushButton* reset_ = nullptr;
     CAudioDlg* audio_ = nullptr;
     CVideoDlg* video_ = nullptr;

@@ -11,14 +11,17 @@ namespace velmont {
 namespace {
 
 // The four labelled boxes of one group, top to bottom: Top, Right, Left, Bottom.
-void MakeColumn(QWidget* page, int labelX, int editX, std::array<QLineEdit*, 8>& edits,
-                std::size_t first) {
+// Each box is announced with its group ("Crop top"): four boxes share a label text.
+void MakeColumn(QWidget* page, const QString& group, int labelX, int editX,
+                std::array<QLineEdit*, 8>& edits, std::size_t first) {
     static const char* const kTexts[] = {"Top:", "Right:", "Left:", "Bottom:"};
     for (int row = 0; row < 4; ++row) {
         const int y = 37 + 42 * row;
-        MakeLabel(page, QString::fromLatin1(kTexts[row]), labelX, y + 3, 55, 26);
+        const QString text = QString::fromLatin1(kTexts[row]);
+        QLabel* label = MakeLabel(page, text, labelX, y + 3, 55, 26);
         auto* edit = new QLineEdit(page);
         edit->setGeometry(editX, y, 70, 26);
+        NameAfterLabel(edit, label, group + QLatin1Char(' ') + text.toLower());
         edits[first + static_cast<std::size_t>(row)] = edit;
     }
 }
@@ -38,8 +41,10 @@ COthersDlg::COthersDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
     // Groups first, so the labels and boxes lie above them.
     (new QGroupBox(QStringLiteral("Crop"), this))->setGeometry(20, 5, 166, 210);
     (new QGroupBox(QStringLiteral("Padding"), this))->setGeometry(216, 5, 166, 210);
-    MakeColumn(this, 40, 96, edits_, static_cast<std::size_t>(Box::CropTop));
-    MakeColumn(this, 236, 292, edits_, static_cast<std::size_t>(Box::PadTop));
+    MakeColumn(this, QStringLiteral("Crop"), 40, 96, edits_,
+               static_cast<std::size_t>(Box::CropTop));
+    MakeColumn(this, QStringLiteral("Padding"), 236, 292, edits_,
+               static_cast<std::size_t>(Box::PadTop));
 
     Refresh();
 }

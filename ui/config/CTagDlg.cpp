@@ -59,19 +59,18 @@ CTagDlg::CTagDlg(const QString& fileName, const TagTexts& texts, QWidget* parent
     setWindowTitle(QStringLiteral("ID3 Tag - ") + fileName);
     setFixedSize(330, 340);
 
-    MakeLabel(this, QStringLiteral("Artist(Author):"), 5, 15, 95, 26);
-    MakeLabel(this, QStringLiteral("Album:"), 5, 60, 95, 26);
-    MakeLabel(this, QStringLiteral("Comment:"), 5, 105, 95, 26);
-    MakeLabel(this, QStringLiteral("Title:"), 5, 150, 95, 26);
-    MakeLabel(this, QStringLiteral("Track:"), 5, 195, 95, 26);
-    MakeLabel(this, QStringLiteral("Year:"), 5, 240, 95, 26);
-
     author_ = MakeEdit(this, texts.author, 10);
     album_ = MakeEdit(this, texts.album, 55);
     comment_ = MakeEdit(this, texts.comment, 100);
     title_ = MakeEdit(this, texts.title, 145);
     track_ = MakeEdit(this, texts.track, 190);
     year_ = MakeEdit(this, texts.year, 235);
+    NameAfterLabel(author_, MakeLabel(this, QStringLiteral("Artist(Author):"), 5, 15, 95, 26));
+    NameAfterLabel(album_, MakeLabel(this, QStringLiteral("Album:"), 5, 60, 95, 26));
+    NameAfterLabel(comment_, MakeLabel(this, QStringLiteral("Comment:"), 5, 105, 95, 26));
+    NameAfterLabel(title_, MakeLabel(this, QStringLiteral("Title:"), 5, 150, 95, 26));
+    NameAfterLabel(track_, MakeLabel(this, QStringLiteral("Track:"), 5, 195, 95, 26));
+    NameAfterLabel(year_, MakeLabel(this, QStringLiteral("Year:"), 5, 240, 95, 26));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(60, 272, 88, 26);

@@ -23,14 +23,6 @@ CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWi
     FormatId = formatId;
 
     const Qt::Alignment right = Qt::AlignRight;
-    MakeLabel(this, QStringLiteral("Video Type:"), 0, 15, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Video Size:"), 0, 50, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Framerate:"), 0, 85, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Aspect Ratio:"), 0, 120, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Quantizer Scale:"), 0, 155, 100, 26, right);
-    MakeLabel(this, QStringLiteral("Bitrate:"), 190, 85, 80, 26, right);
-    MakeLabel(this, QStringLiteral("Passes:"), 190, 120, 80, 26, right);
-
     videoType_ = MakeDropDownList(this, 110, 12, 270, 104);
     size_ = MakeDropDownList(this, 110, 47, 270, 104);
     size_->setEditable(true);
@@ -40,13 +32,27 @@ CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWi
     quantizer_ = MakeDropDownList(this, 110, 152, 100, 104);
     bitrate_ = MakeDropDownList(this, 280, 82, 100, 174);
     pass_ = MakeDropDownList(this, 280, 117, 100, 174);
+    NameAfterLabel(videoType_,
+                   MakeLabel(this, QStringLiteral("Video Type:"), 0, 15, 100, 26, right));
+    NameAfterLabel(size_, MakeLabel(this, QStringLiteral("Video Size:"), 0, 50, 100, 26, right));
+    NameAfterLabel(frameRate_,
+                   MakeLabel(this, QStringLiteral("Framerate:"), 0, 85, 100, 26, right));
+    NameAfterLabel(aspect_,
+                   MakeLabel(this, QStringLiteral("Aspect Ratio:"), 0, 120, 100, 26, right));
+    NameAfterLabel(quantizer_,
+                   MakeLabel(this, QStringLiteral("Quantizer Scale:"), 0, 155, 100, 26, right));
+    NameAfterLabel(bitrate_, MakeLabel(this, QStringLiteral("Bitrate:"), 190, 85, 80, 26, right),
+                   QStringLiteral("Video bitrate"));
+    NameAfterLabel(pass_, MakeLabel(this, QStringLiteral("Passes:"), 190, 120, 80, 26, right));
 
     vbr_ = new QCheckBox(QStringLiteral("VBR"), this);
     vbr_->setGeometry(40, 197, 45, 26);
-    MakeLabel(this, QStringLiteral("Min:"), 105, 200, 30, 23);
     minBitrate_ = MakeDropDownList(this, 140, 197, 95, 104);
-    MakeLabel(this, QStringLiteral("Max:"), 245, 200, 30, 101);
     maxBitrate_ = MakeDropDownList(this, 280, 197, 95, 104);
+    NameAfterLabel(minBitrate_, MakeLabel(this, QStringLiteral("Min:"), 105, 200, 30, 23),
+                   QStringLiteral("VBR minimum bitrate"));
+    NameAfterLabel(maxBitrate_, MakeLabel(this, QStringLiteral("Max:"), 245, 200, 30, 101),
+                   QStringLiteral("VBR maximum bitrate"));
 
     connect(videoType_, &QComboBox::currentIndexChanged, this, &CVideoDlg::FillSizes);
     connect(vbr_, &QCheckBox::toggled, this, &CVideoDlg::EnableVbrLimits);

@@ -18,6 +18,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width,
     return label;
 }
 
+void NameAfterLabel(QWidget* control, QLabel* label, const QString& name) {
+    label->setBuddy(control);
+    QString text = name.isEmpty() ? label->text() : name;
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    control->setAccessibleName(text.remove(QLatin1Char('&')));
+}
+
 QComboBox* MakeDropDownList(QWidget* parent, int x, int y, int width, int heightWithList) {
     auto* list = new QComboBox(parent);
     list->setGeometry(x, y, width, kClosedComboHeight);

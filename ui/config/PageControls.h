@@ -18,6 +18,11 @@ inline constexpr int kClosedComboHeight = 24;
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
                   Qt::Alignment horizontal = Qt::AlignLeft);
 
+// The label names the control for a screen reader and, through its
+// buddy, for the keyboard; `name` (the label's text without its colon
+// unless given) is what a screen reader announces instead of the value.
+void NameAfterLabel(QWidget* control, QLabel* label, const QString& name = {});
+
 // An unsorted drop-down list placed at (x, y); heightWithList is the
 // height of the control with its list open.
 QComboBox* MakeDropDownList(QWidget* parent, int x, int y, int width, int heightWithList);

@@ -101,6 +101,7 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     if (auto* corner = list_->findChild<QAbstractButton*>()) // the table's select-all
         corner->setAccessibleName(QStringLiteral("Select all"));
     log_ = new LogEdit(this);
+    log_->setAccessibleName(QStringLiteral("Conversion log"));
     log_->setObjectName(QStringLiteral("log"));
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     pause_ = MakeButton("Pause", "pause", this);

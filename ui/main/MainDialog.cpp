@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QUrl>
 
 namespace velmont {
@@ -84,7 +83,6 @@ const int kTabOrder[] = {
 
 constexpr QRect kListPlace{24, 145, 556, 256};
 constexpr QRect kDirectoryBoxPlace{143, 420, 370, 26};
-constexpr int kFrameWidth = 5;
 
 // The directory box's font: a character cell 18 pixels high, normal weight.
 // "MS Sans Serif" first for systems that have it, then clean sans faces.
@@ -120,14 +118,6 @@ bool BlockedByModalDialog(const QWidget* window) {
     const QWidget* modal = QApplication::activeModalWidget();
     return modal && modal != window;
 }
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -176,6 +166,13 @@ void MainDialog::InitDialog() {
     list_->setGeometry(kListPlace);
     list_->setFrameShape(QFrame::StyledPanel);
     list_->setMouseTracking(true); // per-cell tooltips
+    list_->AllowMultipleSelection();
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = CreateListMenu();
+        menu->exec(list_->viewport()->mapToGlobal(at));
+        menu->deleteLater();
+    });
     InitFileList();
     connect(list_, &CXListCtrl::comboSelection, this,
             [this](int row, int column) { OnComboSelection(row, column); });
@@ -189,6 +186,7 @@ void MainDialog::InitDialog() {
 
     SetTabOrder();
     LoadDirectory();
+    InitAdding();
 }
 
 void MainDialog::SetTabOrder() {
@@ -291,69 +289,6 @@ std::string MainDialog::HelpFilePath() const {
     return setup_.programDirectory + "help.html";
 }
 
-void MainDialog::AddFileRow(const std::string& path, int index) {
-    JobItem job;
-    job.inputPath = path;
-    ProbeMediaFile(job.inputPath, job);
-    const std::string fileName = FileNameOfPath(path);
-    // The row and the job carry the same output name, also for a file the
-    // probe could not find on disk.
-    job.outputName = WithoutLastExtension(fileName);
-
-    job.formatId = job.duration != kUnknownDuration && job.hasVideo ? kFormatMp4 : kFormatMp3;
-    job.checked = true;
-
-    list_->setUpdatesEnabled(false);
-    const int row = list_->InsertItem(std::max(index, 0), QString());
-    jobs_.Insert(std::size_t(row), job);
-    RenderRow(row);
-    list_->SetCurSel(row, true);
-    list_->setUpdatesEnabled(true);
-}
-
-void MainDialog::RenderRow(int row) {
-    const JobItem& job = jobs_[std::size_t(row)];
-    list_->SetCheckbox(row, kCheckColumn, job.checked ? 1 : 0);
-    list_->SetItemText(row, kNameColumn, QString::fromStdString(FileNameOfPath(job.inputPath)));
-    list_->SetItemToolTipText(row, kNameColumn, QString::fromStdString(job.inputPath));
-    list_->SetItemText(row, kDurationColumn, QString::fromStdString(FormatDuration(job.duration)));
-    list_->SetComboBox(row, kFormatColumn, true, formatNames_, 8, job.formatId, false);
-    list_->SetItemText(row, kOutputColumn, QString::fromStdString(job.outputName));
-    list_->SetEdit(row, kOutputColumn);
-}
-
-void MainDialog::OnCheckChanged(int row, int column) {
-    if (column == kCheckColumn && row >= 0 && std::size_t(row) < jobs_.Count())
-        jobs_[std::size_t(row)].checked = list_->GetCheckbox(row, kCheckColumn) == 1;
-}
-
-void MainDialog::AddFiles(const std::vector<std::string>& paths) {
-    if (paths.empty())
-        return;
-    WaitCursor wait;
-    for (const std::string& path : paths)
-        AddFileRow(path, list_->GetItemCount());
-}
-
-void MainDialog::AddDroppedPaths(const std::vector<std::string>& paths) {
-    AddFiles(ExpandMediaPaths(paths));
-}
-
-void MainDialog::OnAdd() {
-    const OpenFilesResult chosen = desktop_.ChooseOpenFiles(MediaFileFilters());
-    switch (chosen.outcome) {
-    case DialogOutcome::Chosen:
-        AddFiles(chosen.paths);
-        break;
-    case DialogOutcome::Failed:
-        ShowInformation("Fail to add files.\nMaybe too much files selected.\nPlease select less "
-                        "files and try again.");
-        break;
-    case DialogOutcome::Cancelled:
-        break;
-    }
-}
-
 void MainDialog::OnDir() {
     const FolderResult chosen = desktop_.ChooseFolder();
     if (chosen.outcome == DialogOutcome::Cancelled)
@@ -387,22 +322,6 @@ void MainDialog::ShowAboutBox() {
 
 void MainDialog::ShowInformation(const char* text) {
     desktop_.ShowMessage(text, "Information", MessageIcon::Information);
-}
-
-void MainDialog::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QImage& background =
-        devicePixelRatioF() > 1.0 && !background2x_.isNull() ? background2x_ : background_;
-    if (background.isNull())
-        painter.fillRect(rect(), QColor(0x2f, 0x6f, 0xc0));
-    else
-        painter.drawTiledPixmap(rect(), QPixmap::fromImage(background));
-    const QColor black(Qt::black);
-    const QRect area = rect();
-    painter.fillRect(QRect(0, 0, area.width(), kFrameWidth), black);
-    painter.fillRect(QRect(0, area.height() - kFrameWidth, area.width(), kFrameWidth), black);
-    painter.fillRect(QRect(0, 0, kFrameWidth, area.height()), black);
-    painter.fillRect(QRect(area.width() - kFrameWidth, 0, kFrameWidth, area.height()), black);
 }
 
 // Linux windows have no system menu to hold the about entry: the window's

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "convert/BackgroundProber.h"
 #include "convert/ConversionEngine.h"
 #include "convert/OutputPlan.h"
+#include "convert/ProbeMediaFile.h"
 #include "model/EncodingSettings.h"
 #include "model/FormatId.h"
 #include "model/JobItem.h"
+#include "model/MediaTree.h"
 #include "ui/skin/DraggableDialog.h"
 #include "ui/widgets/Desktop.h"
 
@@ -12,12 +15,18 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
+class QMenu;
+class QScreen;
+class QTimer;
 
 namespace velmont {
 
@@ -25,6 +34,7 @@ class BatchSession;
 class CXListCtrl;
 class IDesktop;
 class ImageButton;
+class UiThreadQueue;
 struct TagTexts;
 
 // Where the main window finds the encoder and the help page, where it
@@ -34,6 +44,8 @@ struct MainDialogSetup {
     std::string programDirectory; // with a trailing separator
     std::string recordFile;       // record.ini
     EncodingSettings settings;    // built-in defaults unless loaded
+    // How an added file is probed (on the prober's thread).
+    BackgroundProber::Probe probe = ProbeMediaFile;
 
     // Beside the executable, with the settings files loaded.
     static MainDialogSetup Installed();
@@ -91,12 +103,17 @@ class MainDialog : public DraggableDialog {
     ~MainDialog() override;
 
     // One source file becomes one row and one job at `index` (clamped to the
-    // end of the list).
+    // end of the list), probed here and now.
     void AddFileRow(const std::string& path, int index);
-    // Appends each file in order, the wait cursor shown meanwhile.
+    // Appends each file in order. The files are probed off this thread and
+    // their rows appear as the probes finish, so the window stays live.
     void AddFiles(const std::vector<std::string>& paths);
-    // Files and folders dropped onto the window (see ExpandMediaPaths).
+    // Files and folders dropped onto the window (see ExpandMediaPaths). A
+    // folder without media files of its own but with some in its subfolders
+    // offers those; their rows remember their place in the tree.
     void AddDroppedPaths(const std::vector<std::string>& paths);
+    // Whether added files are still being probed.
+    bool IsAdding() const { return addingTotal_ > 0; }
 
     // Window commands
     void OnAdd();
@@ -119,6 +136,15 @@ class MainDialog : public DraggableDialog {
     void OnCheckChanged(int row, int column);
     int OnEditEnd(int row, int column);
 
+    // The list's context menu: check all, uncheck all, clear the list.
+    QMenu* CreateListMenu();
+    void CheckAll(bool checked);
+    void ClearList();
+
+    // A screen too short for the window (200 % on a laptop, a panel): the
+    // list gives up rows so that every control stays on the screen.
+    void FitToScreen(const QRect& available);
+
     // The window's encoding settings: the configuration dialog edits them,
     // Go resolves each job's values from them.
     EncodingSettings& Settings() { return settings_; }
@@ -139,6 +165,10 @@ class MainDialog : public DraggableDialog {
     // Escape and the window's close request take OnClose's path.
     void reject() override { OnClose(); }
 
+  signals:
+    // The last file of the files being added has its row.
+    void addingFinished();
+
   protected:
     // The modal dialogs the commands open, overridable so tests can see what
     // would be handed over without running them.
@@ -149,6 +179,7 @@ class MainDialog : public DraggableDialog {
     virtual void RunAboutBox();
 
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -173,6 +204,19 @@ class MainDialog : public DraggableDialog {
     // Shows job `row` in its row; the job list is what the rows show.
     void RenderRow(int row);
     void ShowInformation(const char* text);
+    // Adding in the background
+    void InitAdding();
+    // The media files of a folder's subfolders, when the user wants them.
+    std::vector<MediaInput> OfferSubfolders(const std::string& folder);
+    void AddInputs(const std::vector<MediaInput>& inputs);
+    void QueueForProbing(std::deque<JobItem> jobs);
+    void OnProbed(std::uint64_t generation, JobItem job);
+    void AppendArrivedRows();
+    void InsertJobRow(JobItem job, int index);
+    void FollowNewestRow();
+    void ShowAddingProgress();
+    void FinishAdding();
+    void OnScreenChanged(QScreen* screen);
 
     IDesktop& desktop_;
     MainDialogSetup setup_;
@@ -187,6 +231,20 @@ class MainDialog : public DraggableDialog {
     ConversionEngine engine_;
     // The answer about existing outputs, kept for the session.
     std::optional<ExistingOutputPolicy> existingOutputPolicy_;
+
+    // Probed jobs reach the list through the queue; while another dialog is
+    // open (it may hold a job or the job list) they wait in arrived_.
+    UiThreadQueue* probedQueue_ = nullptr;
+    std::deque<JobItem> arrived_;
+    QTimer* arrivedRetry_ = nullptr;
+    QLabel* addingLabel_ = nullptr;
+    std::uint64_t probeGeneration_ = 0;
+    std::size_t addingTotal_ = 0; // files of the adding under way
+    std::size_t addingDone_ = 0;
+    int listShrink_ = 0;       // pixels the list gave up to fit the screen
+    int autoSelectedRow_ = -1; // the newest row, selected while the user has not chosen one
+    // Last: its thread ends before anything it posts to goes away.
+    std::unique_ptr<BackgroundProber> prober_;
 };
 
 } // namespace velmont

@@ -26,12 +26,17 @@ int MainDialog::SelectedRowOrTell() {
     return row;
 }
 
+// Removes every selected row; the row before the first of them is selected
+// afterwards.
 void MainDialog::OnDel() {
     const int row = SelectedRowOrTell();
     if (row < 0)
         return;
-    list_->DeleteItem(row);
-    jobs_.Erase(std::size_t(row));
+    const std::vector<int> rows = list_->GetSelectedItems();
+    for (auto last = rows.rbegin(); last != rows.rend(); ++last) {
+        list_->DeleteItem(*last);
+        jobs_.Erase(std::size_t(*last));
+    }
     if (row > 0)
         list_->SetCurSel(row - 1, true);
     else if (list_->GetItemCount() > 0)
@@ -96,6 +101,8 @@ void MainDialog::OnGo() {
         return;
     }
     settings_.SetOutputDirAll(directory);
+    for (JobItem& job : jobs_)
+        job.keepTreeFolder = KeepFolderStructure.load();
     BatchSession session(jobs_, settings_);
     const Preparation prepared = session.Prepare({directory, SimultaneousConversions.load(),
                                                   [this](const std::vector<std::string>& existing) {
@@ -150,13 +157,19 @@ void MainDialog::OnHelp() {
     desktop_.ShowHelp(HelpFilePath());
 }
 
+// A format picked on a row among several selected ones goes to all of them.
 int MainDialog::OnComboSelection(int row, int column) {
     if (column < 0 || row < 0 || std::size_t(row) >= jobs_.Count())
         return 0;
-    if (list_->GetModified(row, column)) {
-        const int format = formatNames_.indexOf(list_->GetItemText(row, column));
-        if (format >= 0)
-            jobs_[std::size_t(row)].formatId = format;
+    if (!list_->GetModified(row, column))
+        return 0;
+    const QString name = list_->GetItemText(row, column);
+    const int format = formatNames_.indexOf(name);
+    if (format < 0)
+        return 0;
+    for (int acted : list_->RowsActedOn(row)) {
+        jobs_[std::size_t(acted)].formatId = format;
+        list_->SetComboBox(acted, column, name);
     }
     return 0;
 }
@@ -175,6 +188,11 @@ int MainDialog::OnEditEnd(int row, int column) {
         list_->SetItemText(row, column, QString::fromStdString(job.outputName));
     }
     return 0;
+}
+
+void MainDialog::OnCheckChanged(int row, int column) {
+    if (column == kCheckColumn && row >= 0 && std::size_t(row) < jobs_.Count())
+        jobs_[std::size_t(row)].checked = list_->GetCheckbox(row, kCheckColumn) == 1;
 }
 
 } // namespace velmont

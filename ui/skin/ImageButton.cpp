@@ -16,6 +16,19 @@ namespace velmont {
 
 namespace {
 
+// A dark ring with a light one inside: seen on the light panels and on the
+// blue background alike.
+void DrawKeyboardFocus(QPainter& painter, const QRect& area) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x0B, 0x25, 0x45), 2));
+    painter.drawRoundedRect(QRectF(area).adjusted(1, 1, -1, -1), 5, 5);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRoundedRect(QRectF(area).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+    painter.restore();
+}
+
 constexpr int kMaxUrlBytes = 259;
 
 // Cuts UTF-8 text to at most maxBytes without splitting a character.
@@ -377,7 +390,9 @@ void ImageButton::paintEvent(QPaintEvent*) {
     if (!text().isEmpty())
         DrawText(painter, textArea.translated(offset));
 
-    if (hasFocus() && (!flat_ || drawFlatFocus_)) {
+    if (hasFocus() && keyboardFocus_) {
+        DrawKeyboardFocus(painter, rect());
+    } else if (hasFocus() && (!flat_ || drawFlatFocus_)) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(3, 3, -3, -3);
@@ -433,8 +448,17 @@ void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
+                     event->reason() == Qt::BacktabFocusReason ||
+                     event->reason() == Qt::ShortcutFocusReason;
+    update();
+}
+
 void ImageButton::focusOutEvent(QFocusEvent* event) {
     QAbstractButton::focusOutEvent(event);
+    keyboardFocus_ = false;
     EndHover();
 }
 

@@ -81,6 +81,7 @@ class ImageButton : public QAbstractButton {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void nextCheckState() override {}
@@ -112,6 +113,8 @@ class ImageButton : public QAbstractButton {
     bool flat_ = true;
     bool drawBorder_ = true;
     bool drawFlatFocus_ = false;
+    // The focus came from the keyboard: the button shows a mark whatever its look.
+    bool keyboardFocus_ = false;
     bool drawTransparent_ = false;
     bool greyedDisabledLook_ = true;
     bool alwaysTrack_ = true;

@@ -301,6 +301,25 @@ int CXListCtrl::GetFirstSelectedItem() const {
     return first;
 }
 
+void CXListCtrl::AllowMultipleSelection() {
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+std::vector<int> CXListCtrl::GetSelectedItems() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::vector<int> CXListCtrl::RowsActedOn(int row) const {
+    std::vector<int> rows = GetSelectedItems();
+    if (std::find(rows.begin(), rows.end(), row) == rows.end())
+        rows = {row};
+    return rows;
+}
+
 void CXListCtrl::SetCurSel(int row, bool makeVisible) {
     if (row < 0 || row >= rowCount()) {
         clearSelection();
@@ -340,8 +359,32 @@ void CXListCtrl::paintEvent(QPaintEvent* event) {
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 
+// A plain click on the combo of a row among several selected ones opens the
+// combo for all of them: the selection must survive the click.
+bool CXListCtrl::OpensComboOfSelectedRow(const QMouseEvent* event) const {
+    if (event->button() != Qt::LeftButton || event->modifiers() != Qt::NoModifier)
+        return false;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const QTableWidgetItem* cell = index.isValid() ? item(index.row(), index.column()) : nullptr;
+    return KindOf(cell) == CellKind::Combo && (cell->flags() & Qt::ItemIsEditable) &&
+           GetSelectedItems().size() > 1 && selectionModel()->isRowSelected(index.row());
+}
+
+void CXListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (std::exchange(pressKeptSelection_, false)) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseReleaseEvent(event);
+}
+
 void CXListCtrl::mousePressEvent(QMouseEvent* event) {
-    QTableWidget::mousePressEvent(event);
+    pressKeptSelection_ = OpensComboOfSelectedRow(event);
+    if (pressKeptSelection_)
+        selectionModel()->setCurrentIndex(indexAt(event->position().toPoint()),
+                                          QItemSelectionModel::NoUpdate);
+    else
+        QTableWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
     // A combo opens with one click, like a drop-down list.

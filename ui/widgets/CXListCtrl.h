@@ -12,8 +12,9 @@ namespace velmont {
 
 class XListDelegate;
 
-// A report-view list: grid lines, full-row single selection and cells that
-// can be check boxes, drop-down combos, in-place edits or progress bars.
+// A report-view list: grid lines, full-row selection (one row, or several
+// with AllowMultipleSelection) and cells that can be check boxes, drop-down
+// combos, in-place edits or progress bars.
 // Rows and columns count from 0. Used on its own thread only.
 class CXListCtrl : public QTableWidget {
     Q_OBJECT
@@ -88,6 +89,13 @@ class CXListCtrl : public QTableWidget {
 
     int GetFirstSelectedItem() const;
     int GetCurSel() const { return GetFirstSelectedItem(); }
+    // Shift and Ctrl clicks and Ctrl+A select several rows.
+    void AllowMultipleSelection();
+    // The selected rows in ascending order.
+    std::vector<int> GetSelectedItems() const;
+    // The rows a pick in the combo of `row` was meant for: the selection
+    // when the row is part of it, else the row alone.
+    std::vector<int> RowsActedOn(int row) const;
 
     void SetCurSel(int row, bool makeVisible);
     void UpdateProgress(int row, int column, int percent);
@@ -102,6 +110,7 @@ class CXListCtrl : public QTableWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     friend class XListDelegate;
@@ -110,8 +119,11 @@ class CXListCtrl : public QTableWidget {
     QTableWidgetItem* EnsureCell(int row, int column);
     void OnEditorCommitted(int row, int column, const QString& text, bool fromCombo);
 
+    bool OpensComboOfSelectedRow(const QMouseEvent* event) const;
+
     XListDelegate* delegate_;
     QString emptyText_;
+    bool pressKeptSelection_ = false;
 };
 
 } // namespace velmont

@@ -85,13 +85,22 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(*settings_.GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 
-    void shutdownOptionSurvivesAReopenButNotACancel() {
+    void shutdownAndFolderStructureSurviveAReopenButNotACancel() {
         {
             CConfigDlg dialog(settings_, kFormatMp3);
             dialog.ShutdownBox()->click();
+            dialog.KeepStructureBox()->click();
             dialog.accept();
         }
-        QVERIFY(ShutdownAfterConversion);
+        QVERIFY(ShutdownAfterConversion && KeepFolderStructure);
+        {
+            CConfigDlg dialog(settings_, kFormatMp3);
+            QVERIFY(dialog.KeepStructureBox()->isChecked());
+            dialog.KeepStructureBox()->click();
+            dialog.reject();
+        }
+        QVERIFY(KeepFolderStructure);
+        KeepFolderStructure = false;
         {
             // Cancel saves nothing at all.
             CConfigDlg dialog(settings_, kFormatMp4);

@@ -47,6 +47,11 @@ class RecordingMainDialog : public MainDialog {
     void RunAboutBox() override { ++aboutBoxes; }
 };
 
+// Added files are probed in the background: waits for their rows.
+inline bool WaitUntilAdded(const MainDialog& dialog) {
+    return QTest::qWaitFor([&dialog] { return !dialog.IsAdding(); }, 60000);
+}
+
 inline MainDialogSetup SetupIn(const QTemporaryDir& folder) {
     const std::string directory = QDir(folder.path()).absolutePath().toStdString() + "/";
     return {directory, directory + "record.ini", {}};

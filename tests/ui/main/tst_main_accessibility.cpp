@@ -12,8 +12,10 @@
 #include "ui/skin/SkinArt.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 
 #include <memory>
 
@@ -21,16 +23,26 @@ using namespace velmont;
 
 namespace {
 
-// The names a screen reader would announce for the window's buttons; an
-// empty entry is a button it could only call "button".
-QStringList UnnamedButtons(QWidget& window) {
+// A control a screen reader could only call "button", or whose value it
+// would read as its name (a drop-down without a name of its own).
+bool Unnamed(QWidget* control) {
+    if (qobject_cast<QAbstractButton*>(control)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        return !accessible || accessible->text(QAccessible::Name).trimmed().isEmpty();
+    }
+    return control->accessibleName().trimmed().isEmpty();
+}
+
+QStringList UnnamedControls(QWidget& window) {
     QStringList unnamed;
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
-        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool takesFocus = control->focusPolicy() & Qt::TabFocus;
+        const bool partOfAnother = qobject_cast<QComboBox*>(control->parentWidget()) ||
+                                   qobject_cast<QAbstractItemView*>(control->parentWidget());
+        if (takesFocus && !partOfAnother && control->window() == &window && Unnamed(control))
             unnamed << window.metaObject()->className() + QStringLiteral("/") +
-                           button->metaObject()->className() + QStringLiteral(" ") +
-                           button->objectName();
+                           control->metaObject()->className() + QStringLiteral(" ") +
+                           control->objectName();
     }
     return unnamed;
 }
@@ -45,7 +57,7 @@ class AccessibilityTest : public QObject {
     FakeDesktop desktop_;
 
   private slots:
-    void everyButtonOfEveryWindowHasAName() {
+    void everyControlOfEveryWindowHasAName() {
         RecordingMainDialog main(desktop_, SetupIn(program_));
         CConfigDlg config(main.Settings(), kFormatMp4);
         CTagDlg tag(QStringLiteral("song.mp3"), TagTexts{});
@@ -53,9 +65,48 @@ class AccessibilityTest : public QObject {
         for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&config),
                                 static_cast<QWidget*>(&tag), static_cast<QWidget*>(&convert)}) {
             QVERIFY(!window->findChildren<QAbstractButton*>().isEmpty());
-            const QStringList unnamed = UnnamedButtons(*window);
+            const QStringList unnamed = UnnamedControls(*window);
             QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
         }
+        main.OnClose();
+    }
+
+    // Tab shows where the focus is on the skinned buttons; a click does not.
+    void keyboardFocusIsMarkedOnSkinnedButtons() {
+        RecordingMainDialog main(desktop_, SetupIn(program_));
+        QVERIFY(ShowExposed(main));
+        ImageButton* add = main.Button(MainDialog::kAddId);
+        ImageButton* remove = main.Button(MainDialog::kDelId);
+        const QImage addPlain = add->grab().toImage();
+        const QImage plain = remove->grab().toImage();
+        add->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(add->grab().toImage(), addPlain);
+        QTest::keyClick(add, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(remove));
+        QVERIFY(remove->grab().toImage() != plain);
+        remove->clearFocus();
+        remove->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(remove->grab().toImage(), plain);
+        main.OnClose();
+    }
+
+    // 200 % on a 1920 x 1080 screen with a panel leaves 516 pixels: the list
+    // gives up rows and every control stays inside the window.
+    void everyControlStaysOnAShortScreen() {
+        RecordingMainDialog main(desktop_, SetupIn(program_));
+        QVERIFY(ShowExposed(main));
+        main.FitToScreen(QRect(0, 0, 960, 516));
+        QVERIFY(main.height() <= 516);
+        for (QWidget* control : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow())
+                QVERIFY2(main.rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+        }
+        QVERIFY(main.FileList()->height() >= 120);
+        const QRect go = main.Button(MainDialog::kGoId)->geometry();
+        main.FitToScreen(QRect(0, 0, 960, 1032));
+        QCOMPARE(main.size(), QSize(MainDialog::kWidth, MainDialog::kHeight));
+        QCOMPARE(main.Button(MainDialog::kGoId)->geometry(), go.translated(0, 567 - 516));
         main.OnClose();
     }
 

@@ -3,13 +3,18 @@
 
 #include "MainDialogFixture.h"
 
+#include "convert/CommandLineBuilder.h"
+#include "model/RunFlags.h"
 #include "ui/skin/ImageButton.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QSemaphore>
 #include <QUrl>
 
 using namespace velmont;
@@ -91,6 +96,7 @@ class AddFilesTest : public QObject {
             paths << Media(row[0]);
         Choose(paths);
         dialog.OnAdd();
+        QVERIFY(WaitUntilAdded(dialog));
         QCOMPARE(ListedPaths(dialog), paths);
         CXListCtrl* list = dialog.FileList();
         QCOMPARE(list->GetFirstSelectedItem(), 6);
@@ -105,6 +111,7 @@ class AddFilesTest : public QObject {
         // One selection has no limit, and the same file twice gives two rows.
         Choose(QStringList(60, Media("notes.mp3")));
         dialog.OnAdd();
+        QVERIFY(WaitUntilAdded(dialog));
         QCOMPARE(list->GetItemCount(), 67);
         QCOMPARE(desktop_.messages.size(), std::size_t(1)); // the failure's alone
     }
@@ -127,6 +134,7 @@ class AddFilesTest : public QObject {
                             QUrl::fromLocalFile(Media("tone.mp3"))}));
         QVERIFY(Drop(&dialog,
                      {QUrl::fromLocalFile(folder.path()), QUrl::fromLocalFile(Media("no_dot"))}));
+        QVERIFY(WaitUntilAdded(dialog));
         const QStringList listed{Media("clip.mp4"),
                                  Media("tone.mp3"),
                                  folder.filePath("a.wav"),
@@ -142,6 +150,68 @@ class AddFilesTest : public QObject {
         QCOMPARE(QApplication::activeModalWidget(), &other);
         QVERIFY(!Drop(list, {QUrl::fromLocalFile(Media("tone.mp3"))}));
         QCOMPARE(ListedPaths(dialog), listed);
+    }
+
+    // A folder with media only in its subfolders offers them; its rows know
+    // their place, which Go keeps below the output folder when asked to.
+    void aFolderOfSubfoldersIsOfferedWithItsPlaces() {
+        QTemporaryDir top;
+        QVERIFY(QDir(top.path()).mkpath("Artist/Album") && QDir(top.path()).mkpath("Empty/Inner"));
+        QVERIFY(QFile::copy(Media("tone.mp3"), top.filePath("Artist/intro.mp3")));
+        QVERIFY(QFile::copy(Media("tone.mp3"), top.filePath("Artist/Album/track2.mp3")));
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        desktop_.messageAnswers = {MessageResult::No};
+        dialog.AddDroppedPaths({Std(top.path()), Std(top.filePath("Empty"))});
+        QCOMPARE(desktop_.messages.size(), std::size_t(1)); // nothing to offer in Empty
+        QVERIFY(desktop_.messages[0].text.ends_with("Add the 2 files in its subfolders?"));
+        QCOMPARE(desktop_.messages[0].buttons, MessageButtons::YesNo);
+        QVERIFY(!dialog.IsAdding() && dialog.Jobs().Empty());
+
+        dialog.AddDroppedPaths({Std(top.path())});
+        QVERIFY(WaitUntilAdded(dialog));
+        QCOMPARE(dialog.Jobs().Count(), std::size_t(2));
+        QCOMPARE(dialog.Jobs()[1].treeFolder, std::string("Artist/Album"));
+        QCOMPARE(dialog.FileList()->GetItemToolTipText(1, MainDialog::kNameColumn),
+                 top.filePath("Artist/Album/track2.mp3") + "\nFolder in the tree: Artist/Album");
+        KeepFolderStructure = true;
+        dialog.DirectoryBox()->setText("/nowhere/out");
+        dialog.OnGo();
+        KeepFolderStructure = false;
+        QCOMPARE(OutputPath(dialog.Jobs()[1]), std::string("/nowhere/out/Artist/Album/track2.mp3"));
+        QCOMPARE(OutputPath(dialog.Jobs()[0]), std::string("/nowhere/out/Artist/intro.mp3"));
+    }
+
+    // Each probe waits for the test's go-ahead: the window answers meanwhile,
+    // shows the count, and rows come in as their files are probed. Clearing
+    // the list drops the files not yet probed.
+    void aSlowProbeNeverHoldsTheWindow() {
+        QSemaphore goAhead;
+        MainDialogSetup setup = SetupIn(program_);
+        setup.probe = [&goAhead](const std::string&, JobItem& job) {
+            goAhead.acquire();
+            job.duration = 61;
+            return true;
+        };
+        RecordingMainDialog dialog(desktop_, setup);
+        dialog.AddFiles({"/m/a.wav", "/m/b.wav", "/m/c.wav"});
+        const auto* count = dialog.findChild<QLabel*>("addingCount");
+        QCOMPARE(count->text(), QString("Adding files: 0 of 3"));
+        dialog.Button(MainDialog::kConfigId)->click();
+        QCOMPARE(dialog.configRequests.size(), std::size_t(1));
+
+        goAhead.release();
+        QTRY_COMPARE(dialog.FileList()->GetItemCount(), 1);
+        QCOMPARE(dialog.FileList()->GetItemText(0, MainDialog::kDurationColumn), "00:01:01");
+        QCOMPARE(count->text(), QString("Adding files: 1 of 3"));
+        dialog.AddFiles({"/m/d.wav"});
+        QCOMPARE(count->text(), QString("Adding files: 1 of 4"));
+
+        dialog.ClearList();
+        QVERIFY(!dialog.IsAdding() && count->isHidden());
+        goAhead.release(2); // b's probe ends, stale; e's may go
+        dialog.AddFiles({"/m/e.wav"});
+        QVERIFY(WaitUntilAdded(dialog));
+        QCOMPARE(ListedPaths(dialog), QStringList{"/m/e.wav"});
     }
 };
 

@@ -73,6 +73,7 @@ class EndToEndTest : public QObject {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.OnAdd();
+        QVERIFY(WaitUntilAdded(dialog));
         QCOMPARE(dialog.FileList()->GetItemCount(), 3);
         // tone.wav to ogg, clip.mp4 stays mp4, skipped.wav unchecked.
         CXListCtrl* list = dialog.FileList();

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 using namespace velmont;
@@ -198,6 +199,52 @@ class ListCommandsTest : public QObject {
             QCOMPARE(dialog.Jobs()[0].outputName, kept);
             QCOMPARE(Std(dialog.FileList()->GetItemText(0, 4)), kept);
         }
+    }
+
+    // Ctrl and Shift clicks select several rows; a format picked on one of
+    // them and Remove act on all; the menu checks, unchecks and clears.
+    void severalRowsAtOnce() {
+        RecordingMainDialog dialog(desktop_, SetupIn(program_));
+        QVERIFY(ShowExposed(dialog));
+        AddRows(dialog, {"0.mp3", "1.mp3", "2.mp3", "3.mp3", "4.mp3"});
+        CXListCtrl* list = dialog.FileList();
+        const auto click = [list](int row, Qt::KeyboardModifiers keys) {
+            const QRect cell = list->visualRect(list->model()->index(row, MainDialog::kNameColumn));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, cell.center());
+        };
+        click(1, Qt::NoModifier);
+        click(3, Qt::ShiftModifier);
+        click(2, Qt::ControlModifier);
+        QCOMPARE(list->GetSelectedItems(), (std::vector<int>{1, 3}));
+        // A plain click on the combo of a selected row keeps the selection.
+        const QRect combo = list->visualRect(list->model()->index(3, MainDialog::kFormatColumn));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, combo.center());
+        QCOMPARE(list->GetSelectedItems(), (std::vector<int>{1, 3}));
+        list->closePersistentEditor(list->currentItem());
+        Edit(dialog, 3, MainDialog::kFormatColumn, "ogg");
+        QCOMPARE(list->GetComboText(1, MainDialog::kFormatColumn), QString("ogg"));
+        QCOMPARE(dialog.Jobs()[1].formatId, dialog.Jobs()[3].formatId);
+        QCOMPARE(dialog.Jobs()[2].formatId, kFormatMp3);
+
+        dialog.OnDel();
+        QCOMPARE(ViewOf(dialog, 1)[1], Missing("2.mp3"));
+        QCOMPARE(dialog.Jobs().Count(), std::size_t(3));
+        QCOMPARE(list->GetSelectedItems(), std::vector<int>{0});
+
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(list->GetSelectedItems().size(), std::size_t(3));
+        QMenu* menu = dialog.CreateListMenu();
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions[0]->text() + actions[1]->text() + actions[3]->text(),
+                 QString("Check allUncheck allClear the list"));
+        actions[1]->trigger();
+        QVERIFY(list->GetCheckbox(2, 0) == 0 && !dialog.Jobs()[0].checked);
+        actions[0]->trigger();
+        QVERIFY(list->GetCheckbox(1, 0) == 1 && dialog.Jobs()[2].checked);
+        actions[3]->trigger();
+        QVERIFY(dialog.Jobs().Empty() && list->GetItemCount() == 0);
+        QVERIFY(!dialog.CreateListMenu()->actions()[3]->isEnabled());
+        dialog.OnClose();
     }
 
     // The real tag dialog gets the file's name and hands back what was typed.
