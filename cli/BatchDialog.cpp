@@ -41,7 +41,7 @@ IJobEvents& BatchDialog::EventsFor(std::size_t jobIndex) {
     return *relays_.at(jobIndex);
 }
 
-void BatchDialog::FinishConversion(const ConvertButtons&) {
+void BatchDialog::FinishConversion(BatchState) {
     const char ended = 1;
     (void)!::write(endedFd_, &ended, 1);
 }

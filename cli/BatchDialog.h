@@ -20,7 +20,7 @@ class BatchDialog : public IConversionDialog {
 
     void BatchStarted() override {}
     IJobEvents& EventsFor(std::size_t jobIndex) override;
-    void FinishConversion(const ConvertButtons& buttons) override;
+    void FinishConversion(BatchState state) override;
     bool ShutDownComputer() override { return true; }
     void ShowShutDownFailed() override {}
 

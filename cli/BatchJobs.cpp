@@ -1,7 +1,6 @@
 #include "cli/BatchJobs.h"
 
 #include "cli/UsageError.h"
-#include "convert/ResolveEncoderValues.h"
 #include "model/MediaTree.h"
 
 #include <filesystem>
@@ -72,9 +71,7 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const ExactValues& exact, const std::string& outputFolder,
-                       const ProbeCount& count) {
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const ProbeCount& count) {
     std::vector<JobItem> probed;
     for (const MediaInput& file : InputFiles(line)) {
         probed.emplace_back();
@@ -89,11 +86,7 @@ JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingS
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;
-        job.state = JobState::Waiting;
         ApplyTags(line, job);
-        ResolveEncoderValues(job, encoding);
-        ApplyExactValues(exact, job);
-        job.outputDirectory = outputFolder;
         jobs.Append(job);
     }
     return jobs;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "cli/EncodingOptions.h"
 #include "cli/ProbeAll.h"
-#include "model/EncodingSettings.h"
 #include "model/JobItem.h"
 
 #include <string>
@@ -14,14 +12,11 @@ namespace velmont::cli {
 // The jobs for the command line's inputs, as the window would add them:
 // each file probed (tags from the source), folders expanded to their media
 // files in natural order (with --recursive their whole trees, each output
-// keeping its file's place below the folder given), every job waiting in
-// the chosen format with its encoder values resolved from the format's
-// record in `encoding` and the exact values put over them. Tag options
+// keeping its file's place below the folder given), every job checked in
+// the chosen format; the batch session resolves the rest. Tag options
 // replace the probed tags. `count` hears how the probing goes. Throws
 // UsageError for a missing input, an empty batch and --output-name with
 // more than one file.
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const EncodingSettings& encoding,
-                       const ExactValues& exact, const std::string& outputFolder,
-                       const ProbeCount& count);
+JobList BuildBatchJobs(const CommandLine& line, FormatId format, const ProbeCount& count);
 
 } // namespace velmont::cli

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "convert/ConversionWorker.h"
-
-#include <memory>
+#include "convert/BatchSession.h"
 
 namespace velmont::cli {
 
 // --jobs auto: one job per core, and video or two-pass jobs alone.
 inline constexpr int kAutomatic = 0;
 
-// Starts the batch with `simultaneous` jobs at once (kAutomatic: as the
-// window's "Automatic"), each with an engine of its own beside this program.
-std::unique_ptr<ConversionWorker> StartWorker(JobList& jobs, IConversionDialog& dialog,
-                                              int simultaneous);
+// Starts the prepared session, each running job with an engine of its own
+// beside this program.
+void StartWorker(BatchSession& session, IConversionDialog& dialog);
 
 } // namespace velmont::cli

@@ -17,9 +17,11 @@
 #include "model/Catalogue.h"
 #include "model/SettingsFiles.h"
 
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <poll.h>
 #include <unistd.h>
 
@@ -35,6 +37,8 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitInterrupted = 130;
+// Ctrl-Z waits this long at most for the encoders to pause.
+constexpr std::chrono::seconds kPauseLimit{5};
 
 struct Settings {
     FormatId format = 0;
@@ -120,9 +124,9 @@ std::unique_ptr<ProgressView> MakeView(const CommandLine& line, const JobList& j
     return std::make_unique<PlainView>(files);
 }
 
-// Waits for the batch's end, handing Ctrl-C, Ctrl-Z and fg to the worker.
+// Waits for the batch's end, handing Ctrl-C, Ctrl-Z and fg to the session.
 // True when interrupted.
-bool WaitForBatch(SignalWatch& signals, int endedFd, ConversionWorker& worker, ProgressView& view) {
+bool WaitForBatch(SignalWatch& signals, int endedFd, BatchSession& session, ProgressView& view) {
     bool interrupted = false;
     for (;;) {
         pollfd fds[2] = {{endedFd, POLLIN, 0}, {signals.Fd(), POLLIN, 0}};
@@ -133,18 +137,17 @@ bool WaitForBatch(SignalWatch& signals, int endedFd, ConversionWorker& worker, P
         switch (signals.Read()) {
         case SignalWatch::Event::Interrupt:
             interrupted = true;
-            if (!worker.Buttons().stopShowsRestart)
-                worker.StopRestart();
+            session.Stop();
             break;
         case SignalWatch::Event::Suspend:
-            if (!worker.Buttons().pauseShowsResume && worker.Buttons().pauseEnabled)
-                worker.PauseResume();
+            // Stopping ourselves first would leave the encoders running.
+            session.Pause();
+            session.WaitUntilPaused(kPauseLimit);
             view.Paused(true);
             SignalWatch::StopSelf();
             break;
         case SignalWatch::Event::Continue:
-            if (worker.Buttons().pauseShowsResume)
-                worker.PauseResume();
+            session.Resume();
             view.Paused(false);
             break;
         case SignalWatch::Event::None:
@@ -168,7 +171,7 @@ int ReportFailures(const JobList& jobs, const BatchDialog& dialog) {
     return failed;
 }
 
-int RunBatch(const CommandLine& line, JobList& jobs, int simultaneous) {
+int RunBatch(const CommandLine& line, JobList& jobs, BatchSession& session) {
     SignalWatch signals; // before the worker's thread exists
     int ended[2];
     if (::pipe2(ended, O_CLOEXEC) != 0)
@@ -178,9 +181,10 @@ int RunBatch(const CommandLine& line, JobList& jobs, int simultaneous) {
     BatchDialog dialog(*view, fileOfJob, ended[1]);
     bool interrupted = false;
     {
-        const std::unique_ptr<ConversionWorker> worker = StartWorker(jobs, dialog, simultaneous);
-        interrupted = WaitForBatch(signals, ended[0], *worker, *view);
-    } // the worker's thread has ended here
+        StartWorker(session, dialog);
+        interrupted = WaitForBatch(signals, ended[0], session, *view);
+        session.End();
+    } // the session's threads have ended here
     ::close(ended[0]);
     ::close(ended[1]);
     if (interrupted)
@@ -213,20 +217,25 @@ int Run(const CommandLine& line) {
     const Settings settings = ReadSettings(line);
     JobList jobs = [&] {
         ProbeProgress progress(!line.Has("quiet") && !line.Has("json") && ::isatty(STDERR_FILENO));
-        return BuildBatchJobs(
-            line, settings.format, settings.encoding, settings.exact, settings.outputFolder,
-            [&](std::size_t done, std::size_t total) { progress.Count(done, total); });
+        return BuildBatchJobs(line, settings.format, [&](std::size_t done, std::size_t total) {
+            progress.Count(done, total);
+        });
     }();
-    const OutputPlan plan(jobs, settings.policy);
-    if (plan.Refused()) {
+    BatchSession session(jobs, settings.encoding);
+    const auto policy =
+        [&](const std::vector<std::string>&) -> std::optional<ExistingOutputPolicy> {
+        return settings.policy;
+    };
+    const auto exactValues = [&](JobItem& job) { ApplyExactValues(settings.exact, job); };
+    if (session.Prepare({settings.outputFolder, settings.simultaneous, policy, exactValues}) ==
+        Preparation::Refused) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "
                              "--keep-both or --skip):\n");
-        for (const std::string& path : plan.ExistingPaths())
+        for (const std::string& path : session.ExistingOutputs())
             std::fprintf(stderr, "  %s\n", PrintableText(path).c_str());
         return kExitUsage;
     }
-    plan.ApplyTo(jobs);
-    return RunBatch(line, jobs, settings.simultaneous);
+    return RunBatch(line, jobs, session);
 }
 
 } // namespace

@@ -10,6 +10,38 @@
 
 namespace velmont {
 
+// A run's events on their way to the front end; the worker also learns
+// from them when the run's encoder is really paused.
+class ConversionWorker::RunEvents : public IJobEvents {
+  public:
+    RunEvents(ConversionWorker& worker, IJobRunner* runner, IJobEvents& shown)
+        : worker_(worker), runner_(runner), shown_(shown) {}
+
+    void OnStarted() override { shown_.OnStarted(); }
+    void OnHeaderText(const std::string& text) override { shown_.OnHeaderText(text); }
+    void OnDurationKnown(int seconds) override { shown_.OnDurationKnown(seconds); }
+    void OnProgress(const JobProgress& progress) override { shown_.OnProgress(progress); }
+    void OnEncoderMessage(const std::string& line) override { shown_.OnEncoderMessage(line); }
+    void OnPaused() override {
+        shown_.OnPaused();
+        worker_.NotePaused(runner_, true);
+    }
+    void OnResumed() override {
+        worker_.NotePaused(runner_, false);
+        shown_.OnResumed();
+    }
+    void OnOutputRenamed(const std::string& path) override { shown_.OnOutputRenamed(path); }
+    void OnStopped() override { shown_.OnStopped(); }
+    void OnFinished(JobOutcome outcome, const std::string& statusText) override {
+        shown_.OnFinished(outcome, statusText);
+    }
+
+  private:
+    ConversionWorker& worker_;
+    IJobRunner* runner_;
+    IJobEvents& shown_;
+};
+
 ConversionWorker::ConversionWorker(JobList& jobs, RunnerFactory makeRunner,
                                    IConversionDialog& dialog, int simultaneous, bool automatic)
     : jobs_(jobs), makeRunner_(std::move(makeRunner)), dialog_(dialog),
@@ -26,9 +58,10 @@ ConversionWorker::~ConversionWorker() {
 
 std::vector<std::thread> ConversionWorker::CancelLocked() {
     cancelled_ = true;
-    for (IJobRunner* runner : active_)
-        runner->StopJob();
+    for (const ActiveRun& run : active_)
+        run.runner->StopJob();
     slotFree_.notify_all();
+    pausedChanged_.notify_all();
     std::vector<std::thread> threads;
     threads.swap(threads_);
     return threads;
@@ -54,50 +87,50 @@ void ConversionWorker::LaunchLocked() {
     try {
         threads_.emplace_back(&ConversionWorker::Work, this, generation_);
     } catch (const std::system_error&) {
-        // No thread, no batch: leave the dialog stopped, so Restart can
-        // try again and Cancel closes it.
-        notStopped_ = false;
-        running_ = true;
-        buttons_ = {false, false, true, true, true};
+        // No thread, no batch: stopped, so Restart can try again and
+        // Cancel closes.
+        state_ = BatchState::Stopped;
     }
 }
 
-ConvertButtons ConversionWorker::PauseResume() {
+void ConversionWorker::Pause() {
     std::lock_guard lock(mutex_);
-    if (!buttons_.pauseEnabled || cancelled_)
-        return buttons_;
-    running_ = !running_;
-    buttons_.pauseShowsResume = !running_;
-    // A job that starts later starts as the user wants it then.
-    for (IJobRunner* runner : active_) {
-        if (running_)
-            runner->ResumeJob();
-        else
-            runner->PauseJob();
-    }
-    buttons_.openFolderEnabled = !running_;
-    return buttons_;
+    if (cancelled_ || (state_ != BatchState::Running && state_ != BatchState::Unfinished))
+        return;
+    state_ = BatchState::Paused;
+    // A job that starts later starts paused.
+    for (const ActiveRun& run : active_)
+        run.runner->PauseJob();
 }
 
-ConvertButtons ConversionWorker::StopRestart() {
+void ConversionWorker::Resume() {
     std::lock_guard lock(mutex_);
-    if (!buttons_.stopEnabled || cancelled_)
-        return buttons_;
-    notStopped_ = !notStopped_;
-    buttons_.pauseEnabled = notStopped_;
-    buttons_.stopShowsRestart = !notStopped_;
-    if (!notStopped_) {
-        buttons_.pauseShowsResume = false;
-        running_ = true;
-        for (IJobRunner* runner : active_)
-            runner->StopJob();
-        slotFree_.notify_all();
-    } else {
-        // The new batch waits until the stopped one has left its slots.
-        LaunchLocked();
-    }
-    buttons_.openFolderEnabled = !notStopped_;
-    return buttons_;
+    if (cancelled_ || state_ != BatchState::Paused)
+        return;
+    state_ = BatchState::Running;
+    for (const ActiveRun& run : active_)
+        run.runner->ResumeJob();
+    pausedChanged_.notify_all();
+}
+
+void ConversionWorker::Stop() {
+    std::lock_guard lock(mutex_);
+    if (cancelled_ || !KeepsFrontEndOpen(state_))
+        return;
+    state_ = BatchState::Stopped;
+    for (const ActiveRun& run : active_)
+        run.runner->StopJob();
+    slotFree_.notify_all();
+    pausedChanged_.notify_all();
+}
+
+void ConversionWorker::Restart() {
+    std::lock_guard lock(mutex_);
+    if (cancelled_ || state_ != BatchState::Stopped)
+        return;
+    state_ = BatchState::Running;
+    // The new batch waits until the stopped one has left its slots.
+    LaunchLocked();
 }
 
 void ConversionWorker::StopAfterCurrent() {
@@ -106,11 +139,34 @@ void ConversionWorker::StopAfterCurrent() {
     slotFree_.notify_all();
 }
 
+bool ConversionWorker::WaitUntilPaused(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return pausedChanged_.wait_for(lock, limit, [this] {
+        return cancelled_ || state_ != BatchState::Paused || AllPausedLocked();
+    });
+}
+
+bool ConversionWorker::AllPausedLocked() const {
+    return starting_ == 0 && std::all_of(active_.begin(), active_.end(),
+                                         [](const ActiveRun& run) { return run.paused; });
+}
+
+void ConversionWorker::NotePaused(IJobRunner* runner, bool paused) {
+    {
+        std::lock_guard lock(mutex_);
+        for (ActiveRun& run : active_) {
+            if (run.runner == runner)
+                run.paused = paused;
+        }
+    }
+    pausedChanged_.notify_all();
+}
+
 bool ConversionWorker::Cancel() {
     std::vector<std::thread> threads;
     {
         std::lock_guard lock(mutex_);
-        if (buttons_.pauseEnabled)
+        if (KeepsFrontEndOpen(state_))
             return false;
         threads = CancelLocked();
     }
@@ -120,13 +176,13 @@ bool ConversionWorker::Cancel() {
     return true;
 }
 
-ConvertButtons ConversionWorker::Buttons() const {
+BatchState ConversionWorker::State() const {
     std::lock_guard lock(mutex_);
-    return buttons_;
+    return state_;
 }
 
 bool ConversionWorker::MayContinueLocked(unsigned generation) const {
-    return generation == generation_ && notStopped_ && !cancelled_ && !finishing_;
+    return generation == generation_ && state_ != BatchState::Stopped && !cancelled_ && !finishing_;
 }
 
 void ConversionWorker::Work(unsigned generation) {
@@ -136,7 +192,7 @@ void ConversionWorker::Work(unsigned generation) {
         batchEnded_.wait(lock, [this] { return !batchActive_; });
         if (generation != generation_ || cancelled_)
             return; // replaced or cancelled before it began
-        runJobs = notStopped_;
+        runJobs = state_ != BatchState::Stopped;
         batchActive_ = true;
     }
     if (runJobs)
@@ -207,9 +263,10 @@ int ConversionWorker::TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsi
         if (next == jobs_.Count())
             return -1;
         const bool alone = automatic_ && RunsAlone(jobs_[next]);
-        if (!aloneActive_ && (!alone || active_.empty())) {
+        if (!aloneActive_ && (!alone || (active_.empty() && starting_ == 0))) {
             taken_[next] = true;
             aloneActive_ = alone;
+            ++starting_;
             return static_cast<int>(next);
         }
         slotFree_.wait(lock);
@@ -220,49 +277,56 @@ void ConversionWorker::RunSlot(unsigned generation) {
     std::unique_ptr<IJobRunner> runner;
     for (;;) {
         int index = -1;
-        bool alone = false;
         {
             std::unique_lock lock(mutex_);
             index = TakeNextJobLocked(lock, generation);
-            alone = aloneActive_;
         }
         if (index < 0)
             return;
         if (!runner)
             runner = makeRunner_();
-        JobItem& job = jobs_[static_cast<std::size_t>(index)];
-        IJobEvents& events = dialog_.EventsFor(static_cast<std::size_t>(index));
-        {
-            std::lock_guard lock(mutex_);
-            active_.push_back(runner.get());
-            // The run starts as the user wants it now, and no request left
-            // over from the previous run reaches it; a stop pressed since
-            // the job was taken stops it at once.
-            if (generation != generation_ || !notStopped_ || cancelled_)
-                runner->StopJob();
-            else if (running_)
-                runner->ResumeJob();
-            else
-                runner->PauseJob();
-        }
-        const JobOutcome outcome = runner->RunJob(job, events);
-        {
-            std::lock_guard lock(mutex_);
-            active_.erase(std::find(active_.begin(), active_.end(), runner.get()));
-            if (alone)
-                aloneActive_ = false;
-            if (outcome == JobOutcome::Converted || outcome == JobOutcome::Failed)
-                job.state = JobState::Converted;
-            // Its output could not be read: the batch takes no new job.
-            if (outcome == JobOutcome::ReadFailed)
-                finishing_ = true;
-        }
+        RunTakenJob(*runner, static_cast<std::size_t>(index), generation);
         slotFree_.notify_all();
+        pausedChanged_.notify_all();
     }
 }
 
+void ConversionWorker::RunTakenJob(IJobRunner& runner, std::size_t index, unsigned generation) {
+    JobItem& job = jobs_[index];
+    RunEvents events(*this, &runner, dialog_.EventsFor(index));
+    bool alone = false;
+    {
+        std::lock_guard lock(mutex_);
+        --starting_;
+        alone = aloneActive_ && automatic_ && RunsAlone(job);
+        active_.push_back({&runner, false});
+        // The run starts as the user wants it now, and no request left
+        // over from the previous run reaches it; a stop pressed since
+        // the job was taken stops it at once.
+        if (generation != generation_ || state_ == BatchState::Stopped || cancelled_)
+            runner.StopJob();
+        else if (state_ == BatchState::Paused)
+            runner.PauseJob();
+        else
+            runner.ResumeJob();
+    }
+    const JobOutcome outcome = runner.RunJob(job, events);
+    std::lock_guard lock(mutex_);
+    active_.erase(std::find_if(active_.begin(), active_.end(),
+                               [&](const ActiveRun& run) { return run.runner == &runner; }));
+    if (alone)
+        aloneActive_ = false;
+    if (outcome == JobOutcome::Converted)
+        job.state = JobState::Converted;
+    else if (outcome == JobOutcome::Failed)
+        job.state = JobState::Failed;
+    // Its output could not be read: the batch takes no new job.
+    if (outcome == JobOutcome::ReadFailed)
+        finishing_ = true;
+}
+
 void ConversionWorker::FinishConversion(unsigned generation) {
-    ConvertButtons buttons;
+    BatchState state = BatchState::Finished;
     bool shutDown = false;
     {
         std::lock_guard lock(mutex_);
@@ -271,21 +335,19 @@ void ConversionWorker::FinishConversion(unsigned generation) {
         const bool pending = std::any_of(jobs_.begin(), jobs_.end(), [](const JobItem& job) {
             return job.state == JobState::Waiting;
         });
-        if (finishing_ && pending && notStopped_) {
-            // Left cleanly by the user: the rest waits for a Restart.
-            notStopped_ = false;
-            running_ = true;
-            buttons_.pauseShowsResume = false;
-            buttons_.stopShowsRestart = true;
-        }
+        // Left cleanly by the user: the rest waits for a Restart.
+        if (finishing_ && pending)
+            state_ = BatchState::Stopped;
         finishing_ = false;
-        buttons_.stopEnabled = pending;
-        buttons_.pauseEnabled = notStopped_ && pending;
-        buttons_.openFolderEnabled = true;
-        buttons = buttons_;
+        if (!pending)
+            state_ = BatchState::Finished;
+        else if (state_ == BatchState::Running)
+            state_ = BatchState::Unfinished;
+        state = state_;
         shutDown = !pending && ShutdownAfterConversion.load();
     }
-    dialog_.FinishConversion(buttons);
+    pausedChanged_.notify_all();
+    dialog_.FinishConversion(state);
     if (shutDown && !dialog_.ShutDownComputer())
         dialog_.ShowShutDownFailed();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "convert/BatchState.h"
 #include "convert/JobEvents.h"
 #include "convert/JobRunner.h"
 #include "model/JobItem.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -12,20 +14,6 @@
 #include <vector>
 
 namespace velmont {
-
-// The conversion dialog's Pause/Resume, Stop/Restart and Open Folder
-// buttons.
-struct ConvertButtons {
-    bool pauseEnabled = true;
-    bool pauseShowsResume = false; // the button offers "Resume"
-    bool stopEnabled = true;
-    bool stopShowsRestart = false; // the button offers "Restart"
-    bool openFolderEnabled = false;
-
-    const char* PauseText() const { return pauseShowsResume ? "Resume" : "Pause"; }
-    const char* StopText() const { return stopShowsRestart ? "Restart" : "Stop"; }
-    bool operator==(const ConvertButtons&) const = default;
-};
 
 // What the conversion dialog does for the worker. Called on the worker
 // thread; none of them may wait for the user-interface thread (it may be
@@ -40,10 +28,10 @@ class IConversionDialog {
     // lives as long as the dialog.
     virtual IJobEvents& EventsFor(std::size_t jobIndex) = 0;
 
-    // A batch has ended (not one that Cancel or Restart replaced). Show
-    // ConversionWorker::Buttons() when the posted call is handled: a press
-    // made meanwhile has changed them since.
-    virtual void FinishConversion(const ConvertButtons& buttons) = 0;
+    // A batch has ended (not one that Cancel or Restart replaced) in
+    // `state`. Read ConversionWorker::State() when the posted call is
+    // handled: a verb used meanwhile has changed it since.
+    virtual void FinishConversion(BatchState state) = 0;
     // Asks the system to power off; false when refused. Called only when
     // ShutdownAfterConversion is set and no job is left waiting.
     virtual bool ShutDownComputer() = 0;
@@ -56,12 +44,12 @@ class IConversionDialog {
 using RunnerFactory = std::function<std::unique_ptr<IJobRunner>()>;
 
 // Runs the waiting jobs of the list in list order, up to `simultaneous` at
-// once, on threads of its own, and keeps the state behind the dialog's
-// buttons. Pause, Resume and Stop act on every running job; a failed job
-// never stops the others.
+// once, on threads of its own, and keeps the batch's state. Pause, Resume
+// and Stop act on every running job; a failed job never stops the others.
+// A verb that does not apply to the state is ignored.
 //
-// Threads: the button operations are called on the user-interface thread
-// and never wait for a job; only Cancel and the destructor wait, and a stop
+// Threads: the verbs are called on the front end's thread and never wait
+// for a job; only WaitUntilPaused, Cancel and the destructor wait, and a stop
 // ends every run within the encoder's grace period. One batch thread starts
 // one thread per slot; a slot takes the next waiting job under the lock, so
 // no job runs twice, and a Restart's batch begins only once the stopped
@@ -80,24 +68,39 @@ class ConversionWorker {
 
     // Starts the first batch (once; later calls do nothing).
     void Start();
-    // Pause/Resume pressed; ignored while the button is disabled.
-    ConvertButtons PauseResume();
-    // Stop/Restart pressed; ignored while the button is disabled. Restart
-    // starts a new batch with the jobs still waiting.
-    ConvertButtons StopRestart();
+    // Running or Unfinished: pauses every running job.
+    void Pause();
+    // Paused: resumes them.
+    void Resume();
+    // Running, Paused or Unfinished: stops every running job.
+    void Stop();
+    // Stopped: a new batch goes on with the jobs still waiting.
+    void Restart();
     // Lets the running jobs finish and starts no new one; the batch then
     // ends as stopped, so Restart goes on with the rest.
     void StopAfterCurrent();
-    // Cancel pressed: false while a batch runs or is paused (tell the user
-    // "Please stop the conversion at first"); otherwise waits for the
-    // stopping worker, kills stray encoders and returns true: close.
+    // After Pause: waits until every running encoder has been paused (or
+    // its run has ended), at most `limit`; false when the time ran out.
+    bool WaitUntilPaused(std::chrono::milliseconds limit);
+    // false while KeepsFrontEndOpen (tell the user "Please stop the
+    // conversion at first"); otherwise waits for the stopping worker, kills
+    // stray encoders and returns true: close.
     bool Cancel();
 
-    ConvertButtons Buttons() const;
+    BatchState State() const;
     int Simultaneous() const { return simultaneous_; }
 
   private:
+    class RunEvents;
+    struct ActiveRun {
+        IJobRunner* runner;
+        bool paused; // its encoder said so since the last resume
+    };
+
     void LaunchLocked();
+    void NotePaused(IJobRunner* runner, bool paused);
+    bool AllPausedLocked() const;
+    void RunTakenJob(IJobRunner& runner, std::size_t index, unsigned generation);
     void Work(unsigned generation);
     void RunBatch(unsigned generation);
     // Runs the batch's slots to their end, keeping the computer awake.
@@ -123,17 +126,17 @@ class ConversionWorker {
     mutable std::mutex mutex_;
     std::condition_variable batchEnded_;
     std::condition_variable slotFree_;
-    ConvertButtons buttons_;
-    bool running_ = true;    // not paused
-    bool notStopped_ = true; // not stopped
+    std::condition_variable pausedChanged_;
+    BatchState state_ = BatchState::Running;
     bool cancelled_ = false;
     bool started_ = false;
-    bool finishing_ = false;          // stop after the running jobs
-    bool batchActive_ = false;        // a batch thread is inside RunBatch
-    unsigned generation_ = 0;         // of the batch that may run jobs
-    std::vector<bool> taken_;         // jobs a slot of this batch has started
-    std::vector<IJobRunner*> active_; // runners inside RunJob
-    bool aloneActive_ = false;        // a job that runs alone is running
+    bool finishing_ = false;        // stop after the running jobs
+    bool batchActive_ = false;      // a batch thread is inside RunBatch
+    unsigned generation_ = 0;       // of the batch that may run jobs
+    std::vector<bool> taken_;       // jobs a slot of this batch has started
+    std::vector<ActiveRun> active_; // runners inside RunJob
+    int starting_ = 0;              // jobs taken, not yet inside RunJob
+    bool aloneActive_ = false;      // a job that runs alone is running
     std::vector<std::thread> threads_;
 };
 

@@ -48,8 +48,9 @@ struct VideoValues {
     bool operator==(const VideoValues&) const = default;
 };
 
-// Where a job stands in a batch.
-enum class JobState : std::int32_t { NotSelected = 0, Waiting = 1, Converted = 2 };
+// Where a job stands in a batch. A stopped run leaves its job waiting, so
+// Restart runs it again; only Converted counts as converted.
+enum class JobState : std::int32_t { NotSelected = 0, Waiting = 1, Converted = 2, Failed = 3 };
 
 // What putting a job's output in place does with a file that is at its
 // path by then: only a file the user chose to overwrite is replaced.

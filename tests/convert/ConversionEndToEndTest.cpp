@@ -200,7 +200,7 @@ class RecordingDialog : public IConversionDialog {
     explicit RecordingDialog(std::size_t rows) : rows_(rows) {}
     void BatchStarted() override {}
     IJobEvents& EventsFor(std::size_t jobIndex) override { return rows_[jobIndex]; }
-    void FinishConversion(const ConvertButtons&) override { ++finished; }
+    void FinishConversion(BatchState) override { ++finished; }
     bool ShutDownComputer() override { return true; }
     void ShowShutDownFailed() override {}
 
@@ -236,7 +236,7 @@ TEST_F(ConversionEndToEndTest, SixSongsThreeAtOnceStopThenRestartConvertsExactly
     const auto limit = std::chrono::steady_clock::now() + 20s;
     while (!anyDone() && std::chrono::steady_clock::now() < limit)
         std::this_thread::sleep_for(2ms);
-    worker.StopRestart();
+    worker.Stop();
     ASSERT_TRUE(Eventually([&] { return dialog.finished == 1; }));
     EXPECT_TRUE(FindProcessesByExecutable(program + "Rendix").empty());
     int convertedBeforeStop = 0;
@@ -250,7 +250,7 @@ TEST_F(ConversionEndToEndTest, SixSongsThreeAtOnceStopThenRestartConvertsExactly
     }
     EXPECT_GE(convertedBeforeStop, 1);
 
-    worker.StopRestart();
+    worker.Restart();
     ASSERT_TRUE(Eventually([&] { return dialog.finished == 2; }));
     for (int i = 0; i < kSongs; ++i) {
         SCOPED_TRACE(i);

@@ -24,6 +24,7 @@ class Script : public IConversionDialog {
     std::map<std::string, JobOutcome> results; // by job; Converted when absent
     std::set<std::string> blockUntilStop;
     std::chrono::milliseconds stopDelay{0};
+    std::chrono::milliseconds pauseDelay{0}; // until a paused encoder says so
     std::atomic<int> finished{0};
     std::atomic<int> shutDownRequests{0};
     std::atomic<int> maxActive{0};
@@ -36,21 +37,21 @@ class Script : public IConversionDialog {
         changed_.wait(lock, [&] { return !held_.count(jobs[jobIndex].inputPath); });
         return jobEvents_;
     }
-    void FinishConversion(const ConvertButtons& buttons) override {
+    void FinishConversion(BatchState state) override {
         std::lock_guard lock(mutex_);
-        lastButtons_ = buttons;
+        lastState_ = state;
         ++finished;
     }
     bool ShutDownComputer() override { return ++shutDownRequests > 0; }
     void ShowShutDownFailed() override {}
 
-    JobOutcome Run(const std::string& job) {
+    JobOutcome Run(const std::string& job, IJobEvents& events) {
         maxActive = std::max(maxActive.load(), ++active_);
         std::unique_lock lock(mutex_);
         events_.push_back("run:" + job);
         JobOutcome result = results.count(job) ? results.at(job) : JobOutcome::Converted;
         if (request_ == "stop" || blockUntilStop.count(job)) {
-            changed_.wait(lock, [&] { return request_ == "stop"; });
+            WaitForStop(lock, events);
             result = JobOutcome::Stopped;
         }
         lock.unlock();
@@ -59,6 +60,24 @@ class Script : public IConversionDialog {
         Record("end:" + job);
         --active_;
         return result;
+    }
+    // A blocked run reports a pause, after pauseDelay, until it is stopped.
+    void WaitForStop(std::unique_lock<std::mutex>& lock, IJobEvents& events) {
+        bool saidPaused = false;
+        for (;;) {
+            changed_.wait(
+                lock, [&] { return request_ == "stop" || (request_ == "pause") != saidPaused; });
+            if (request_ == "stop")
+                return;
+            saidPaused = !saidPaused;
+            lock.unlock();
+            if (saidPaused) {
+                std::this_thread::sleep_for(pauseDelay);
+                Record("paused");
+                events.OnPaused();
+            }
+            lock.lock();
+        }
     }
     // Stop, pause and resume also become the standing request.
     void Record(const std::string& event) {
@@ -90,15 +109,15 @@ class Script : public IConversionDialog {
     bool SawEventually(const std::string& event) const {
         return Eventually([&] { return Saw(event); });
     }
-    ConvertButtons LastButtons() const {
+    BatchState LastState() const {
         std::lock_guard lock(mutex_);
-        return lastButtons_;
+        return lastState_;
     }
-    // One letter per job: N not selected, W waiting, C converted.
+    // One letter per job: N not selected, W waiting, C converted, F failed.
     std::string States() const {
         std::string states;
         for (const JobItem& job : jobs)
-            states += "NWC"[static_cast<int>(job.state)];
+            states += "NWCF"[static_cast<int>(job.state)];
         return states;
     }
 
@@ -110,15 +129,15 @@ class Script : public IConversionDialog {
     std::set<std::string> held_;
     std::string request_;
     std::atomic<int> active_{0};
-    ConvertButtons lastButtons_;
+    BatchState lastState_ = BatchState::Running;
 };
 
 // One running job's runner, reporting to the script.
 class FakeRunner : public IJobRunner {
   public:
     explicit FakeRunner(Script& script) : script_(script) {}
-    JobOutcome RunJob(const JobItem& job, IJobEvents&) override {
-        return script_.Run(job.inputPath);
+    JobOutcome RunJob(const JobItem& job, IJobEvents& events) override {
+        return script_.Run(job.inputPath, events);
     }
     void StopJob() override { script_.Record("stop"); }
     void PauseJob() override { script_.Record("pause"); }
@@ -134,7 +153,8 @@ class WorkerTest : public ::testing::Test {
     void TearDown() override { ShutdownAfterConversion = false; }
 
     // Waiting jobs, one per letter.
-    std::unique_ptr<ConversionWorker> Worker(const std::string& letters, int simultaneous = 1) {
+    std::unique_ptr<ConversionWorker> Worker(const std::string& letters, int simultaneous = 1,
+                                             bool automatic = false) {
         for (const char letter : letters) {
             JobItem job;
             job.inputPath = std::string(1, letter);
@@ -143,17 +163,13 @@ class WorkerTest : public ::testing::Test {
         }
         return std::make_unique<ConversionWorker>(
             script.jobs, [this] { return std::make_unique<FakeRunner>(script); }, script,
-            simultaneous);
+            simultaneous, automatic);
     }
     bool FinishedTimes(int times) {
         return Eventually([&] { return script.finished.load() >= times; });
     }
     Script script;
 };
-
-constexpr ConvertButtons kFinishedNothingWaiting{false, false, false, false, true};
-constexpr ConvertButtons kRunning{true, false, true, false, false};
-constexpr ConvertButtons kStopped{false, false, true, true, true};
 
 } // namespace
 
@@ -163,22 +179,24 @@ constexpr ConvertButtons kStopped{false, false, true, true, true};
 TEST_F(WorkerTest, RunsWaitingJobsInOrderAndKeepsOneThatCouldNotStartWaiting) {
     ShutdownAfterConversion = true;
     script.results["b"] = JobOutcome::NotStarted;
+    script.results["c"] = JobOutcome::Failed;
     auto worker = Worker("xyabc");
     script.jobs[0].state = JobState::Converted;
     script.jobs[1].state = JobState::NotSelected;
-    EXPECT_EQ(worker->Buttons(), kRunning);
+    EXPECT_EQ(worker->State(), BatchState::Running);
     worker->Start();
     ASSERT_TRUE(FinishedTimes(1));
 
-    EXPECT_EQ(script.States(), "CNCWC");
+    EXPECT_EQ(script.States(), "CNCWF"); // only a converted run counts as converted
     const std::vector<std::string> expected{"batch",  "job:2",  "resume", "run:a", "end:a",
                                             "job:3",  "resume", "run:b",  "end:b", "job:4",
                                             "resume", "run:c",  "end:c"};
     EXPECT_EQ(script.Events(), expected);
-    EXPECT_EQ(script.LastButtons(), (ConvertButtons{true, false, true, false, true}));
+    EXPECT_EQ(script.LastState(), BatchState::Unfinished);
     EXPECT_EQ(script.shutDownRequests, 0);
     EXPECT_FALSE(worker->Cancel()); // "Please stop the conversion at first"
-    EXPECT_EQ(worker->StopRestart(), kStopped);
+    worker->Stop();
+    EXPECT_EQ(worker->State(), BatchState::Stopped);
     EXPECT_TRUE(worker->Cancel());
     EXPECT_EQ(script.Events().back(), "kill");
 }
@@ -190,16 +208,16 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
     worker->Start();
     // The worker is between jobs: a is done, b is being prepared.
     ASSERT_TRUE(script.SawEventually("job:1"));
-    const ConvertButtons paused = worker->PauseResume();
-    EXPECT_TRUE(paused.pauseShowsResume && paused.openFolderEnabled);
+    worker->Pause();
+    EXPECT_EQ(worker->State(), BatchState::Paused);
     EXPECT_EQ(script.Count("pause"), 0); // nothing runs that it could reach
     script.Hold("b", false);
     ASSERT_TRUE(script.SawEventually("run:b"));
     const auto events = script.Events();
     EXPECT_EQ(*(std::find(events.begin(), events.end(), "run:b") - 1), "pause");
 
-    // Stop while paused: Pause is offered again, disabled.
-    EXPECT_EQ(worker->StopRestart(), kStopped);
+    worker->Stop();
+    EXPECT_EQ(worker->State(), BatchState::Stopped);
     ASSERT_TRUE(FinishedTimes(1));
     EXPECT_TRUE(worker->Cancel());
 }
@@ -211,7 +229,7 @@ TEST_F(WorkerTest, PauseReachesTheRunningJobAndAPauseBetweenJobsReachesTheNext) 
 struct PressRace {
     int pressesAfterStop;
     const char* states;
-    ConvertButtons last;
+    BatchState last;
     int runsOfA;
 };
 
@@ -223,23 +241,23 @@ TEST_P(WorkerRaceTest, OnlyTheLastPressCountsAndRunsNeverOverlap) {
     auto worker = Worker("ab");
     worker->Start();
     ASSERT_TRUE(script.SawEventually("run:a"));
-    worker->StopRestart();
+    worker->Stop();
     script.blockUntilStop.clear();
     for (int press = 0; press < GetParam().pressesAfterStop; ++press)
-        worker->StopRestart();
+        press % 2 == 0 ? worker->Restart() : worker->Stop();
     ASSERT_TRUE(FinishedTimes(1));
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(script.finished, 1);
     EXPECT_EQ(script.maxActive, 1);
     EXPECT_EQ(script.States(), GetParam().states);
-    EXPECT_EQ(script.LastButtons(), GetParam().last);
+    EXPECT_EQ(script.LastState(), GetParam().last);
     EXPECT_EQ(script.Count("run:a"), GetParam().runsOfA);
     EXPECT_TRUE(worker->Cancel());
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, WorkerRaceTest,
-                         ::testing::Values(PressRace{3, "CC", kFinishedNothingWaiting, 2},
-                                           PressRace{2, "WW", kStopped, 1}));
+                         ::testing::Values(PressRace{3, "CC", BatchState::Finished, 2},
+                                           PressRace{2, "WW", BatchState::Stopped, 1}));
 
 // Stopping and restarting several at once runs end to end in
 // ConversionEndToEndTest; here Pause reaches every running job, and the
@@ -250,7 +268,7 @@ TEST_F(WorkerTest, SeveralAtOnceArePausedAndDestroyedTogether) {
     worker->Start();
     ASSERT_TRUE(script.SawEventually("run:c"));
     EXPECT_FALSE(script.Saw("run:d"));
-    worker->PauseResume();
+    worker->Pause();
     EXPECT_EQ(script.Count("pause"), 3);
     EXPECT_EQ(script.maxActive, 3);
     worker.reset();
@@ -270,6 +288,43 @@ TEST_F(WorkerTest, StopAfterCurrentLetsTheRunningJobsFinishAndStartsNoOther) {
     script.Hold("b", false);
     ASSERT_TRUE(FinishedTimes(1));
     EXPECT_EQ(script.States(), "CCW");
-    EXPECT_EQ(script.LastButtons(), kStopped); // Restart goes on; Cancel closes
+    EXPECT_EQ(script.LastState(), BatchState::Stopped); // Restart goes on; Cancel closes
     EXPECT_TRUE(worker->Cancel());
+}
+
+// Ctrl-Z stops velmont-cli only once every encoder is paused, which each
+// run reports at its next look at its requests.
+TEST_F(WorkerTest, WaitUntilPausedReturnsOnceEveryRunningEncoderSaysSo) {
+    script.blockUntilStop = {"a", "b"};
+    script.pauseDelay = 300ms;
+    auto worker = Worker("ab", 2);
+    worker->Start();
+    ASSERT_TRUE(script.SawEventually("run:a") && script.SawEventually("run:b"));
+    worker->Pause();
+    EXPECT_TRUE(worker->WaitUntilPaused(10s));
+    EXPECT_EQ(script.Count("paused"), 2);
+    worker->Stop();
+    ASSERT_TRUE(FinishedTimes(1));
+    EXPECT_TRUE(worker->Cancel());
+}
+
+// A job that must run alone waits for every other job, even one that is
+// taken but not yet running, and the jobs after it wait for it.
+TEST_F(WorkerTest, AutomaticRunsAJobThatMustRunAloneByItself) {
+    script.Hold("a");
+    auto worker = Worker("aVb", 3, true);
+    script.jobs[1].video.pass = 2; // it reads its source twice
+    worker->Start();
+    ASSERT_TRUE(script.SawEventually("job:0"));
+    std::this_thread::sleep_for(100ms); // the other slots had their chance
+    EXPECT_FALSE(script.Saw("job:1"));
+    script.Hold("a", false);
+    ASSERT_TRUE(FinishedTimes(1));
+    const auto events = script.Events();
+    const auto at = [&](const std::string& event) {
+        return std::find(events.begin(), events.end(), event) - events.begin();
+    };
+    EXPECT_LT(at("end:a"), at("job:1"));
+    EXPECT_LT(at("end:V"), at("job:2"));
+    EXPECT_EQ(script.States(), "CCC");
 }

@@ -80,7 +80,7 @@ class CountingDialog : public IConversionDialog {
   public:
     void BatchStarted() override {}
     IJobEvents& EventsFor(std::size_t jobIndex) override { return rows[jobIndex]; }
-    void FinishConversion(const ConvertButtons&) override { ++finished; }
+    void FinishConversion(BatchState) override { ++finished; }
     bool ShutDownComputer() override {
         ++shutDownRequests;
         return true;
@@ -206,18 +206,21 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
                 std::chrono::steady_clock::now() + std::chrono::milliseconds(pick(300, 2500));
             while (!closed && std::chrono::steady_clock::now() < until) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(pick(0, 40)));
-                const ConvertButtons buttons = worker.Buttons();
+                // The verbs at random, whatever the state: one that does
+                // not apply must be ignored.
                 const int press = pick(0, 39);
-                if (press < 8) {
-                    if (buttons.pauseEnabled) {
-                        worker.PauseResume();
-                        ++presses;
-                    }
+                if (press < 4) {
+                    worker.Pause();
+                    ++presses;
+                } else if (press < 8) {
+                    worker.Resume();
+                    ++presses;
+                } else if (press < 10) {
+                    worker.Stop();
+                    ++presses;
                 } else if (press < 12) {
-                    if (buttons.stopEnabled) {
-                        worker.StopRestart();
-                        ++presses;
-                    }
+                    worker.Restart();
+                    ++presses;
                 } else if (press < 13) {
                     closed = worker.Cancel();
                     cancelledEarly += closed ? 1 : 0;
@@ -233,8 +236,8 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
             // Close as a user must: Stop first when Cancel is refused.
             for (int attempt = 0; !closed && attempt < 3; ++attempt) {
                 closed = worker.Cancel();
-                if (!closed && !worker.Buttons().stopShowsRestart)
-                    worker.StopRestart();
+                if (!closed)
+                    worker.Stop();
             }
             EXPECT_TRUE(closed);
         }

@@ -1,11 +1,11 @@
 #include "ui/convert/CConvertDlg.h"
 
-#include "convert/BatchPlan.h"
+#include "convert/BatchSession.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ConversionWorker.h"
 #include "convert/FormatClock.h"
 #include "model/JobItem.h"
-#include "model/RunFlags.h"
+#include "ui/convert/ConvertButtons.h"
 #include "ui/convert/ForwardingJobEvents.h"
 #include "ui/convert/JobRowView.h"
 #include "ui/convert/UiThreadQueue.h"
@@ -90,7 +90,7 @@ class CConvertDlg::WorkerSide : public IConversionDialog {
         return *dialog_.rowEvents_.at(std::size_t(dialog_.rowOfJob_.at(jobIndex)));
     }
 
-    void FinishConversion(const ConvertButtons&) override {
+    void FinishConversion(BatchState) override {
         dialog_.queue_->Post([dialog = &dialog_] { dialog->OnBatchEnded(); });
     }
     // The desktop is asked on the user-interface thread, which also
@@ -139,16 +139,17 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     connect(openFolder_, &QPushButton::clicked, this, &CConvertDlg::OpenOutputFolder);
     connect(cancel_, &QPushButton::clicked, this, &CConvertDlg::OnCancel);
     connect(stopAfterCurrent_, &QCheckBox::toggled, this, [this](bool checked) {
-        if (checked && worker_)
-            worker_->StopAfterCurrent();
+        if (checked && session_)
+            session_->StopAfterCurrent();
         stopAfterCurrent_->setEnabled(!checked);
     });
     connect(list_, &QTableWidget::itemSelectionChanged, this, &CConvertDlg::ShowRowLog);
 }
 
 CConvertDlg::~CConvertDlg() {
-    // The worker must be gone before the views it writes to.
-    worker_.reset();
+    // The run must be gone before the views it writes to.
+    if (session_)
+        session_->End();
 }
 
 void CConvertDlg::PlaceControls() {
@@ -176,27 +177,18 @@ void CConvertDlg::OnInitDialog() {
         return;
     initialised_ = true;
     FillList();
-    if (!jobs_ || jobs_->Empty() || !engine_) {
-        // Nothing to run: the batch is over before it began, so the dialog
-        // can be closed (and the computer stays on).
-        ConvertButtons ended;
-        ended.pauseEnabled = false;
-        ended.stopEnabled = false;
-        ended.openFolderEnabled = true;
-        ShowButtons(ended);
-        return;
+    // Nothing to run: the batch is over before it began (Finished), so the
+    // dialog can be closed and the computer stays on.
+    if (jobs_ && !jobs_->Empty() && engine_ && session_) {
+        session_->Start(
+            [directory = engine_->ProgramDirectory()] {
+                return std::make_unique<ConversionEngine>(directory);
+            },
+            *workerSide_);
+        started_ = true;
+        batchActive_ = session_->State() != BatchState::Stopped;
     }
-    const int setting = SimultaneousConversions.load();
-    worker_ = std::make_unique<ConversionWorker>(
-        *jobs_,
-        [directory = engine_->ProgramDirectory()] {
-            return std::make_unique<ConversionEngine>(directory);
-        },
-        *workerSide_, SimultaneousJobs(setting), setting == 0);
-    worker_->Start();
-    const ConvertButtons buttons = worker_->Buttons();
-    batchActive_ = !buttons.stopShowsRestart;
-    ShowButtons(buttons);
+    ShowButtons();
 }
 
 void CConvertDlg::FillList() {
@@ -210,14 +202,14 @@ void CConvertDlg::FillList() {
     std::vector<int> durations;
     if (jobs_) {
         for (const JobItem& job : *jobs_) {
-            const bool shown = job.state == JobState::Waiting || job.state == JobState::Converted;
+            const bool shown = job.state != JobState::NotSelected;
             rowOfJob_.push_back(shown ? int(durations.size()) : -1);
             if (shown)
                 durations.push_back(job.duration);
         }
     }
     durations.resize(paths.size(), kUnknownDuration);
-    const bool selectOnStart = SimultaneousJobs(SimultaneousConversions.load()) == 1;
+    const bool selectOnStart = !session_ || session_->Simultaneous() == 1;
     list_->setUpdatesEnabled(false);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const int row = list_->InsertItem(int(i), FileNameOf(paths[i]));
@@ -232,7 +224,8 @@ void CConvertDlg::FillList() {
     list_->setUpdatesEnabled(true);
 }
 
-void CConvertDlg::ShowButtons(const ConvertButtons& buttons) {
+void CConvertDlg::ShowButtons() {
+    const ConvertButtons buttons = ButtonsFor(started_ ? session_->State() : BatchState::Finished);
     // Once nothing runs, the button only closes the dialog.
     cancel_->setText(buttons.pauseEnabled ? tr("Cancel") : tr("Close"));
     pause_->setEnabled(buttons.pauseEnabled);
@@ -243,18 +236,25 @@ void CConvertDlg::ShowButtons(const ConvertButtons& buttons) {
 }
 
 void CConvertDlg::OnPauseResume() {
-    if (worker_)
-        ShowButtons(worker_->PauseResume());
+    if (!started_)
+        return;
+    if (session_->State() == BatchState::Paused)
+        session_->Resume();
+    else
+        session_->Pause();
+    ShowButtons();
 }
 
 void CConvertDlg::OnStopRestart() {
-    if (!worker_)
+    if (!started_)
         return;
-    const bool wasStopped = worker_->Buttons().stopShowsRestart;
-    const ConvertButtons buttons = worker_->StopRestart();
-    if (wasStopped && !buttons.stopShowsRestart)
-        batchActive_ = true; // restarted
-    ShowButtons(buttons);
+    if (session_->State() == BatchState::Stopped) {
+        session_->Restart();
+        batchActive_ = session_->State() == BatchState::Running;
+    } else {
+        session_->Stop();
+    }
+    ShowButtons();
 }
 
 void CConvertDlg::OnBatchEnded() {
@@ -265,9 +265,8 @@ void CConvertDlg::OnBatchEnded() {
         stopAfterCurrent_->setEnabled(true);
     }
     UpdateBatchStatus();
-    // A press made since the worker posted this has changed the buttons.
-    if (worker_)
-        ShowButtons(worker_->Buttons());
+    // A press made since the worker posted this has changed the state.
+    ShowButtons();
     NotifyWhenAway();
 }
 
@@ -310,13 +309,13 @@ bool CConvertDlg::ShutDownComputer() {
 void CConvertDlg::OnCancel() {
     if (closed_)
         return;
-    if (worker_ ? !worker_->Cancel() : pause_->isEnabled()) {
+    if (started_ ? !session_->Cancel() : pause_->isEnabled()) {
         Desktop().ShowMessage(tr("Please stop the conversion at first").toStdString(),
                               tr("Information").toStdString(), MessageIcon::Information);
         return;
     }
-    // The worker's Cancel has killed stray encoders after it ended.
-    if (!worker_ && engine_)
+    // The session's Cancel has killed stray encoders after its run ended.
+    if (!started_ && engine_)
         engine_->KillStrayEncoders();
     // What the ended worker posted still happens: a batch that finished
     // just before the press still powers the computer off.

@@ -14,31 +14,31 @@ class QPushButton;
 namespace velmont {
 
 class CXListCtrl;
+class BatchSession;
 class ConversionEngine;
-class ConversionWorker;
 class ForwardingJobEvents;
 class IDesktop;
 class JobRowView;
 class JobList;
 class LogEdit;
 class UiThreadQueue;
-struct ConvertButtons;
 
 // The modal "Convert" dialog: one row per waiting job, the encoder's log and
-// Pause/Resume, Stop/Restart, Open Folder and Cancel. Showing it starts a
-// worker thread that runs the waiting jobs in list order. The worker never
+// Pause/Resume, Stop/Restart, Open Folder and Cancel. Showing it starts the
+// prepared batch session, which runs the waiting jobs in list order; the
+// toggle buttons are mapped onto the session's verbs here. The worker never
 // touches a widget: its list and log changes, the end of a batch and the
 // power-off reach the user-interface thread in the order it made them.
 //
-// The caller fills paths and outputFolder, hands over the job list and the
-// engine (both outlive the dialog) and runs exec().
+// The caller fills paths and outputFolder, hands over the job list, the
+// engine and the prepared session (all outlive the dialog) and runs exec().
 class CConvertDlg : public QDialog {
     Q_OBJECT
 
   public:
     explicit CConvertDlg(QWidget* parent = nullptr);
-    // Stops and waits for a worker that still runs: no worker outlives the
-    // dialog and no encoder of it is left running.
+    // Ends the session's run: nothing of it outlives the dialog and no
+    // encoder of it is left running.
     ~CConvertDlg() override;
 
     // Full paths of the waiting jobs in job-list order, one row each.
@@ -48,6 +48,7 @@ class CConvertDlg : public QDialog {
 
     void SetJobList(JobList* jobs) { jobs_ = jobs; }
     void SetEngine(ConversionEngine* engine) { engine_ = engine; }
+    void SetSession(BatchSession* session) { session_ = session; }
     // Message boxes, the folder and powering off go through it; the real
     // desktop when not set.
     void SetDesktop(IDesktop* desktop) { desktop_ = desktop; }
@@ -90,7 +91,7 @@ class CConvertDlg : public QDialog {
 
     void PlaceControls();
     void FillList();
-    void ShowButtons(const ConvertButtons& buttons);
+    void ShowButtons();
     // On the user-interface thread, after everything the batch showed.
     void OnBatchEnded();
     void PowerOffAfterBatch();
@@ -124,21 +125,22 @@ class CConvertDlg : public QDialog {
 
     JobList* jobs_ = nullptr;
     ConversionEngine* engine_ = nullptr;
+    BatchSession* session_ = nullptr;
     IDesktop* desktop_ = nullptr;
 
     bool initialised_ = false;
+    bool started_ = false; // the session runs
     bool batchActive_ = false;
     bool closed_ = false;
 
-    // Declared in this order so the worker goes first, then what it
-    // reports to; the queue (a child object) goes with the dialog.
+    // The session's run ends in the destructor, before what it reports to;
+    // the queue (a child object) goes with the dialog.
     UiThreadQueue* queue_ = nullptr;
     // Row i's view and the worker's way to it; jobs that are not waiting
     // have none.
     std::vector<std::unique_ptr<JobRowView>> rowViews_;
     std::vector<std::unique_ptr<ForwardingJobEvents>> rowEvents_;
     std::unique_ptr<WorkerSide> workerSide_;
-    std::unique_ptr<ConversionWorker> worker_;
 };
 
 } // namespace velmont

@@ -30,6 +30,7 @@ class QTimer;
 
 namespace velmont {
 
+class BatchSession;
 class CXListCtrl;
 class IDesktop;
 class ImageButton;
@@ -56,6 +57,7 @@ struct ConversionRequest {
     std::string outputFolder;       // the directory box's text as typed
     JobList* jobs = nullptr;
     ConversionEngine* engine = nullptr;
+    BatchSession* session = nullptr; // prepared; lives while the dialog runs
 };
 
 // The program's main window: the skinned 605 x 567 borderless window with
@@ -194,10 +196,10 @@ class MainDialog : public DraggableDialog {
     // The selected row, or -1 after telling the user that none is.
     int SelectedRowOrTell();
     void SwapRows(int row, int other);
-    // Before a batch: outputs that clash get free names, and the user says
-    // once per session what happens to outputs already on disk. false: the
-    // user cancelled.
-    bool PlanOutputs();
+    // What happens to outputs already on disk, as the user says once per
+    // window; nothing when the user cancelled.
+    std::optional<ExistingOutputPolicy>
+    ExistingOutputPolicyFor(const std::vector<std::string>& existing);
     MessageResult AskAboutExistingOutputs(const std::vector<std::string>& paths);
     // Shows job `row` in its row; the job list is what the rows show.
     void RenderRow(int row);

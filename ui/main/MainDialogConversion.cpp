@@ -12,6 +12,7 @@ void MainDialog::RunConversionDialog(const ConversionRequest& request) {
     dialog.outputFolder = request.outputFolder;
     dialog.SetJobList(request.jobs);
     dialog.SetEngine(request.engine);
+    dialog.SetSession(request.session);
     dialog.SetDesktop(&desktop_);
     dialog.exec();
 }

@@ -3,8 +3,8 @@
 
 #include "ui/main/MainDialog.h"
 
+#include "convert/BatchSession.h"
 #include "convert/OutputPlan.h"
-#include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "model/RunFlags.h"
 #include "ui/config/CTagDlg.h"
@@ -14,6 +14,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <utility>
 
 namespace velmont {
@@ -90,13 +91,7 @@ void MainDialog::OnConfig() {
 
 void MainDialog::OnGo() {
     engine_.KillStrayEncoders();
-
-    bool anyChecked = false;
-    for (JobItem& job : jobs_) {
-        job.state = job.checked ? JobState::Waiting : JobState::NotSelected;
-        anyChecked = anyChecked || job.checked;
-    }
-    if (!anyChecked) {
+    if (!BatchSession::MarkCheckedJobs(jobs_)) {
         ShowInformation(
             QT_TR_NOOP("Please set the check status if you want to convert the file !"));
         return;
@@ -108,60 +103,50 @@ void MainDialog::OnGo() {
         return;
     }
     settings_.SetOutputDirAll(directory);
-    // Each job takes its values now: the batch never reads the parameter
-    // records, which the configuration dialog changes.
-    for (JobItem& job : jobs_) {
-        if (job.state != JobState::Waiting)
-            continue;
-        ResolveEncoderValues(job, settings_);
+    for (JobItem& job : jobs_)
         job.keepTreeFolder = KeepFolderStructure.load();
-    }
-    if (!PlanOutputs())
+    BatchSession session(jobs_, settings_);
+    const Preparation prepared = session.Prepare({directory,
+                                                  SimultaneousConversions.load(),
+                                                  [this](const std::vector<std::string>& existing) {
+                                                      return ExistingOutputPolicyFor(existing);
+                                                  },
+                                                  {}});
+    for (std::size_t row = 0; row < jobs_.Count(); ++row)
+        RenderRow(int(row));
+    if (prepared == Preparation::NothingToRun) {
+        TellEverythingSkipped(); // every checked file was skipped
         return;
-
+    }
+    if (prepared != Preparation::Ready)
+        return; // the question was cancelled
     ConversionRequest request;
     for (const JobItem& job : jobs_) {
         if (job.state == JobState::Waiting)
             request.paths.push_back(job.inputPath);
     }
-    if (request.paths.empty()) {
-        TellEverythingSkipped();
-        return;
-    }
     request.outputFolder = directory;
     request.jobs = &jobs_;
     request.engine = &engine_;
+    request.session = &session;
     RunConversionDialog(request);
 }
 
-bool MainDialog::PlanOutputs() {
-    const OutputPlan asIs(jobs_, ExistingOutputPolicy::Refuse);
-    const std::vector<std::string> existing = asIs.ExistingPaths();
-    ExistingOutputPolicy policy = ExistingOutputPolicy::KeepBoth;
-    if (!existing.empty()) {
-        if (!existingOutputPolicy_) {
-            switch (AskAboutExistingOutputs(existing)) {
-            case MessageResult::Overwrite:
-                existingOutputPolicy_ = ExistingOutputPolicy::Overwrite;
-                break;
-            case MessageResult::Skip:
-                existingOutputPolicy_ = ExistingOutputPolicy::Skip;
-                break;
-            case MessageResult::KeepBoth:
-                existingOutputPolicy_ = ExistingOutputPolicy::KeepBoth;
-                break;
-            default:
-                return false;
-            }
-        }
-        policy = *existingOutputPolicy_;
+// Asked once per window: the answer holds for the later batches.
+std::optional<ExistingOutputPolicy>
+MainDialog::ExistingOutputPolicyFor(const std::vector<std::string>& existing) {
+    if (existingOutputPolicy_)
+        return existingOutputPolicy_;
+    switch (AskAboutExistingOutputs(existing)) {
+    case MessageResult::Overwrite:
+        return existingOutputPolicy_ = ExistingOutputPolicy::Overwrite;
+    case MessageResult::Skip:
+        return existingOutputPolicy_ = ExistingOutputPolicy::Skip;
+    case MessageResult::KeepBoth:
+        return existingOutputPolicy_ = ExistingOutputPolicy::KeepBoth;
+    default:
+        return std::nullopt;
     }
-    // Outputs that are a source of the batch or another row's output get
-    // free names whatever the answer.
-    OutputPlan(jobs_, policy).ApplyTo(jobs_);
-    for (std::size_t row = 0; row < jobs_.Count(); ++row)
-        RenderRow(int(row));
-    return true;
 }
 
 MessageResult MainDialog::AskAboutExistingOutputs(const std::vector<std::string>& paths) {

@@ -1,9 +1,9 @@
 #include "FakeDesktop.h"
 #include "PrivateDesktopBus.h"
 #include "UiTestSupport.h"
+#include "convert/BatchSession.h"
 #include "convert/ConversionEngine.h"
 #include "convert/ProbeMediaFile.h"
-#include "convert/ResolveEncoderValues.h"
 #include "model/EncodingParams.h"
 #include "model/JobItem.h"
 #include "model/RunFlags.h"
@@ -62,8 +62,9 @@ struct Conversion {
     JobList jobs;
     std::unique_ptr<ConversionEngine> engine;
     FakeDesktop desktop;
-    std::unique_ptr<CConvertDlg> dialog = std::make_unique<CConvertDlg>();
     EncodingSettings settings;
+    BatchSession session{jobs, settings};
+    std::unique_ptr<CConvertDlg> dialog = std::make_unique<CConvertDlg>();
 
     Conversion() {
         const QString root = work.path();
@@ -74,12 +75,8 @@ struct Conversion {
         // file, and a link would reach encoders of tests running alongside.
         QFile::copy(kRendix, root + "/program/Rendix");
         engine = std::make_unique<ConversionEngine>(programDir);
-        settings.SetOutputDirAll(outputDir);
         dialog->SetDesktop(&desktop);
-        // One job at a time, so the rows run and end in list order.
-        SimultaneousConversions = 1;
     }
-    ~Conversion() { SimultaneousConversions = 0; }
 
     std::string Source(const std::string& name) const {
         return (work.path() + "/" + QString::fromStdString(name)).toStdString();
@@ -121,16 +118,17 @@ struct Conversion {
         return true;
     }
 
+    // One job at a time, as the buttons' table describes.
     void Start() {
+        session.Prepare({outputDir, 1, {}, {}});
         for (JobItem& job : jobs) {
-            if (job.state != JobState::Waiting)
-                continue;
-            ResolveEncoderValues(job, settings);
-            dialog->paths.push_back(job.inputPath);
+            if (job.state == JobState::Waiting)
+                dialog->paths.push_back(job.inputPath);
         }
         dialog->outputFolder = outputDir;
         dialog->SetJobList(&jobs);
         dialog->SetEngine(engine.get());
+        dialog->SetSession(&session);
         dialog->show();
     }
 
@@ -342,7 +340,7 @@ class ConvertDialogTest : public QObject {
         QVERIFY(HasContent(conversion.Output("after")));
         QVERIFY(!QFileInfo::exists(QString::fromStdString(conversion.Output("broken"))));
         // It ran to its end, so it is not run again.
-        QCOMPARE(conversion.jobs[1].state, JobState::Converted);
+        QCOMPARE(conversion.jobs[1].state, JobState::Failed);
         QCOMPARE(conversion.jobs[2].state, JobState::Converted);
         // Nothing is left waiting: the power-off is asked for; its refusal is told.
         QTRY_COMPARE(conversion.desktop.messages.size(), std::size_t(1));

@@ -59,6 +59,12 @@ class StartupTest : public QObject {
         QCOMPARE(QString::fromStdString(LoadOutputDirectoryFrom(
                      Std(folder.filePath("config/velmont-converter/record.ini")))),
                  output);
+
+        // A file whose run failed is not a converted one.
+        QVERIFY(WriteText(folder.filePath("broken.wav"), "this is no sound at all\n"));
+        converter.start(program, {"broken.wav"});
+        QVERIFY(converter.waitForFinished(120000));
+        QCOMPARE(converter.exitCode(), 1);
     }
 
     void helpAndVersionPrintWithoutADisplay() {
