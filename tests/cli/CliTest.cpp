@@ -191,6 +191,31 @@ TEST_F(CliTest, LosslessKeepsTheSourceAndAnyValueTheEncoderTakesPasses) {
     EXPECT_EQ(probe(Out() + "/surround.ogg").substr(0, 15), "vorbis,48000,6,");
 }
 
+// The settings as the program loads them at start: an administrator's
+// param.ini beside the program first, then the user's, whose attributes win
+// one by one (the rate), the administrator's others staying (mono).
+TEST_F(CliTest, TheUsersParamIniWinsOverTheAdministratorsAttributeByAttribute) {
+    const PrivatePrograms programs{"velmont-cli", "Rendix"};
+    ASSERT_TRUE(programs.Valid());
+    const auto params = [](const std::string& attributes) {
+        return "<root><param><mp3 " + attributes + "/></param></root>";
+    };
+    ASSERT_TRUE(WriteWholeFile(programs.Path("param.ini"),
+                               params("AudioSampleRate=\"0\" AudioChannel=\"1\"")));
+    ASSERT_NE(std::getenv("XDG_CONFIG_HOME"), nullptr);
+    const std::string user = std::string(std::getenv("XDG_CONFIG_HOME")) + "/velmont-converter";
+    fs::create_directories(user);
+    ASSERT_TRUE(WriteWholeFile(user + "/param.ini", params("AudioSampleRate=\"5\"")));
+    const CliResult run = CliProcess({"-q", "-f", "mp3", "-o", Out(), Source("tone.wav")},
+                                     programs.Path("velmont-cli"))
+                              .Finish();
+    fs::remove(user + "/param.ini");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Capture("ffprobe -v error -show_entries stream=sample_rate,channels -of csv=p=0 '" +
+                      Out() + "/tone.mp3'"),
+              "48000,1\n");
+}
+
 // Whether every line is a JSON object read as strict UTF-8.
 bool EveryLineIsJson(const std::string& lines) {
     const std::string file =
