@@ -290,7 +290,7 @@ TEST_F(CliTest, VersionPrintsAndTheManualDocumentsTheJsonEvents) {
 // The settings the window keeps apply here too; an option still wins.
 TEST_F(CliTest, TheWindowsSavedSettingsApplyAndOptionsWin) {
     EncodingSettings settings;
-    settings.GetEncodingParams(kFormatMp3)->AudioBitrate = 9; // 192k
+    settings.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 9; // 192k
     ASSERT_TRUE(
         SaveUserParamFile({"", work_.Path("config/velmont-converter/param.ini")}, settings));
     const char* previous = std::getenv("XDG_CONFIG_HOME");

@@ -199,7 +199,7 @@ TEST_F(ParamFile, SavingKeepsTheDifferencesAndEverythingElseOfTheUsersFile) {
                           "<other/></param></root>");
     const ParamFilePaths paths{admin, user};
     LoadParamFiles(paths, settings_);
-    settings_.GetEncodingParams(kFormatMp3)->AudioBitrate = 9;
+    settings_.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 9;
     settings_.ResetToBuiltIn(12);
     settings_.Batch() = {3, true};
     ASSERT_TRUE(SaveUserParamFile(paths, settings_));

@@ -212,7 +212,7 @@ class MainWindowTest : public QObject {
             config.SimultaneousBox()->setCurrentIndex(2);
             config.KeepStructureBox()->click();
         });
-        QCOMPARE(nextStart().GetEncodingParams(kFormatMp3)->AudioBitrate, 9);
+        QCOMPARE(nextStart().GetEncodingParams(kFormatMp3)->audioBitrateIndex, 9);
         QCOMPARE(nextStart().Batch(), (BatchChoices{2, true}));
         QVERIFY(nextStart() == window.Settings());
         QCOMPARE(ReadAll(folder.filePath("param.ini")), adminText);
@@ -229,7 +229,7 @@ class MainWindowTest : public QObject {
         });
         QCOMPARE(desktop_.messages.size(), std::size_t(1));
         QVERIFY(desktop_.messages[0].text.find("blocker") != std::string::npos);
-        QCOMPARE(blocked.Settings().GetEncodingParams(kFormatMp3)->AudioBitrate, 0);
+        QCOMPARE(blocked.Settings().GetEncodingParams(kFormatMp3)->audioBitrateIndex, 0);
     }
 
     // The box shows the record, or format zero's folder without one; closing
