@@ -44,10 +44,20 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     return names;
 }
 
+// A process's command line; empty once it has ended (reading the entry of
+// a process that ends meanwhile fails).
+std::string CommandLineOf(const fs::path& process) {
+    try {
+        return ReadWholeFile(process.string() + "/cmdline");
+    } catch (const std::ios_base::failure&) {
+        return {};
+    }
+}
+
 // Whether any process still names the folder on its command line.
 bool ProcessUses(const std::string& folder) {
     for (const auto& entry : fs::directory_iterator("/proc")) {
-        const std::string cmdline = ReadWholeFile(entry.path().string() + "/cmdline");
+        const std::string cmdline = CommandLineOf(entry.path());
         if (cmdline.find(folder) != std::string::npos &&
             cmdline.find("Rendix") != std::string::npos)
             return true;
