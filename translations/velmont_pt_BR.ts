@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Formato de saída:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>shut down your PC after conversion</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Done in %1 — %2 converted</source>
-        <translation>Concluído em %1 — %2 convertidos</translation>
+        <translation>Pronto em %1 — %2 convertidos</translation>
     </message>
     <message>
         <source>The output folder could not be opened (is a file manager installed?):
