@@ -619,7 +619,7 @@ Sobrescrever, manter ambos (os novos arquivos recebem um nome livre) ou pular es
     <message>
         <source>The folder &quot;%1&quot; holds no media files itself.
 Add the %2 files in its subfolders?</source>
-        <translation>A pasta "%1" não contém arquivos de mídia.
+        <translation>A pasta &quot;%1&quot; não contém arquivos de mídia.
 Adicionar os %2 arquivos de suas subpastas?</translation>
     </message>
     <message>
