@@ -1,6 +1,7 @@
 #include "cli/BatchJobs.h"
 
 #include "cli/UsageError.h"
+#include "convert/ProbeMediaFile.h"
 #include "model/MediaTree.h"
 
 #include <filesystem>
@@ -71,25 +72,28 @@ std::vector<MediaInput> InputFiles(const CommandLine& line) {
 
 } // namespace
 
-JobList BuildBatchJobs(const CommandLine& line, FormatId format, const ProbeCount& count) {
-    std::vector<JobItem> probed;
-    for (const MediaInput& file : InputFiles(line)) {
-        probed.emplace_back();
-        probed.back().inputPath = file.path;
-        probed.back().treeFolder = file.treeFolder;
-        probed.back().keepTreeFolder = true;
-    }
-    ProbeAll(probed, count);
+JobList BuildBatchJobs(const CommandLine& line, FormatId format) {
     JobList jobs;
-    for (JobItem& job : probed) {
+    for (const MediaInput& file : InputFiles(line)) {
+        JobItem job;
+        job.inputPath = file.path;
+        job.treeFolder = file.treeFolder;
+        job.keepTreeFolder = true;
         job.outputName = WithoutExtension(job.inputPath);
         if (const std::string* name = line.Value("output-name"))
             job.outputName = *name;
         job.formatId = format;
-        ApplyTags(line, job);
+        ApplyTags(line, job); // checks the tag options before anything runs
         jobs.Append(job);
     }
     return jobs;
+}
+
+void ProbeBatchJob(const CommandLine& line, JobItem& job) {
+    const std::string outputName = job.outputName; // planned already
+    ProbeMediaFile(job.inputPath, job);
+    job.outputName = outputName;
+    ApplyTags(line, job);
 }
 
 } // namespace velmont::cli

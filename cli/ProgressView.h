@@ -15,7 +15,8 @@ struct BatchFile {
 };
 
 // What the terminal shows of a batch. Called on the worker threads (and
-// on the main thread for Paused); each view serializes its own printing.
+// on the main thread for Paused, the probing threads for Probed); each
+// view serializes its own printing.
 class ProgressView {
   public:
     virtual ~ProgressView() = default;
@@ -31,6 +32,11 @@ class ProgressView {
         (void)message;
     }
     virtual void Paused(bool paused) { (void)paused; }
+    // How many of the batch's sources are probed (on the probing threads).
+    virtual void Probed(std::size_t done, std::size_t total) {
+        (void)done;
+        (void)total;
+    }
     // The file's output was written under another name than planned.
     virtual void OutputRenamed(std::size_t file, const std::string& path) {
         (void)file;

@@ -74,6 +74,10 @@ void TerminalView::DrawLocked() {
     }
     std::fprintf(stderr, "%s\n", BatchLineLocked().c_str());
     ++drawnLines_;
+    if (probed_ < toProbe_) {
+        std::fprintf(stderr, "Probing %zu of %zu files\n", probed_, toProbe_);
+        ++drawnLines_;
+    }
     std::fflush(stderr);
 }
 
@@ -113,6 +117,18 @@ void TerminalView::Finished(std::size_t file, JobOutcome outcome, const std::str
 void TerminalView::Paused(bool paused) {
     std::lock_guard lock(mutex_);
     paused_ = paused;
+    EraseLocked();
+    DrawLocked();
+}
+
+void TerminalView::Probed(std::size_t done, std::size_t total) {
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard lock(mutex_);
+    probed_ = done;
+    toProbe_ = total;
+    if (now - probeDrawn_ < std::chrono::milliseconds(100) && done < total)
+        return;
+    probeDrawn_ = now;
     EraseLocked();
     DrawLocked();
 }

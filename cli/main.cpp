@@ -1,4 +1,5 @@
 // velmont-cli: the converter's core on a command line.
+#include "cli/BackgroundProbes.h"
 #include "cli/BatchDialog.h"
 #include "cli/BatchJobs.h"
 #include "cli/CommandLine.h"
@@ -7,7 +8,6 @@
 #include "cli/NameText.h"
 #include "cli/OptionTable.h"
 #include "cli/PlainView.h"
-#include "cli/ProbeProgress.h"
 #include "cli/SignalWatch.h"
 #include "cli/StartWorker.h"
 #include "cli/TerminalView.h"
@@ -173,6 +173,30 @@ int ReportFailures(const JobList& jobs, const BatchDialog& dialog) {
     return failed;
 }
 
+std::vector<std::size_t> WaitingJobs(const JobList& jobs) {
+    std::vector<std::size_t> waiting;
+    for (std::size_t i = 0; i < jobs.Count(); ++i)
+        if (jobs[i].state == JobState::Waiting)
+            waiting.push_back(i);
+    return waiting;
+}
+
+// Runs the batch while its sources are probed: each job starts once its own
+// probe is in, so the first files convert while the last are probed.
+bool RunWhileProbing(const CommandLine& line, JobList& jobs, BatchSession& session,
+                     BatchDialog& dialog, ProgressView& view, SignalWatch& signals, int endedFd) {
+    const std::vector<std::size_t> waiting = WaitingJobs(jobs);
+    StartWorker(session, dialog);
+    BackgroundProbes probes(
+        waiting,
+        [&](std::size_t index) {
+            ProbeBatchJob(line, jobs[index]);
+            session.JobReady(index);
+        },
+        [&](std::size_t done, std::size_t total) { view.Probed(done, total); });
+    return WaitForBatch(signals, endedFd, session, view);
+}
+
 int RunBatch(const CommandLine& line, JobList& jobs, BatchSession& session) {
     SignalWatch signals; // before the worker's thread exists
     int ended[2];
@@ -181,12 +205,8 @@ int RunBatch(const CommandLine& line, JobList& jobs, BatchSession& session) {
     std::vector<int> fileOfJob;
     std::unique_ptr<ProgressView> view = MakeView(line, jobs, fileOfJob);
     BatchDialog dialog(*view, fileOfJob, ended[1]);
-    bool interrupted = false;
-    {
-        StartWorker(session, dialog);
-        interrupted = WaitForBatch(signals, ended[0], session, *view);
-        session.End();
-    } // the session's threads have ended here
+    const bool interrupted = RunWhileProbing(line, jobs, session, dialog, *view, signals, ended[0]);
+    session.End(); // the session's threads have ended here
     ::close(ended[0]);
     ::close(ended[1]);
     if (interrupted)
@@ -217,20 +237,15 @@ int Run(const CommandLine& line) {
         return 0;
     }
     const Settings settings = ReadSettings(line);
-    JobList jobs = [&] {
-        ProbeProgress progress(!line.Has("quiet") && !line.Has("json") && ::isatty(STDERR_FILENO));
-        return BuildBatchJobs(line, settings.format, [&](std::size_t done, std::size_t total) {
-            progress.Count(done, total);
-        });
-    }();
+    JobList jobs = BuildBatchJobs(line, settings.format);
     BatchSession session(jobs, settings.encoding);
     const auto policy =
         [&](const std::vector<std::string>&) -> std::optional<ExistingOutputPolicy> {
         return settings.policy;
     };
     const auto exactValues = [&](JobItem& job) { ApplyExactValues(settings.exact, job); };
-    if (session.Prepare({settings.outputFolder, settings.simultaneous, policy, exactValues}) ==
-        Preparation::Refused) {
+    if (session.Prepare({settings.outputFolder, settings.simultaneous, policy, exactValues,
+                         true}) == Preparation::Refused) {
         std::fprintf(stderr, "velmont-cli: these outputs exist already (use --overwrite, "
                              "--keep-both or --skip):\n");
         for (const std::string& path : session.ExistingOutputs())

@@ -13,8 +13,9 @@ BatchSession::BatchSession(JobList& jobs, const EncodingSettings& settings)
 BatchSession::~BatchSession() = default;
 
 Preparation BatchSession::Prepare(const BatchRequest& request) {
-    MarkAndResolve(request);
-    if (!PlanOutputs(request))
+    request_ = request;
+    MarkAndResolve();
+    if (!PlanOutputs())
         return Preparation::Refused;
     simultaneous_ =
         request.simultaneousSetting > 0 ? request.simultaneousSetting : SimultaneousJobs(0);
@@ -26,27 +27,40 @@ Preparation BatchSession::Prepare(const BatchRequest& request) {
 }
 
 // Each job takes its values now: the batch never reads the settings again,
-// which their owner may change meanwhile.
-void BatchSession::MarkAndResolve(const BatchRequest& request) {
+// which their owner may change meanwhile. The outputs need only the folder.
+void BatchSession::MarkAndResolve() {
     MarkCheckedJobs(jobs_);
     for (JobItem& job : jobs_) {
         if (job.state != JobState::Waiting)
             continue;
-        ResolveEncoderValues(job, settings_);
-        job.outputDirectory = request.outputFolder;
-        if (request.adjustJob)
-            request.adjustJob(job);
+        job.outputDirectory = request_.outputFolder;
+        if (!request_.probedLater)
+            Resolve(job);
     }
+}
+
+void BatchSession::Resolve(JobItem& job) const {
+    ResolveEncoderValues(job, settings_);
+    job.outputDirectory = request_.outputFolder;
+    if (request_.adjustJob)
+        request_.adjustJob(job);
+}
+
+void BatchSession::JobReady(std::size_t index) {
+    if (jobs_[index].state == JobState::Waiting)
+        Resolve(jobs_[index]);
+    if (worker_)
+        worker_->MarkReady(index);
 }
 
 // Outputs that are a source of the batch or another job's output get free
 // names whatever the answer about existing ones.
-bool BatchSession::PlanOutputs(const BatchRequest& request) {
+bool BatchSession::PlanOutputs() {
     existing_ = OutputPlan(jobs_, ExistingOutputPolicy::Refuse).ExistingPaths();
     ExistingOutputPolicy policy = ExistingOutputPolicy::KeepBoth;
     if (!existing_.empty()) {
         const std::optional<ExistingOutputPolicy> answer =
-            request.existingOutputs ? request.existingOutputs(existing_) : std::nullopt;
+            request_.existingOutputs ? request_.existingOutputs(existing_) : std::nullopt;
         if (!answer || *answer == ExistingOutputPolicy::Refuse)
             return false;
         policy = *answer;
@@ -68,7 +82,7 @@ void BatchSession::Start(RunnerFactory makeRunner, IConversionDialog& dialog) {
     if (worker_)
         return;
     worker_ = std::make_unique<ConversionWorker>(jobs_, std::move(makeRunner), dialog,
-                                                 simultaneous_, automatic_);
+                                                 simultaneous_, automatic_, !request_.probedLater);
     worker_->Start();
 }
 

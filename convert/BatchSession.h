@@ -26,6 +26,9 @@ struct BatchRequest {
     // Called for each waiting job once its values are resolved, before the
     // outputs are planned (the command line's exact values); may be empty.
     std::function<void(JobItem&)> adjustJob;
+    // The sources are probed while the batch runs: Prepare plans the
+    // outputs from the paths alone, and each job waits for JobReady.
+    bool probedLater = false;
 };
 
 enum class Preparation {
@@ -61,6 +64,11 @@ class BatchSession {
     const std::vector<std::string>& ExistingOutputs() const { return existing_; }
     int Simultaneous() const { return simultaneous_; }
 
+    // With probedLater, once the job at `index` has been probed: gives it
+    // its values and lets it run. After Start, on any thread, once per job;
+    // nothing else touches that job until then.
+    void JobReady(std::size_t index);
+
     // Runs the waiting jobs; each running job gets a runner of its own and
     // reports to `dialog`, which outlives the run. Once.
     void Start(RunnerFactory makeRunner, IConversionDialog& dialog);
@@ -81,11 +89,13 @@ class BatchSession {
     void End();
 
   private:
-    void MarkAndResolve(const BatchRequest& request);
-    bool PlanOutputs(const BatchRequest& request);
+    void MarkAndResolve();
+    void Resolve(JobItem& job) const;
+    bool PlanOutputs();
 
     JobList& jobs_;
     const EncodingSettings& settings_;
+    BatchRequest request_;
     std::vector<std::string> existing_;
     int simultaneous_ = 1;
     bool automatic_ = false;

@@ -43,9 +43,11 @@ class ConversionWorker::RunEvents : public IJobEvents {
 };
 
 ConversionWorker::ConversionWorker(JobList& jobs, RunnerFactory makeRunner,
-                                   IConversionDialog& dialog, int simultaneous, bool automatic)
+                                   IConversionDialog& dialog, int simultaneous, bool automatic,
+                                   bool jobsReady)
     : jobs_(jobs), makeRunner_(std::move(makeRunner)), dialog_(dialog),
-      simultaneous_(std::max(simultaneous, 1)), automatic_(automatic) {}
+      simultaneous_(std::max(simultaneous, 1)), automatic_(automatic),
+      ready_(jobs.Count(), jobsReady) {}
 
 ConversionWorker::~ConversionWorker() {
     std::vector<std::thread> threads;
@@ -176,6 +178,14 @@ bool ConversionWorker::Cancel() {
     return true;
 }
 
+void ConversionWorker::MarkReady(std::size_t index) {
+    {
+        std::lock_guard lock(mutex_);
+        ready_.at(index) = true;
+    }
+    slotFree_.notify_all();
+}
+
 BatchState ConversionWorker::State() const {
     std::lock_guard lock(mutex_);
     return state_;
@@ -262,6 +272,11 @@ int ConversionWorker::TakeNextJobLocked(std::unique_lock<std::mutex>& lock, unsi
             ++next;
         if (next == jobs_.Count())
             return -1;
+        // In list order: a job not yet ready holds back the ones after it.
+        if (!ready_[next]) {
+            slotFree_.wait(lock);
+            continue;
+        }
         const bool alone = automatic_ && RunsAlone(jobs_[next]);
         if (!aloneActive_ && (!alone || (active_.empty() && starting_ == 0))) {
             taken_[next] = true;

@@ -58,9 +58,10 @@ class ConversionWorker {
   public:
     // The job list and the dialog outlive this object. simultaneous < 1
     // counts as 1; `automatic` lets jobs that already use every core
-    // (RunsAlone) run by themselves.
+    // (RunsAlone) run by themselves. Without `jobsReady` each job waits for
+    // MarkReady, and the jobs after it wait in list order.
     ConversionWorker(JobList& jobs, RunnerFactory makeRunner, IConversionDialog& dialog,
-                     int simultaneous = 1, bool automatic = false);
+                     int simultaneous = 1, bool automatic = false, bool jobsReady = true);
     // Stops the batch and waits for it; no thread and no run outlive this.
     ~ConversionWorker();
     ConversionWorker(const ConversionWorker&) = delete;
@@ -86,6 +87,10 @@ class ConversionWorker {
     // conversion at first"); otherwise waits for the stopping worker, kills
     // stray encoders and returns true: close.
     bool Cancel();
+
+    // The job at `index` may run: whoever filled it in (a probe running
+    // beside the batch) is done with it. Any thread.
+    void MarkReady(std::size_t index);
 
     BatchState State() const;
     int Simultaneous() const { return simultaneous_; }
@@ -134,6 +139,7 @@ class ConversionWorker {
     bool batchActive_ = false;      // a batch thread is inside RunBatch
     unsigned generation_ = 0;       // of the batch that may run jobs
     std::vector<bool> taken_;       // jobs a slot of this batch has started
+    std::vector<bool> ready_;       // jobs a slot may take
     std::vector<ActiveRun> active_; // runners inside RunJob
     int starting_ = 0;              // jobs taken, not yet inside RunJob
     bool aloneActive_ = false;      // a job that runs alone is running

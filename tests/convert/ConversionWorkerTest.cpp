@@ -155,7 +155,7 @@ class WorkerTest : public ::testing::Test {
 
     // Waiting jobs, one per letter.
     std::unique_ptr<ConversionWorker> Worker(const std::string& letters, int simultaneous = 1,
-                                             bool automatic = false) {
+                                             bool automatic = false, bool ready = true) {
         for (const char letter : letters) {
             JobItem job;
             job.inputPath = std::string(1, letter);
@@ -164,7 +164,7 @@ class WorkerTest : public ::testing::Test {
         }
         return std::make_unique<ConversionWorker>(
             script.jobs, [this] { return std::make_unique<FakeRunner>(script); }, script,
-            simultaneous, automatic);
+            simultaneous, automatic, ready);
     }
     bool FinishedTimes(int times) {
         return Eventually([&] { return script.finished.load() >= times; });
@@ -259,6 +259,26 @@ TEST_P(WorkerRaceTest, OnlyTheLastPressCountsAndRunsNeverOverlap) {
 INSTANTIATE_TEST_SUITE_P(Presses, WorkerRaceTest,
                          ::testing::Values(PressRace{3, "CC", BatchState::Finished, 2},
                                            PressRace{2, "WW", BatchState::Stopped, 1}));
+
+// velmont-cli probes its sources while the batch runs: a job waits for its
+// probe and holds back the jobs after it; Stop still ends such a batch.
+TEST_F(WorkerTest, AJobWaitsUntilReadyAndHoldsBackTheJobsAfterIt) {
+    auto worker = Worker("abc", 2, false, false);
+    worker->MarkReady(0);
+    worker->Start();
+    ASSERT_TRUE(script.SawEventually("end:a"));
+    worker->MarkReady(2);
+    std::this_thread::sleep_for(100ms); // b and c had their chance
+    EXPECT_FALSE(script.Saw("job:1") || script.Saw("job:2"));
+    worker->Stop();
+    ASSERT_TRUE(FinishedTimes(1));
+    EXPECT_EQ(script.LastState(), BatchState::Stopped);
+    worker->Restart();
+    worker->MarkReady(1);
+    ASSERT_TRUE(FinishedTimes(2));
+    EXPECT_EQ(script.States(), "CCC");
+    EXPECT_EQ(script.LastState(), BatchState::Finished);
+}
 
 // Stopping and restarting several at once runs end to end in
 // ConversionEndToEndTest; here Pause reaches every running job, and the

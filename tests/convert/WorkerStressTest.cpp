@@ -1,8 +1,10 @@
 // Presses Pause/Resume, Stop/Restart and Cancel at random moments while
 // the worker runs real (fake) encoder processes through the real engine,
 // and checks that nothing hangs, no encoder is left running, no two runs
-// overlap and the jobs' states match their rows. Meant to run under
-// ThreadSanitizer too (scripts/tsan.sh).
+// overlap and the jobs' states match their rows; every other round the jobs
+// are filled in and marked ready from another thread meanwhile, as
+// velmont-cli's probes do. Meant to run under ThreadSanitizer too
+// (scripts/tsan.sh).
 #include "convert/ConversionEngine.h"
 #include "convert/ConversionWorker.h"
 #include "convert/ResolveEncoderValues.h"
@@ -22,6 +24,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <thread>
 
 namespace fs = std::filesystem;
 using namespace velmont;
@@ -153,7 +156,8 @@ class WorkerStressTest : public ::testing::Test {
         return (root_ / "in" / ("job" + std::to_string(i) + ".wav")).string();
     }
 
-    JobList FreshJobs() const {
+    // Not ready: their encoder values come later, from FillInLater.
+    JobList FreshJobs(bool ready) const {
         JobList jobs;
         for (int i = 0; i < kJobs; ++i) {
             JobItem job;
@@ -164,10 +168,23 @@ class WorkerStressTest : public ::testing::Test {
             job.duration = kUnknownDuration;
             job.hasAudio = true;
             job.state = JobState::Waiting;
-            ResolveEncoderValues(job, settings_);
+            if (ready)
+                ResolveEncoderValues(job, settings_);
             jobs.Append(job);
         }
         return jobs;
+    }
+
+    // Resolves each job after its delay and marks it ready, in list order.
+    std::jthread FillInLater(JobList& jobs, ConversionWorker& worker,
+                             std::vector<int> delaysMs) const {
+        return std::jthread([this, &jobs, &worker, delaysMs] {
+            for (std::size_t i = 0; i < delaysMs.size(); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(delaysMs[i]));
+                ResolveEncoderValues(jobs[i], settings_);
+                worker.MarkReady(i);
+            }
+        });
     }
 
     fs::path root_;
@@ -193,14 +210,21 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
     Watch watch;
     for (int round = 0; round < rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
-        JobList jobs = FreshJobs();
+        const bool probedLater = round % 2 == 1;
+        JobList jobs = FreshJobs(!probedLater);
+        std::vector<int> delaysMs(kJobs);
+        for (int& delay : delaysMs)
+            delay = pick(0, 150);
         CountingDialog dialog;
         {
             Watchdog watchdog(std::chrono::duration_cast<std::chrono::seconds>(kRoundLimit), round);
             ConversionWorker worker(
                 jobs, [&] { return std::make_unique<WatchedEngine>(program, watch); }, dialog,
-                kAtOnce);
+                kAtOnce, false, !probedLater);
             worker.Start();
+            // Ends before the worker goes, as the command line's probes do.
+            std::jthread filler =
+                probedLater ? FillInLater(jobs, worker, delaysMs) : std::jthread();
             bool closed = false;
             const auto until =
                 std::chrono::steady_clock::now() + std::chrono::milliseconds(pick(300, 2500));
