@@ -41,9 +41,9 @@ enum class Preparation {
 // velmont-cli: Prepare once, Start once, then the verbs and State. The
 // job list and the settings outlive the session.
 //
-// Threads: everything is called on the front end's thread; the jobs run on
-// the worker's threads (see ConversionWorker) and report through the
-// dialog given to Start.
+// Threads: everything but JobReady is called on the front end's thread; the
+// jobs run on the worker's threads (see ConversionWorker) and report
+// through the dialog given to Start.
 class BatchSession {
   public:
     BatchSession(JobList& jobs, const EncodingSettings& settings);
@@ -65,8 +65,8 @@ class BatchSession {
     int Simultaneous() const { return simultaneous_; }
 
     // With probedLater, once the job at `index` has been probed: gives it
-    // its values and lets it run. After Start, on any thread, once per job;
-    // nothing else touches that job until then.
+    // its values and lets it run. Between Start and End, on any thread,
+    // once per job; nothing else touches that job until then.
     void JobReady(std::size_t index);
 
     // Runs the waiting jobs; each running job gets a runner of its own and
