@@ -149,29 +149,30 @@ int SampleRateOption(const std::string& value, const AudioEncoderLimits& limits)
 // which stay list positions.
 void ApplyAmr(const CommandLine& line, bool narrow, EncodingParams& record) {
     if (const std::string* value = line.Value("audio-bitrate"))
-        record.AudioBitrate = narrow ? RatePosition("audio-bitrate", *value, kAmrNbBitratesKbps)
-                                     : RatePosition("audio-bitrate", *value, kAmrWbBitratesKbps);
+        record.audioBitrateIndex = narrow
+                                       ? RatePosition("audio-bitrate", *value, kAmrNbBitratesKbps)
+                                       : RatePosition("audio-bitrate", *value, kAmrWbBitratesKbps);
     const int fixed = narrow ? kAmrNbSampleRateHz : kAmrWbSampleRateHz;
     if (const std::string* value = line.Value("sample-rate"); value && WholeNumber(*value) != fixed)
         Refuse("sample-rate", *value, {std::to_string(fixed)});
     if (const std::string* value = line.Value("channels"))
-        record.AudioChannel = NumberOption("channels", *value, 1, 1);
+        record.audioChannels = NumberOption("channels", *value, 1, 1);
 }
 
 void ApplyAudioValues(const CommandLine& line, EncodingParams& record, ExactValues& exact) {
-    const AudioEncoderLimits limits = AudioLimitsOf(AudioCodecName(record.AudioCodec));
+    const AudioEncoderLimits limits = AudioLimitsOf(AudioCodecName(record.audioCodecIndex));
     if (const std::string* value = line.Value("audio-bitrate"))
         exact.audioBitrate =
             BitrateOption("audio-bitrate", *value, limits.lowestKbps, limits.highestKbps);
     if (const std::string* value = line.Value("sample-rate")) {
         if (*value == "original")
-            record.AudioSampleRate = kSampleRateOriginalPosition;
+            record.audioSampleRateIndex = kSampleRateOriginalPosition;
         else
             exact.sampleRate = SampleRateOption(*value, limits);
     }
     if (const std::string* value = line.Value("channels")) {
         if (*value == "original")
-            record.AudioChannel = kChannelsOriginal;
+            record.audioChannels = kChannelsOriginal;
         else
             exact.channels = NumberOption("channels", *value, 1, limits.highestChannels);
     }
@@ -180,15 +181,15 @@ void ApplyAudioValues(const CommandLine& line, EncodingParams& record, ExactValu
 void ApplyAudio(const CommandLine& line, FormatId format, EncodingParams& record,
                 ExactValues& exact) {
     if (const std::string* value = line.Value("audio-codec"))
-        record.AudioCodec = CodecId("audio-codec", *value, format, true);
-    if (record.AudioCodec == kAudioCodecAmrNb || record.AudioCodec == kAudioCodecAmrWb)
-        ApplyAmr(line, record.AudioCodec == kAudioCodecAmrNb, record);
+        record.audioCodecIndex = CodecId("audio-codec", *value, format, true);
+    if (record.audioCodecIndex == kAudioCodecAmrNb || record.audioCodecIndex == kAudioCodecAmrWb)
+        ApplyAmr(line, record.audioCodecIndex == kAudioCodecAmrNb, record);
     else
         ApplyAudioValues(line, record, exact);
     if (const std::string* value = line.Value("volume"))
-        record.AudioVolume = int(std::lround(NumberOption("volume", *value, 0, 200) * 2.56));
+        record.audioVolume = int(std::lround(NumberOption("volume", *value, 0, 200) * 2.56));
     if (line.Has("no-audio"))
-        record.EnableAudio = false;
+        record.audioEnabled = false;
 }
 
 void ApplyGeometry(const CommandLine& line, EncodingParams& record) {
@@ -197,11 +198,11 @@ void ApplyGeometry(const CommandLine& line, EncodingParams& record) {
         int height = 0;
         char tail = 0;
         if (*value == "original") {
-            record.Width = record.Height = 0;
+            record.width = record.height = 0;
         } else if (std::sscanf(value->c_str(), "%dx%d%c", &width, &height, &tail) == 2 &&
                    width >= 16 && height >= 16 && width <= 8192 && height <= 8192) {
-            record.Width = width;
-            record.Height = height;
+            record.width = width;
+            record.height = height;
         } else {
             throw UsageError("--size: \"" + *value +
                              "\" is not WIDTHxHEIGHT (16 to 8192 each) or \"original\"");
@@ -209,26 +210,26 @@ void ApplyGeometry(const CommandLine& line, EncodingParams& record) {
     }
     if (const std::string* value = line.Value("crop")) {
         const auto m = Margins("crop", *value);
-        record.CropLeft = m[0], record.CropTop = m[1], record.CropRight = m[2],
-        record.CropBottom = m[3];
+        record.cropLeft = m[0], record.cropTop = m[1], record.cropRight = m[2],
+        record.cropBottom = m[3];
     }
     if (const std::string* value = line.Value("pad")) {
         const auto m = Margins("pad", *value);
-        record.PaddingLeft = m[0], record.PaddingTop = m[1], record.PaddingRight = m[2],
-        record.PaddingBottom = m[3];
+        record.paddingLeft = m[0], record.paddingTop = m[1], record.paddingRight = m[2],
+        record.paddingBottom = m[3];
     }
 }
 
 void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record,
                 ExactValues& exact) {
     if (const std::string* value = line.Value("video-codec"))
-        record.VideoCodec = CodecId("video-codec", *value, format, false);
+        record.videoCodecIndex = CodecId("video-codec", *value, format, false);
     ApplyGeometry(line, record);
     if (const std::string* value = line.Value("frame-rate")) {
         char* end = nullptr;
         const double fps = std::strtod(value->c_str(), &end);
         if (*value == "original")
-            record.FrameRate = 0;
+            record.frameRateIndex = 0;
         else if (end != value->c_str() && *end == '\0' && fps >= 1 && fps <= kHighestFrameRate)
             exact.frameRate = fps;
         else
@@ -237,12 +238,12 @@ void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record
     }
     if (const std::string* value = line.Value("aspect")) {
         if (*value == "auto" || *value == "4:3" || *value == "16:9")
-            record.AspectRatio = *value == "auto" ? -1 : *value == "4:3" ? 0 : 1;
+            record.aspectRatio = *value == "auto" ? -1 : *value == "4:3" ? 0 : 1;
         else
             Refuse("aspect", *value, {"auto", "4:3", "16:9"});
     }
     if (const std::string* value = line.Value("quality"))
-        record.Quantizer_Scale = NumberOption("quality", *value, 0, 10);
+        record.quantizerScale = NumberOption("quality", *value, 0, 10);
     const auto videoRate = [&line](const char* option, int& target) {
         if (const std::string* value = line.Value(option))
             target = BitrateOption(option, *value, kLowestVideoKbps, kHighestVideoKbps);
@@ -250,9 +251,9 @@ void ApplyVideo(const CommandLine& line, FormatId format, EncodingParams& record
     };
     videoRate("video-bitrate", exact.videoBitrate);
     if (videoRate("vbr-min", exact.minRate) | videoRate("vbr-max", exact.maxRate))
-        record.EnableVBR = true;
+        record.vbrEnabled = true;
     if (line.Has("two-pass"))
-        record.Pass = 2;
+        record.passes = 2;
 }
 
 } // namespace

@@ -68,7 +68,7 @@ std::string OutputFolderOf(const CommandLine& line, const EncodingSettings& enco
         folder = LoadOutputDirectory();
     if (folder.empty())
         if (const EncodingParams* first = encoding.GetEncodingParams(0))
-            folder = first->OutputDir;
+            folder = first->outputDir;
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
     folder = (error ? std::filesystem::path(folder) : absolute).lexically_normal().string();

@@ -30,64 +30,66 @@ auto EntryOrDefault(const Table& table, int position, int defaultPosition) {
 
 void ResolveAudio(JobItem& job, const EncodingParams& params) {
     AudioValues& audio = job.audio;
-    if (params.AudioCodec == kAudioCodecAmrNb) {
-        audio.bitrate = static_cast<int>(
-            EntryOrDefault(kAmrNbBitratesKbps, params.AudioBitrate, kDefaultAmrNbBitratePosition) *
-            1000.0);
+    if (params.audioCodecIndex == kAudioCodecAmrNb) {
+        audio.bitrate =
+            static_cast<int>(EntryOrDefault(kAmrNbBitratesKbps, params.audioBitrateIndex,
+                                            kDefaultAmrNbBitratePosition) *
+                             1000.0);
         audio.sampleRate = kAmrNbSampleRateHz;
-    } else if (params.AudioCodec == kAudioCodecAmrWb) {
-        audio.bitrate = static_cast<int>(
-            EntryOrDefault(kAmrWbBitratesKbps, params.AudioBitrate, kDefaultAmrWbBitratePosition) *
-            1000.0);
+    } else if (params.audioCodecIndex == kAudioCodecAmrWb) {
+        audio.bitrate =
+            static_cast<int>(EntryOrDefault(kAmrWbBitratesKbps, params.audioBitrateIndex,
+                                            kDefaultAmrWbBitratePosition) *
+                             1000.0);
         audio.sampleRate = kAmrWbSampleRateHz;
     } else {
-        audio.bitrate =
-            EntryOrDefault(kAudioBitratesKbps, params.AudioBitrate, kDefaultAudioBitratePosition) *
-            1000;
-        audio.sampleRate = params.AudioSampleRate == kSampleRateOriginalPosition
+        audio.bitrate = EntryOrDefault(kAudioBitratesKbps, params.audioBitrateIndex,
+                                       kDefaultAudioBitratePosition) *
+                        1000;
+        audio.sampleRate = params.audioSampleRateIndex == kSampleRateOriginalPosition
                                ? job.sourceSampleRate
-                               : EntryOrDefault(kSampleRatesHz, params.AudioSampleRate,
+                               : EntryOrDefault(kSampleRatesHz, params.audioSampleRateIndex,
                                                 kDefaultSampleRatePosition);
     }
     audio.channels =
-        params.AudioChannel == kChannelsOriginal ? job.sourceChannels : params.AudioChannel;
-    audio.volume = params.AudioVolume;
-    audio.enabled = params.EnableAudio;
+        params.audioChannels == kChannelsOriginal ? job.sourceChannels : params.audioChannels;
+    audio.volume = params.audioVolume;
+    audio.enabled = params.audioEnabled;
     // An id beyond the name table (hand-edited settings) is treated like -1.
-    if (params.AudioCodec >= 0 && params.AudioCodec < kAudioCodecCount)
-        audio.codec = AudioCodecName(params.AudioCodec);
+    if (params.audioCodecIndex >= 0 && params.audioCodecIndex < kAudioCodecCount)
+        audio.codec = AudioCodecName(params.audioCodecIndex);
 }
 
 void ResolveVideo(JobItem& job, const EncodingParams& params) {
     VideoValues& video = job.video;
-    video.height = params.Height;
-    video.width = params.Width;
-    video.frameRate = EntryOrDefault(kFrameRates, params.FrameRate, kDefaultFrameRatePosition);
-    video.aspect = params.AspectRatio;
-    video.quantiserScale = static_cast<float>(params.Quantizer_Scale);
+    video.height = params.height;
+    video.width = params.width;
+    video.frameRate = EntryOrDefault(kFrameRates, params.frameRateIndex, kDefaultFrameRatePosition);
+    video.aspect = params.aspectRatio;
+    video.quantiserScale = static_cast<float>(params.quantizerScale);
     video.bitrate =
-        EntryOrDefault(kVideoBitratesKbps, params.VideoBitrate, kDefaultVideoBitratePosition) *
+        EntryOrDefault(kVideoBitratesKbps, params.videoBitrateIndex, kDefaultVideoBitratePosition) *
         1000;
-    video.minRate =
-        EntryOrDefault(kVideoBitratesKbps, params.VideoMinBitrate, kDefaultVideoRateLimitPosition) *
-        1000;
-    video.maxRate =
-        EntryOrDefault(kVideoBitratesKbps, params.VideoMaxBitrate, kDefaultVideoRateLimitPosition) *
-        1000;
-    // Every video format carries video; EnableVideo does not switch it off.
+    video.minRate = EntryOrDefault(kVideoBitratesKbps, params.videoMinBitrateIndex,
+                                   kDefaultVideoRateLimitPosition) *
+                    1000;
+    video.maxRate = EntryOrDefault(kVideoBitratesKbps, params.videoMaxBitrateIndex,
+                                   kDefaultVideoRateLimitPosition) *
+                    1000;
+    // Every video format carries video; videoEnabled does not switch it off.
     video.enabled = true;
-    video.vbrEnabled = params.EnableVBR;
-    video.pass = params.Pass;
-    video.cropTop = params.CropTop;
-    video.cropBottom = params.CropBottom;
-    video.cropLeft = params.CropLeft;
-    video.cropRight = params.CropRight;
-    video.padTop = params.PaddingTop;
-    video.padBottom = params.PaddingBottom;
-    video.padLeft = params.PaddingLeft;
-    video.padRight = params.PaddingRight;
-    if (params.VideoCodec >= 0 && params.VideoCodec < kVideoCodecCount)
-        video.codec = VideoCodecName(params.VideoCodec);
+    video.vbrEnabled = params.vbrEnabled;
+    video.pass = params.passes;
+    video.cropTop = params.cropTop;
+    video.cropBottom = params.cropBottom;
+    video.cropLeft = params.cropLeft;
+    video.cropRight = params.cropRight;
+    video.padTop = params.paddingTop;
+    video.padBottom = params.paddingBottom;
+    video.padLeft = params.paddingLeft;
+    video.padRight = params.paddingRight;
+    if (params.videoCodecIndex >= 0 && params.videoCodecIndex < kVideoCodecCount)
+        video.codec = VideoCodecName(params.videoCodecIndex);
 }
 
 } // namespace
@@ -105,7 +107,7 @@ void ResolveEncoderValues(JobItem& job, const EncodingParams& params) {
         job.video.enabled = false;
     }
 
-    job.outputDirectory = params.OutputDir;
+    job.outputDirectory = params.outputDir;
 }
 
 void ResolveEncoderValues(JobItem& job, const EncodingSettings& settings) {

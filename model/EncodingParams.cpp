@@ -86,7 +86,7 @@ std::string DefaultOutputDirectory() {
 
 void ResetToDefaults(EncodingParams& record) {
     record = EncodingParams{};
-    record.OutputDir = DefaultOutputDirectory();
+    record.outputDir = DefaultOutputDirectory();
 }
 
 EncodingParams BuiltInDefaults(FormatId id) {
@@ -95,14 +95,14 @@ EncodingParams BuiltInDefaults(FormatId id) {
     if (!IsValidFormat(id))
         return record;
     const FormatDefaults& defaults = kFormatDefaults[static_cast<std::size_t>(id)];
-    record.AudioCodec = defaults.audioCodec;
-    record.VideoCodec = defaults.videoCodec;
-    record.Width = defaults.width;
-    record.Height = defaults.height;
-    record.AudioChannel = defaults.channels;
-    record.AudioSampleRate = defaults.sampleRate;
-    record.AudioBitrate = defaults.audioBitrate;
-    record.VideoBitrate = defaults.videoBitrate;
+    record.audioCodecIndex = defaults.audioCodec;
+    record.videoCodecIndex = defaults.videoCodec;
+    record.width = defaults.width;
+    record.height = defaults.height;
+    record.audioChannels = defaults.channels;
+    record.audioSampleRateIndex = defaults.sampleRate;
+    record.audioBitrateIndex = defaults.audioBitrate;
+    record.videoBitrateIndex = defaults.videoBitrate;
     return record;
 }
 

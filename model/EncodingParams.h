@@ -7,36 +7,38 @@
 
 namespace velmont {
 
-// Encoding parameters of one output format. Field names follow param.ini's
-// attributes. Most numbers are positions in the value lists below.
+// Encoding parameters of one output format, as param.ini stores them (the
+// settings files map each field to its attribute). A field named ...Index is
+// a position in a value list below (or in the catalogue's codec lists), not
+// a value; the resolver turns positions into values.
 struct EncodingParams {
-    int AudioCodec = -1;
-    int VideoCodec = -1;
-    int Width = 0;
-    int Height = 0;
-    int Quantizer_Scale = 4;
-    int FrameRate = 0;
-    int VideoBitrate = 7;
-    int Pass = 1;
-    bool EnableVBR = false;
-    int VideoMinBitrate = 3;
-    int VideoMaxBitrate = 3;
-    bool EnableVideo = true;
-    int CropLeft = 0;
-    int CropTop = 0;
-    int CropRight = 0;
-    int CropBottom = 0;
-    int PaddingLeft = 0;
-    int PaddingTop = 0;
-    int PaddingRight = 0;
-    int PaddingBottom = 0;
-    int AudioChannel = 2;
-    int AudioSampleRate = 4;
-    int AudioBitrate = 6;
-    int AudioVolume = 256;
-    bool EnableAudio = true;
-    int AspectRatio = -1;
-    std::string OutputDir;
+    int audioCodecIndex = -1;
+    int videoCodecIndex = -1;
+    int width = 0;
+    int height = 0;
+    int quantizerScale = 4;
+    int frameRateIndex = 0;
+    int videoBitrateIndex = 7;
+    int passes = 1; // 1 or 2
+    bool vbrEnabled = false;
+    int videoMinBitrateIndex = 3;
+    int videoMaxBitrateIndex = 3;
+    bool videoEnabled = true;
+    int cropLeft = 0;
+    int cropTop = 0;
+    int cropRight = 0;
+    int cropBottom = 0;
+    int paddingLeft = 0;
+    int paddingTop = 0;
+    int paddingRight = 0;
+    int paddingBottom = 0;
+    int audioChannels = 2;
+    int audioSampleRateIndex = 4;
+    int audioBitrateIndex = 6;
+    int audioVolume = 256; // 256 = unchanged
+    bool audioEnabled = true;
+    int aspectRatio = -1; // -1 = automatic, 0 = 4:3, 1 = 16:9
+    std::string outputDir;
 
     bool operator==(const EncodingParams&) const = default;
 };
@@ -52,7 +54,7 @@ inline constexpr std::array<int, 6> kSampleRatesHz = {16000, 22050, 24000, 32000
 // "Original", the source's own rate: the position after the list, so the
 // positions stored before it came keep their meaning.
 inline constexpr int kSampleRateOriginalPosition = int(kSampleRatesHz.size());
-// AudioChannel holds a channel count; 0 stands for "Original", the source's.
+// audioChannels holds a channel count; 0 stands for "Original", the source's.
 inline constexpr int kChannelsOriginal = 0;
 inline constexpr int kAmrNbSampleRateHz = 8000;
 inline constexpr int kAmrWbSampleRateHz = 16000;
@@ -60,7 +62,7 @@ inline constexpr std::array<int, 12> kVideoBitratesKbps = {128, 192, 216,  256, 
                                                            576, 768, 1024, 1500, 2048, 4096};
 inline constexpr std::array<double, 6> kFrameRates = {0, 14.985, 23.976, 24, 25, 29.97};
 
-// Writes the common defaults into a record, OutputDir included.
+// Writes the common defaults into a record, its output folder included.
 void ResetToDefaults(EncodingParams& record);
 
 // A format's built-in defaults (common defaults plus the format's own),

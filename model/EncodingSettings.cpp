@@ -26,7 +26,7 @@ void EncodingSettings::ResetToBuiltIn(FormatId id) {
 
 void EncodingSettings::SetOutputDirAll(const std::string& directory) {
     for (EncodingParams& record : records_)
-        record.OutputDir = directory;
+        record.outputDir = directory;
 }
 
 } // namespace velmont

@@ -23,7 +23,7 @@ class EncodingSettings {
 
     // Puts one format's record back to its built-in defaults.
     void ResetToBuiltIn(FormatId id);
-    // The OutputDir of every record.
+    // The output folder of every record.
     void SetOutputDirAll(const std::string& directory);
 
     bool operator==(const EncodingSettings&) const = default;

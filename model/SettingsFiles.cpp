@@ -109,36 +109,36 @@ bool LoadFormatElement(const XMLElement& param, FormatId id, EncodingParams& rec
         return false;
 
     if (const char* directory = element->Attribute("OutputDir"))
-        record.OutputDir = directory;
-    ReadInt(*element, "AudioCodec", record.AudioCodec);
-    ReadInt(*element, "AudioChannel", record.AudioChannel);
-    ReadInt(*element, "AudioSampleRate", record.AudioSampleRate);
-    ReadInt(*element, "AudioBitrate", record.AudioBitrate);
-    ReadInt(*element, "AudioVolume", record.AudioVolume);
-    ReadBool(*element, "EnableAudio", record.EnableAudio);
+        record.outputDir = directory;
+    ReadInt(*element, "AudioCodec", record.audioCodecIndex);
+    ReadInt(*element, "AudioChannel", record.audioChannels);
+    ReadInt(*element, "AudioSampleRate", record.audioSampleRateIndex);
+    ReadInt(*element, "AudioBitrate", record.audioBitrateIndex);
+    ReadInt(*element, "AudioVolume", record.audioVolume);
+    ReadBool(*element, "EnableAudio", record.audioEnabled);
 
     if (!IsVideoGroupElement(id))
         return true;
-    ReadInt(*element, "VideoCodec", record.VideoCodec);
-    ReadInt(*element, "Width", record.Width);
-    ReadInt(*element, "Height", record.Height);
-    ReadInt(*element, "Quantizer_Scale", record.Quantizer_Scale);
-    ReadInt(*element, "FrameRate", record.FrameRate);
-    ReadInt(*element, "VideoBitrate", record.VideoBitrate);
-    ReadInt(*element, "Pass", record.Pass);
-    ReadInt(*element, "VideoMinBitrate", record.VideoMinBitrate);
-    ReadInt(*element, "VideoMaxBitrate", record.VideoMaxBitrate);
-    ReadBool(*element, "EnableVBR", record.EnableVBR);
-    ReadBool(*element, "EnableVideo", record.EnableVideo);
-    ReadInt(*element, "CropLeft", record.CropLeft);
-    ReadInt(*element, "CropTop", record.CropTop);
-    ReadInt(*element, "CropRight", record.CropRight);
-    ReadInt(*element, "CropBottom", record.CropBottom);
-    ReadInt(*element, "PaddingLeft", record.PaddingLeft);
-    ReadInt(*element, "PaddingTop", record.PaddingTop);
-    ReadInt(*element, "PaddingRight", record.PaddingRight);
-    ReadInt(*element, "PaddingBottom", record.PaddingBottom);
-    ReadInt(*element, "AspectRatio", record.AspectRatio);
+    ReadInt(*element, "VideoCodec", record.videoCodecIndex);
+    ReadInt(*element, "Width", record.width);
+    ReadInt(*element, "Height", record.height);
+    ReadInt(*element, "Quantizer_Scale", record.quantizerScale);
+    ReadInt(*element, "FrameRate", record.frameRateIndex);
+    ReadInt(*element, "VideoBitrate", record.videoBitrateIndex);
+    ReadInt(*element, "Pass", record.passes);
+    ReadInt(*element, "VideoMinBitrate", record.videoMinBitrateIndex);
+    ReadInt(*element, "VideoMaxBitrate", record.videoMaxBitrateIndex);
+    ReadBool(*element, "EnableVBR", record.vbrEnabled);
+    ReadBool(*element, "EnableVideo", record.videoEnabled);
+    ReadInt(*element, "CropLeft", record.cropLeft);
+    ReadInt(*element, "CropTop", record.cropTop);
+    ReadInt(*element, "CropRight", record.cropRight);
+    ReadInt(*element, "CropBottom", record.cropBottom);
+    ReadInt(*element, "PaddingLeft", record.paddingLeft);
+    ReadInt(*element, "PaddingTop", record.paddingTop);
+    ReadInt(*element, "PaddingRight", record.paddingRight);
+    ReadInt(*element, "PaddingBottom", record.paddingBottom);
+    ReadInt(*element, "AspectRatio", record.aspectRatio);
     return true;
 }
 

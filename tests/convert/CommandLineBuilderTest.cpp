@@ -22,7 +22,7 @@ JobItem DefaultJob(FormatId formatId, bool hasVideo, bool hasAudio = true) {
     job.hasVideo = hasVideo;
     job.state = JobState::Waiting;
     EncodingParams params = BuiltInDefaults(formatId);
-    params.OutputDir = "/out";
+    params.outputDir = "/out";
     ResolveEncoderValues(job, params);
     return job;
 }
@@ -87,9 +87,9 @@ TEST(CommandLineBuilderTest, OriginalRateAndChannelsAreTheSourcesOwn) {
     };
     for (FormatId id = 0; id < 21; ++id) {
         EncodingParams earlier = BuiltInDefaults(id);
-        if (earlier.AudioChannel == kChannelsOriginal) {
-            earlier.AudioChannel = 2;
-            earlier.AudioSampleRate = 4; // 44100 Hz
+        if (earlier.audioChannels == kChannelsOriginal) {
+            earlier.audioChannels = 2;
+            earlier.audioSampleRateIndex = 4; // 44100 Hz
         }
         EXPECT_EQ(audioOptions(id, BuiltInDefaults(id), 44100, 2),
                   audioOptions(id, earlier, 44100, 2))

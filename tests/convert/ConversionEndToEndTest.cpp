@@ -83,7 +83,7 @@ class ConversionEndToEndTest : public ::testing::Test {
         job.formatId = formatId;
         job.state = JobState::Waiting;
         EncodingParams params = BuiltInDefaults(formatId);
-        params.OutputDir = outputFolder;
+        params.outputDir = outputFolder;
         ResolveEncoderValues(job, params);
         return job;
     }

@@ -19,7 +19,7 @@ JobItem Resolved(FormatId formatId, bool hasAudio, bool hasVideo, EncodingParams
     job.hasAudio = hasAudio;
     job.hasVideo = hasVideo;
     job.sourceSampleRate = 96000;
-    params.OutputDir = "/out";
+    params.outputDir = "/out";
     ResolveEncoderValues(job, params);
     return job;
 }
@@ -42,9 +42,9 @@ TEST(ResolveEncoderValuesTest, AudioPositionsGiveRatesAndOutOfListOnesTheDefault
     for (const AudioCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.codec << " " << c.bitratePosition);
         EncodingParams params = BuiltInDefaults(kFormatMp3);
-        params.AudioCodec = c.codec < 0 ? params.AudioCodec : c.codec;
-        params.AudioBitrate = c.bitratePosition;
-        params.AudioSampleRate = c.ratePosition;
+        params.audioCodecIndex = c.codec < 0 ? params.audioCodecIndex : c.codec;
+        params.audioBitrateIndex = c.bitratePosition;
+        params.audioSampleRateIndex = c.ratePosition;
         const JobItem job = Resolved(kFormatMp3, true, false, params);
         EXPECT_EQ(job.audio.bitrate, c.bitrate);
         EXPECT_EQ(job.audio.sampleRate, c.sampleRate);
@@ -56,8 +56,8 @@ TEST(ResolveEncoderValuesTest, AudioPositionsGiveRatesAndOutOfListOnesTheDefault
 TEST(ResolveEncoderValuesTest, AmrRatesAreWholeMultiplesOfFiftyBits) {
     EncodingParams params = BuiltInDefaults(2);
     for (const int codec : {kAudioCodecAmrNb, kAudioCodecAmrWb}) {
-        params.AudioCodec = codec;
-        for (params.AudioBitrate = 0; params.AudioBitrate < 9; ++params.AudioBitrate)
+        params.audioCodecIndex = codec;
+        for (params.audioBitrateIndex = 0; params.audioBitrateIndex < 9; ++params.audioBitrateIndex)
             EXPECT_EQ(Resolved(2, true, false, params).audio.bitrate % 50, 0);
     }
 }
@@ -72,8 +72,8 @@ TEST(ResolveEncoderValuesTest, CodecIdWithoutANameLeavesTheCodecAsItWas) {
         job.audio.codec = "kept audio";
         job.video.codec = "kept video";
         EncodingParams params = BuiltInDefaults(15);
-        params.AudioCodec = audioId;
-        params.VideoCodec = videoId;
+        params.audioCodecIndex = audioId;
+        params.videoCodecIndex = videoId;
         ResolveEncoderValues(job, params);
         EXPECT_EQ(job.audio.codec + job.video.codec, "kept audiokept video") << audioId;
     }
@@ -83,12 +83,12 @@ TEST(ResolveEncoderValuesTest, CodecIdWithoutANameLeavesTheCodecAsItWas) {
 // Rendix's DefaultLinesTest; here the fields without a default line.
 TEST(ResolveEncoderValuesTest, VideoRateLimitsPassAndAspectAreConverted) {
     EncodingParams params = BuiltInDefaults(13);
-    params.EnableVideo = false; // never switches a video format's video off
-    params.VideoMinBitrate = 0;
-    params.VideoMaxBitrate = 9;
-    params.EnableVBR = true;
-    params.Pass = 2;
-    params.AspectRatio = 1;
+    params.videoEnabled = false; // never switches a video format's video off
+    params.videoMinBitrateIndex = 0;
+    params.videoMaxBitrateIndex = 9;
+    params.vbrEnabled = true;
+    params.passes = 2;
+    params.aspectRatio = 1;
     const VideoValues v = Resolved(13, true, true, params).video;
     EXPECT_TRUE(v.enabled && v.vbrEnabled);
     EXPECT_EQ((std::array{v.minRate, v.maxRate, v.pass, v.aspect}),
@@ -98,8 +98,8 @@ TEST(ResolveEncoderValuesTest, VideoRateLimitsPassAndAspectAreConverted) {
 TEST(ResolveEncoderValuesTest, VideoPositionsOutsideTheirListsAreNeverUsed) {
     for (const int position : {-1, 12, 1000}) {
         EncodingParams params = BuiltInDefaults(13);
-        params.FrameRate = params.VideoBitrate = position;
-        params.VideoMinBitrate = params.VideoMaxBitrate = position;
+        params.frameRateIndex = params.videoBitrateIndex = position;
+        params.videoMinBitrateIndex = params.videoMaxBitrateIndex = position;
         const VideoValues v = Resolved(13, true, true, params).video;
         EXPECT_EQ(v.frameRate, 0.0) << position; // keep the source rate
         EXPECT_EQ((std::array{v.bitrate, v.minRate, v.maxRate}),
@@ -131,8 +131,8 @@ TEST(ResolveEncoderValuesTest, UsesTheFormatsRecordAndWithoutOneChangesNothing) 
         ResolveEncoderValues(job, settings);
         EXPECT_EQ(job.audio, AudioValues()) << id;
     }
-    settings.GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
-    settings.GetEncodingParams(kFormatMp3)->OutputDir = "/somewhere";
+    settings.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 0;
+    settings.GetEncodingParams(kFormatMp3)->outputDir = "/somewhere";
     JobItem job;
     job.formatId = kFormatMp3;
     job.hasAudio = true;
@@ -157,7 +157,7 @@ TEST(ResolveEncoderValuesTest, ParamFileOfTheTwentyOneFormatsKeepsItsMeaning) {
     LoadParamFileFrom(folder.Path("param.ini"), settings);
     for (FormatId id = 0; id < 21; ++id) {
         const EncodingParams* record = settings.GetEncodingParams(id);
-        if (!FormatElementName(id) || record->AudioCodec == kAudioCodecAmrNb)
+        if (!FormatElementName(id) || record->audioCodecIndex == kAudioCodecAmrNb)
             continue;
         const JobItem job = Resolved(id, true, false, *record);
         EXPECT_EQ(job.audio.sampleRate, earlierRates[id % 6]) << id;

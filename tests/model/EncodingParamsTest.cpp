@@ -39,20 +39,21 @@ TEST(EncodingSettingsTest, OneRecordPerFormatAtItsBuiltInDefaults) {
         EXPECT_EQ(*settings.GetEncodingParams(id), BuiltInDefaults(id)) << id;
     // Each format's own codecs, size and rates are converted and probed by
     // Rendix's default-line cases; here only what they cannot see.
-    EXPECT_EQ(kAmrNbBitratesKbps.at(settings.GetEncodingParams(2)->AudioBitrate), 12.2);
-    EXPECT_EQ(settings.GetEncodingParams(2)->AudioCodec, kAudioCodecAmrNb);
-    EXPECT_EQ(settings.GetEncodingParams(12)->VideoCodec, kVideoCodecH263);
+    EXPECT_EQ(kAmrNbBitratesKbps.at(settings.GetEncodingParams(2)->audioBitrateIndex), 12.2);
+    EXPECT_EQ(settings.GetEncodingParams(2)->audioCodecIndex, kAudioCodecAmrNb);
+    EXPECT_EQ(settings.GetEncodingParams(12)->videoCodecIndex, kVideoCodecH263);
 }
 
 TEST(EncodingSettingsTest, RecordsAreIndependentValues) {
     EncodingSettings settings;
     const EncodingSettings untouched;
-    settings.GetEncodingParams(7)->AudioBitrate = 9;
-    EXPECT_EQ(settings.GetEncodingParams(6)->AudioBitrate, 6); // no field is shared between formats
-    EXPECT_EQ(untouched.GetEncodingParams(7)->AudioBitrate, 6); // nor between two settings
+    settings.GetEncodingParams(7)->audioBitrateIndex = 9;
+    EXPECT_EQ(settings.GetEncodingParams(6)->audioBitrateIndex,
+              6); // no field is shared between formats
+    EXPECT_EQ(untouched.GetEncodingParams(7)->audioBitrateIndex, 6); // nor between two settings
     settings.SetOutputDirAll("/srv/out");
     for (FormatId id = 0; id < kFormatCount; ++id)
-        EXPECT_EQ(settings.GetEncodingParams(id)->OutputDir, "/srv/out") << id;
+        EXPECT_EQ(settings.GetEncodingParams(id)->outputDir, "/srv/out") << id;
     settings.ResetToBuiltIn(7);
     EXPECT_EQ(*settings.GetEncodingParams(7), BuiltInDefaults(7));
 }

@@ -51,9 +51,9 @@ TEST_F(ParamFile, AnyRootFirstElementWinsOtherNodesAndCasesAreIgnored) {
               "<param>more<!-- c --><MP3 AudioBitrate=\"2\"/><junk/>"
               "<mp3 audiobitrate=\"3\" AudioVolume=\"7\"/><mp3 AudioVolume=\"5\"/>"
               "<wav AudioBitrate=\"9\"/></param></anything>");
-    EXPECT_EQ(Record(7).AudioBitrate, 6);
-    EXPECT_EQ(Record(7).AudioVolume, 7);
-    EXPECT_EQ(Record(9).AudioBitrate, 9);
+    EXPECT_EQ(Record(7).audioBitrateIndex, 6);
+    EXPECT_EQ(Record(7).audioVolume, 7);
+    EXPECT_EQ(Record(9).audioBitrateIndex, 9);
 }
 
 // Audio formats (bar m4a) skip the video attributes.
@@ -67,11 +67,11 @@ TEST_F(ParamFile, OnlyVideoFormatsAndM4aReadVideoAttributes) {
     LoadParam(InParam(children));
     for (const auto& [name, id] : elements) {
         EncodingParams expected = BuiltInDefaults(id);
-        expected.AudioVolume = 300;
+        expected.audioVolume = 300;
         if (id == 5 || IsVideoFormat(id)) {
-            expected.VideoBitrate = 2;
-            expected.Width = 640;
-            expected.EnableVideo = false;
+            expected.videoBitrateIndex = 2;
+            expected.width = 640;
+            expected.videoEnabled = false;
         }
         EXPECT_EQ(Record(id), expected) << name;
     }
@@ -80,18 +80,18 @@ TEST_F(ParamFile, OnlyVideoFormatsAndM4aReadVideoAttributes) {
 TEST_F(ParamFile, ThreeGpcIsThreeG2AndThreeGpIsItsOwn) {
     LoadParam(InParam("<3gpc Width=\"100\"/><3gp Width=\"200\"></3gp><3g2 Width=\"300\"/>"
                       "<mp3 AudioVolume=\"9\"/>"));
-    EXPECT_EQ(Record(11).Width, 100);
-    EXPECT_EQ(Record(12).Width, 200);
+    EXPECT_EQ(Record(11).width, 100);
+    EXPECT_EQ(Record(12).width, 200);
     // Names with a leading digit do not cost the file its other settings.
-    EXPECT_EQ(Record(7).AudioVolume, 9);
+    EXPECT_EQ(Record(7).audioVolume, 9);
 
     // Nor are they found in comments, text or attribute values.
     settings_ = {};
     LoadParam(InParam("<!-- <3gp Width=\"1\"/> --><![CDATA[<3gp Width=\"2\"/>]]>"
                       "<3gpc OutputDir=\"a>3 '<3gp'\" Width='7'/>"));
     EXPECT_EQ(Record(12), BuiltInDefaults(12));
-    EXPECT_EQ(Record(11).OutputDir, "a>3 '<3gp'");
-    EXPECT_EQ(Record(11).Width, 7);
+    EXPECT_EQ(Record(11).outputDir, "a>3 '<3gp'");
+    EXPECT_EQ(Record(11).width, 7);
 }
 
 TEST_F(ParamFile, OggAndM4vAreNeverRead) {
@@ -99,30 +99,47 @@ TEST_F(ParamFile, OggAndM4vAreNeverRead) {
                       "<14 OutputDir=\"/x\"/><mp3 OutputDir=\"/x\"/>"));
     EXPECT_EQ(Record(8), BuiltInDefaults(8));
     EXPECT_EQ(Record(14), BuiltInDefaults(14));
-    EXPECT_EQ(Record(7).OutputDir, "/x");
+    EXPECT_EQ(Record(7).outputDir, "/x");
     EXPECT_EQ(FormatElementName(8), nullptr);
     EXPECT_EQ(FormatElementName(14), nullptr);
 }
 
 TEST_F(ParamFile, EveryAttributeReachesItsField) {
     // Each integer attribute gets its own value: 101, 102, ...
-#define FIELD(name)                                                                                \
-    { #name, &EncodingParams::name }
+#define FIELD(attribute, member)                                                                   \
+    { attribute, &EncodingParams::member }
     const std::pair<const char*, int EncodingParams::*> integers[] = {
-        FIELD(AudioCodec),      FIELD(AudioChannel),    FIELD(AudioSampleRate), FIELD(AudioBitrate),
-        FIELD(AudioVolume),     FIELD(VideoCodec),      FIELD(Width),           FIELD(Height),
-        FIELD(Quantizer_Scale), FIELD(FrameRate),       FIELD(VideoBitrate),    FIELD(Pass),
-        FIELD(VideoMinBitrate), FIELD(VideoMaxBitrate), FIELD(CropLeft),        FIELD(CropTop),
-        FIELD(CropRight),       FIELD(CropBottom),      FIELD(PaddingLeft),     FIELD(PaddingTop),
-        FIELD(PaddingRight),    FIELD(PaddingBottom),   FIELD(AspectRatio)};
+        FIELD("AudioCodec", audioCodecIndex),
+        FIELD("AudioChannel", audioChannels),
+        FIELD("AudioSampleRate", audioSampleRateIndex),
+        FIELD("AudioBitrate", audioBitrateIndex),
+        FIELD("AudioVolume", audioVolume),
+        FIELD("VideoCodec", videoCodecIndex),
+        FIELD("Width", width),
+        FIELD("Height", height),
+        FIELD("Quantizer_Scale", quantizerScale),
+        FIELD("FrameRate", frameRateIndex),
+        FIELD("VideoBitrate", videoBitrateIndex),
+        FIELD("Pass", passes),
+        FIELD("VideoMinBitrate", videoMinBitrateIndex),
+        FIELD("VideoMaxBitrate", videoMaxBitrateIndex),
+        FIELD("CropLeft", cropLeft),
+        FIELD("CropTop", cropTop),
+        FIELD("CropRight", cropRight),
+        FIELD("CropBottom", cropBottom),
+        FIELD("PaddingLeft", paddingLeft),
+        FIELD("PaddingTop", paddingTop),
+        FIELD("PaddingRight", paddingRight),
+        FIELD("PaddingBottom", paddingBottom),
+        FIELD("AspectRatio", aspectRatio)};
 #undef FIELD
     std::string attributes = "OutputDir=\"/videos/avi\" EnableAudio=\"false\" "
                              "EnableVBR=\"true\" EnableVideo=\"false\"";
     EncodingParams expected = BuiltInDefaults(13);
-    expected.OutputDir = "/videos/avi";
-    expected.EnableAudio = false;
-    expected.EnableVBR = true;
-    expected.EnableVideo = false;
+    expected.outputDir = "/videos/avi";
+    expected.audioEnabled = false;
+    expected.vbrEnabled = true;
+    expected.videoEnabled = false;
     int value = 100;
     for (const auto& [name, field] : integers) {
         attributes += " " + std::string(name) + "=\"" + std::to_string(++value) + "\"";
@@ -142,14 +159,14 @@ TEST_F(ParamFile, ValuesAreReadLikeAtoiFirstTAndAsTheyStand) {
     LoadParam(InParam("<mp3 AudioBitrate=\"128k\" OutputDir=\"\"/><aac EnableAudio=\"True\"/>"
                       "<mp4 AudioCodec=\"99999999999999\" VideoCodec=\"-99999999999999999999\"/>"
                       "<mov EnableVBR=\"tomato\"/><wav OutputDir=\" /a b/&amp;c/ \"/>"));
-    EXPECT_EQ(Record(7).AudioBitrate, 128);
-    EXPECT_FALSE(Record(0).EnableAudio);
-    EXPECT_TRUE(Record(17).EnableVBR);
-    EXPECT_EQ(Record(7).OutputDir, "");
-    EXPECT_EQ(Record(9).OutputDir, " /a b/&c/ ");
+    EXPECT_EQ(Record(7).audioBitrateIndex, 128);
+    EXPECT_FALSE(Record(0).audioEnabled);
+    EXPECT_TRUE(Record(17).vbrEnabled);
+    EXPECT_EQ(Record(7).outputDir, "");
+    EXPECT_EQ(Record(9).outputDir, " /a b/&c/ ");
     // Out-of-table ids still have no name instead of reading past a table.
-    EXPECT_EQ(AudioCodecName(Record(15).AudioCodec), "");
-    EXPECT_EQ(VideoCodecName(Record(15).VideoCodec), "");
+    EXPECT_EQ(AudioCodecName(Record(15).audioCodecIndex), "");
+    EXPECT_EQ(VideoCodecName(Record(15).videoCodecIndex), "");
 }
 
 // An attribute the user's file leaves out keeps the administrator's value.
@@ -164,8 +181,8 @@ TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribu
     LoadParamFile(settings_);
     previous ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
 
-    EXPECT_EQ(Record(kFormatMp3).AudioBitrate, 5);
-    EXPECT_EQ(Record(kFormatMp3).AudioChannel, 1);
-    EXPECT_EQ(Record(kFormatMp3).AudioCodec, BuiltInDefaults(kFormatMp3).AudioCodec);
-    EXPECT_EQ(Record(13).Width, 64);
+    EXPECT_EQ(Record(kFormatMp3).audioBitrateIndex, 5);
+    EXPECT_EQ(Record(kFormatMp3).audioChannels, 1);
+    EXPECT_EQ(Record(kFormatMp3).audioCodecIndex, BuiltInDefaults(kFormatMp3).audioCodecIndex);
+    EXPECT_EQ(Record(13).width, 64);
 }

@@ -35,13 +35,13 @@ void ExpectUnreadFieldsUntouched(const EncodingSettings& settings, const std::st
     for (FormatId id : {0, 1, 2, 3, 4, 6, 7, 9, 10}) {
         EncodingParams expected = BuiltInDefaults(id);
         const EncodingParams& record = *settings.GetEncodingParams(id);
-        expected.OutputDir = record.OutputDir;
-        expected.AudioCodec = record.AudioCodec;
-        expected.AudioChannel = record.AudioChannel;
-        expected.AudioSampleRate = record.AudioSampleRate;
-        expected.AudioBitrate = record.AudioBitrate;
-        expected.AudioVolume = record.AudioVolume;
-        expected.EnableAudio = record.EnableAudio;
+        expected.outputDir = record.outputDir;
+        expected.audioCodecIndex = record.audioCodecIndex;
+        expected.audioChannels = record.audioChannels;
+        expected.audioSampleRateIndex = record.audioSampleRateIndex;
+        expected.audioBitrateIndex = record.audioBitrateIndex;
+        expected.audioVolume = record.audioVolume;
+        expected.audioEnabled = record.audioEnabled;
         EXPECT_EQ(record, expected) << id << " from " << input;
     }
 }
@@ -104,7 +104,7 @@ class Fuzzer {
 
 TEST_F(SettingsFuzz, ValidParamLoads) {
     LoadParam(kValidParam);
-    EXPECT_EQ(Record(15).FrameRate, 2); // the last element was reached
+    EXPECT_EQ(Record(15).frameRateIndex, 2); // the last element was reached
     ExpectUnreadFieldsUntouched(settings_, kValidParam);
 }
 

@@ -14,7 +14,7 @@ namespace velmont {
 
 CAudioDlg::CAudioDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : ConfigPage(settings, parent) {
-    FormatId = formatId;
+    format = formatId;
 
     enableAudio_ = new QCheckBox(tr("Enable Audio"), this);
     enableAudio_->setGeometry(10, 0, 100, 26);
@@ -46,8 +46,8 @@ void CAudioDlg::Refresh() {
 }
 
 void CAudioDlg::ShowBuiltInDefaults() {
-    defaults_ = BuiltInDefaults(FormatId);
-    LoadFrom(IsValidFormat(FormatId) ? &defaults_ : nullptr);
+    defaults_ = BuiltInDefaults(format);
+    LoadFrom(IsValidFormat(format) ? &defaults_ : nullptr);
 }
 
 void CAudioDlg::LoadFrom(EncodingParams* source) {
@@ -61,7 +61,7 @@ void CAudioDlg::LoadFrom(EncodingParams* source) {
 }
 
 void CAudioDlg::FillAudioTypes() {
-    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(FormatId);
+    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(format);
     if (!entries)
         return;
     const QSignalBlocker quiet(audioType_);
@@ -76,7 +76,7 @@ void CAudioDlg::FillAudioTypes() {
         if (audioType_->findText(name, Qt::MatchFixedString) >= 0) // case-insensitive
             continue;
         audioType_->addItem(name, entry.audioCodecId);
-        if (source_->AudioCodec != -1 && source_->AudioCodec == entry.audioCodecId)
+        if (source_->audioCodecIndex != -1 && source_->audioCodecIndex == entry.audioCodecId)
             selection = audioType_->count() - 1;
     }
     SelectPosition(audioType_, selection);
@@ -93,10 +93,10 @@ void CAudioDlg::FillChannelModes() {
     const int codec = CurrentCodec();
     SetItems(channelMode_, AudioChoicesForCodec(codec).channelModes);
     if (codec == kAudioCodecAmrNb || codec == kAudioCodecAmrWb) {
-        source_->AudioChannel = 1; // the AMR encoders take mono only
+        source_->audioChannels = 1; // the AMR encoders take mono only
         SelectPosition(channelMode_, 0);
     } else {
-        SelectPosition(channelMode_, ChannelModePosition(source_->AudioChannel));
+        SelectPosition(channelMode_, ChannelModePosition(source_->audioChannels));
     }
 }
 
@@ -105,7 +105,7 @@ void CAudioDlg::FillSampleRates() {
         return;
     const AudioChoices choices = AudioChoicesForCodec(CurrentCodec());
     SetItems(sampleRate_, choices.sampleRates);
-    const int stored = source_->AudioSampleRate;
+    const int stored = source_->audioSampleRateIndex;
     SelectPosition(sampleRate_, stored == -1 ? choices.defaultSampleRate : stored);
 }
 
@@ -114,7 +114,7 @@ void CAudioDlg::FillBitrates() {
         return;
     const AudioChoices choices = AudioChoicesForCodec(CurrentCodec());
     SetItems(bitrate_, choices.bitrates);
-    const int stored = source_->AudioBitrate;
+    const int stored = source_->audioBitrateIndex;
     SelectPosition(bitrate_, stored == -1 ? choices.defaultBitrate : stored);
 }
 
@@ -124,7 +124,7 @@ void CAudioDlg::SetUpVolume() {
     volume_->setRange(0, kVolumeMax);
     volume_->setPageStep(kVolumePageSize);
     volume_->setSingleStep(kVolumeLineSize);
-    volume_->setValue(source_->AudioVolume);
+    volume_->setValue(source_->audioVolume);
     ShowVolume(volume_->value());
 }
 
@@ -132,8 +132,8 @@ void CAudioDlg::SetEnableBox() {
     if (!source_)
         return;
     const QSignalBlocker quiet(enableAudio_);
-    enableAudio_->setChecked(source_->EnableAudio);
-    EnableControls(source_->EnableAudio);
+    enableAudio_->setChecked(source_->audioEnabled);
+    EnableControls(source_->audioEnabled);
 }
 
 void CAudioDlg::EnableControls(bool enable) {
@@ -149,9 +149,9 @@ void CAudioDlg::OnSelchangeAudioType() {
     // The new codec's lists open on their default positions (a lossless
     // codec on the source's own rate); these record changes happen now, the
     // codec itself is stored by OnOK.
-    source_->AudioSampleRate =
+    source_->audioSampleRateIndex =
         IsLosslessAudioCodec(CurrentCodec()) ? kSampleRateOriginalPosition : -1;
-    source_->AudioBitrate = -1;
+    source_->audioBitrateIndex = -1;
     FillSampleRates();
     FillBitrates();
     FillChannelModes();
@@ -165,15 +165,15 @@ void CAudioDlg::OnOK() {
     EncodingParams* record = Record();
     if (!record)
         return;
-    record->AudioCodec = CurrentCodec();
+    record->audioCodecIndex = CurrentCodec();
     // A channel count that the list could not show stays as it was: storing
     // 0 would hand the encoder "-ac 0".
     if (channelMode_->currentIndex() >= 0)
-        record->AudioChannel = ChannelCountAt(channelMode_->currentIndex());
-    record->AudioSampleRate = sampleRate_->currentIndex();
-    record->AudioBitrate = bitrate_->currentIndex();
-    record->AudioVolume = volume_->value();
-    record->EnableAudio = enableAudio_->isChecked();
+        record->audioChannels = ChannelCountAt(channelMode_->currentIndex());
+    record->audioSampleRateIndex = sampleRate_->currentIndex();
+    record->audioBitrateIndex = bitrate_->currentIndex();
+    record->audioVolume = volume_->value();
+    record->audioEnabled = enableAudio_->isChecked();
 }
 
 } // namespace velmont

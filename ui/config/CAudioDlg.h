@@ -11,7 +11,7 @@ class QSlider;
 namespace velmont {
 
 // The "Audio" page: codec, channels, sample rate, bitrate, volume and
-// whether the output carries audio, for the record of FormatId.
+// whether the output carries audio, for the record of format.
 class CAudioDlg : public ConfigPage {
     Q_OBJECT
 
@@ -44,7 +44,7 @@ class CAudioDlg : public ConfigPage {
     void OnSelchangeAudioType();
     void ShowVolume(int position);
 
-    // The record the controls were loaded from: FormatId's record, or
+    // The record the controls were loaded from: format's record, or
     // defaults_ after ShowBuiltInDefaults. A codec change writes into it.
     EncodingParams* source_ = nullptr;
     EncodingParams defaults_;

@@ -106,13 +106,13 @@ void CConfigDlg::OnSelchangeFormat() {
     if (position < 0)
         return;
     formatId_ = formats_->itemData(position).toInt();
-    audio_->FormatId = formatId_;
+    audio_->format = formatId_;
     audio_->Refresh();
     if (IsVideoFormat(formatId_)) {
         EnableVideoTabs(true);
-        video_->FormatId = formatId_;
+        video_->format = formatId_;
         video_->Refresh();
-        others_->FormatId = formatId_;
+        others_->format = formatId_;
         others_->Refresh();
     } else {
         // The video pages keep their last format; they are neither shown

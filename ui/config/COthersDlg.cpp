@@ -37,7 +37,7 @@ int ReadSignedNumber(const QString& text) {
 
 COthersDlg::COthersDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : ConfigPage(settings, parent) {
-    FormatId = formatId;
+    format = formatId;
 
     // Groups first, so the labels and boxes lie above them.
     (new QGroupBox(tr("Crop"), this))->setGeometry(20, 5, 166, 210);
@@ -54,20 +54,20 @@ void COthersDlg::Refresh() {
 }
 
 void COthersDlg::ShowBuiltInDefaults() {
-    if (IsValidFormat(FormatId))
-        LoadFrom(BuiltInDefaults(FormatId));
+    if (IsValidFormat(format))
+        LoadFrom(BuiltInDefaults(format));
 }
 
 void COthersDlg::LoadFrom(const EncodingParams& source) {
     const auto show = [this](Box box, int value) { Edit(box)->setText(QString::number(value)); };
-    show(Box::CropTop, source.CropTop);
-    show(Box::CropLeft, source.CropLeft);
-    show(Box::CropBottom, source.CropBottom);
-    show(Box::CropRight, source.CropRight);
-    show(Box::PadLeft, source.PaddingLeft);
-    show(Box::PadTop, source.PaddingTop);
-    show(Box::PadRight, source.PaddingRight);
-    show(Box::PadBottom, source.PaddingBottom);
+    show(Box::CropTop, source.cropTop);
+    show(Box::CropLeft, source.cropLeft);
+    show(Box::CropBottom, source.cropBottom);
+    show(Box::CropRight, source.cropRight);
+    show(Box::PadLeft, source.paddingLeft);
+    show(Box::PadTop, source.paddingTop);
+    show(Box::PadRight, source.paddingRight);
+    show(Box::PadBottom, source.paddingBottom);
 }
 
 void COthersDlg::OnOK() {
@@ -75,14 +75,14 @@ void COthersDlg::OnOK() {
     if (!record)
         return;
     const auto read = [this](Box box) { return ReadSignedNumber(Edit(box)->text()); };
-    record->CropTop = read(Box::CropTop);
-    record->CropLeft = read(Box::CropLeft);
-    record->CropBottom = read(Box::CropBottom);
-    record->CropRight = read(Box::CropRight);
-    record->PaddingLeft = read(Box::PadLeft);
-    record->PaddingTop = read(Box::PadTop);
-    record->PaddingRight = read(Box::PadRight);
-    record->PaddingBottom = read(Box::PadBottom);
+    record->cropTop = read(Box::CropTop);
+    record->cropLeft = read(Box::CropLeft);
+    record->cropBottom = read(Box::CropBottom);
+    record->cropRight = read(Box::CropRight);
+    record->paddingLeft = read(Box::PadLeft);
+    record->paddingTop = read(Box::PadTop);
+    record->paddingRight = read(Box::PadRight);
+    record->paddingBottom = read(Box::PadBottom);
 }
 
 } // namespace velmont

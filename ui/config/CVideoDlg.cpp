@@ -20,7 +20,7 @@ constexpr qsizetype kMaxSizeText = 199;
 
 CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
     : ConfigPage(settings, parent) {
-    FormatId = formatId;
+    format = formatId;
 
     const Qt::Alignment right = Qt::AlignRight;
     videoType_ = MakeDropDownList(this, 110, 12, 270, 104);
@@ -61,8 +61,8 @@ void CVideoDlg::Refresh() {
 }
 
 void CVideoDlg::ShowBuiltInDefaults() {
-    defaults_ = BuiltInDefaults(FormatId);
-    LoadFrom(IsValidFormat(FormatId) ? &defaults_ : nullptr);
+    defaults_ = BuiltInDefaults(format);
+    LoadFrom(IsValidFormat(format) ? &defaults_ : nullptr);
 }
 
 void CVideoDlg::LoadFrom(const EncodingParams* source) {
@@ -78,7 +78,7 @@ void CVideoDlg::LoadFrom(const EncodingParams* source) {
 }
 
 void CVideoDlg::FillVideoTypes() {
-    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(FormatId);
+    const std::vector<CatalogueEntry>* entries = GetCatalogueEntries(format);
     if (!entries || !source_)
         return;
     const QSignalBlocker quiet(videoType_);
@@ -91,7 +91,7 @@ void CVideoDlg::FillVideoTypes() {
         if (videoType_->findText(name, Qt::MatchFixedString) >= 0) // case-insensitive
             continue;
         videoType_->addItem(name, entry.videoCodecId);
-        if (source_->VideoCodec != -1 && source_->VideoCodec == entry.videoCodecId)
+        if (source_->videoCodecIndex != -1 && source_->videoCodecIndex == entry.videoCodecId)
             selection = videoType_->count() - 1;
     }
     SelectPosition(videoType_, selection);
@@ -109,8 +109,8 @@ void CVideoDlg::FillSizes() {
     SetItems(size_, items);
     if (!source_)
         return;
-    if (source_->Width != 0 && source_->Height != 0) {
-        const QString wanted = QString::asprintf("%dx%d", source_->Width, source_->Height);
+    if (source_->width != 0 && source_->height != 0) {
+        const QString wanted = QString::asprintf("%dx%d", source_->width, source_->height);
         int position = FindItemWithPrefix(items, wanted);
         if (position < 0) {
             const QSignalBlocker quiet(size_);
@@ -120,7 +120,7 @@ void CVideoDlg::FillSizes() {
         SelectPosition(size_, position);
         return;
     }
-    const bool mobile = FormatId == 11 || FormatId == 12; // 3g2 and 3gp want a fixed size
+    const bool mobile = format == 11 || format == 12; // 3g2 and 3gp want a fixed size
     SelectPosition(size_, mobile ? 2 : 0);
 }
 
@@ -128,7 +128,7 @@ void CVideoDlg::FillAspectRatios() {
     if (!source_)
         return;
     SetItems(aspect_, AspectRatioTexts());
-    const int stored = source_->AspectRatio;
+    const int stored = source_->aspectRatio;
     SelectPosition(aspect_, stored == 1 ? 2 : stored == 0 ? 1 : 0);
 }
 
@@ -136,28 +136,28 @@ void CVideoDlg::FillQuantizers() {
     if (!source_)
         return;
     SetItems(quantizer_, QuantizerTexts());
-    SelectPosition(quantizer_, source_->Quantizer_Scale);
+    SelectPosition(quantizer_, source_->quantizerScale);
 }
 
 void CVideoDlg::FillFrameRates() {
     if (!source_)
         return;
     SetItems(frameRate_, FrameRateTexts());
-    SelectPosition(frameRate_, source_->FrameRate);
+    SelectPosition(frameRate_, source_->frameRateIndex);
 }
 
 void CVideoDlg::FillBitrates() {
     if (!source_)
         return;
     SetItems(bitrate_, VideoBitrateTexts());
-    SelectPosition(bitrate_, source_->VideoBitrate);
+    SelectPosition(bitrate_, source_->videoBitrateIndex);
 }
 
 void CVideoDlg::FillPasses() {
     if (!source_)
         return;
     SetItems(pass_, PassTexts());
-    SelectPosition(pass_, source_->Pass - 1);
+    SelectPosition(pass_, source_->passes - 1);
 }
 
 void CVideoDlg::SetUpVbr() {
@@ -165,13 +165,13 @@ void CVideoDlg::SetUpVbr() {
         return;
     {
         const QSignalBlocker quiet(vbr_);
-        vbr_->setChecked(source_->EnableVBR);
+        vbr_->setChecked(source_->vbrEnabled);
     }
     SetItems(minBitrate_, VideoBitrateTexts());
-    SelectPosition(minBitrate_, source_->VideoMinBitrate);
+    SelectPosition(minBitrate_, source_->videoMinBitrateIndex);
     SetItems(maxBitrate_, VideoBitrateTexts());
-    SelectPosition(maxBitrate_, source_->VideoMaxBitrate);
-    EnableVbrLimits(source_->EnableVBR);
+    SelectPosition(maxBitrate_, source_->videoMaxBitrateIndex);
+    EnableVbrLimits(source_->vbrEnabled);
 }
 
 void CVideoDlg::EnableVbrLimits(bool enable) {
@@ -183,26 +183,26 @@ void CVideoDlg::OnOK() {
     EncodingParams* record = Record();
     if (!record)
         return;
-    record->VideoCodec = CurrentCodec();
+    record->videoCodecIndex = CurrentCodec();
 
     const QString sizeText = size_->currentText().left(kMaxSizeText);
     if (sizeText == OriginalText()) {
-        record->Width = 0;
-        record->Height = 0;
+        record->width = 0;
+        record->height = 0;
     } else if (const std::optional<FrameSize> size = ParseSizeText(sizeText)) {
-        record->Width = size->width;
-        record->Height = size->height;
+        record->width = size->width;
+        record->height = size->height;
     }
 
     const int aspect = aspect_->currentIndex();
-    record->AspectRatio = aspect == 0 ? -1 : aspect == 1 ? 0 : 1;
-    record->Quantizer_Scale = quantizer_->currentIndex();
-    record->FrameRate = frameRate_->currentIndex();
-    record->VideoBitrate = bitrate_->currentIndex();
-    record->Pass = pass_->currentIndex() + 1;
-    record->EnableVBR = vbr_->isChecked();
-    record->VideoMinBitrate = minBitrate_->currentIndex();
-    record->VideoMaxBitrate = maxBitrate_->currentIndex();
+    record->aspectRatio = aspect == 0 ? -1 : aspect == 1 ? 0 : 1;
+    record->quantizerScale = quantizer_->currentIndex();
+    record->frameRateIndex = frameRate_->currentIndex();
+    record->videoBitrateIndex = bitrate_->currentIndex();
+    record->passes = pass_->currentIndex() + 1;
+    record->vbrEnabled = vbr_->isChecked();
+    record->videoMinBitrateIndex = minBitrate_->currentIndex();
+    record->videoMaxBitrateIndex = maxBitrate_->currentIndex();
 }
 
 } // namespace velmont

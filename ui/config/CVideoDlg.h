@@ -44,7 +44,7 @@ class CVideoDlg : public ConfigPage {
     void EnableVbrLimits(bool enable);
     int CurrentCodec() const;
 
-    // FormatId's record, or defaults_ after ShowBuiltInDefaults.
+    // format's record, or defaults_ after ShowBuiltInDefaults.
     const EncodingParams* source_ = nullptr;
     EncodingParams defaults_;
 

@@ -313,7 +313,7 @@ void MainDialog::LoadDirectory() {
     std::string directory = LoadOutputDirectoryFrom(setup_.recordFile);
     if (directory.empty()) {
         if (const EncodingParams* first = settings_.GetEncodingParams(0))
-            directory = first->OutputDir;
+            directory = first->outputDir;
     }
     directoryBox_->setText(QString::fromStdString(directory));
 }

@@ -34,14 +34,14 @@ class AudioPageTest : public QObject {
     void init() { settings_ = {}; }
 
     void listsEachDisplayNameOnceAndSelectsTheStoredCodec() {
-        settings_.GetEncodingParams(k3gp)->AudioCodec = 10;
+        settings_.GetEncodingParams(k3gp)->audioCodecIndex = 10;
         CAudioDlg page(settings_, k3gp);
         QCOMPARE(page.AudioTypeList()->currentData().toInt(), 10);
-        settings_.GetEncodingParams(k3gp)->AudioCodec = -1; // none stored: the first
+        settings_.GetEncodingParams(k3gp)->audioCodecIndex = -1; // none stored: the first
         page.Refresh();
         QCOMPARE(page.AudioTypeList()->currentIndex(), 0);
         for (FormatId id : {kAmr, kOgg, k3gp, kFormatMkv, kFormatOpus}) {
-            page.FormatId = id;
+            page.format = id;
             page.Refresh();
             for (int i = 0; i < page.AudioTypeList()->count(); ++i)
                 QCOMPARE(page.AudioTypeList()->findText(page.AudioTypeList()->itemText(i)), i);
@@ -50,13 +50,13 @@ class AudioPageTest : public QObject {
 
     void amrNarrowBandForcesMonoAndItsRatesAtOnce() {
         EncodingParams& record = *settings_.GetEncodingParams(k3gp);
-        record.AudioCodec = 11;
-        record.AudioChannel = 2;
-        record.AudioSampleRate = 5;
-        record.AudioBitrate = 9;
+        record.audioCodecIndex = 11;
+        record.audioChannels = 2;
+        record.audioSampleRateIndex = 5;
+        record.audioBitrateIndex = 9;
         const auto stored = [&record] {
-            return std::array{record.AudioChannel, record.AudioSampleRate, record.AudioBitrate,
-                              record.AudioCodec};
+            return std::array{record.audioChannels, record.audioSampleRateIndex,
+                              record.audioBitrateIndex, record.audioCodecIndex};
         };
         CAudioDlg page(settings_, k3gp);
         page.AudioTypeList()->setCurrentIndex(1); // the user picks AMR narrow band
@@ -80,46 +80,47 @@ class AudioPageTest : public QObject {
         QCOMPARE(page.SampleRateList()->count(), 7);
         page.ChannelModeList()->setCurrentIndex(1);
         page.OnOK();
-        QCOMPARE(settings_.GetEncodingParams(kFlac)->AudioChannel, 2);
+        QCOMPARE(settings_.GetEncodingParams(kFlac)->audioChannels, 2);
 
-        page.FormatId = kOgg;
+        page.format = kOgg;
         page.Refresh();
         QCOMPARE(page.SampleRateList()->currentText(), QString("44100 Hz"));
         page.AudioTypeList()->setCurrentIndex(1); // flac in ogg
         QCOMPARE(page.SampleRateList()->currentText(), QString("Original"));
         page.ChannelModeList()->setCurrentIndex(2);
         page.OnOK();
-        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioChannel, kChannelsOriginal);
-        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioSampleRate, kSampleRateOriginalPosition);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->audioChannels, kChannelsOriginal);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->audioSampleRateIndex,
+                 kSampleRateOriginalPosition);
     }
 
     void volumeLabelShowsThePercentAndFollowsTheUser() {
-        settings_.GetEncodingParams(kOgg)->AudioVolume = 25;
+        settings_.GetEncodingParams(kOgg)->audioVolume = 25;
         CAudioDlg page(settings_, kOgg);
         QCOMPARE(page.VolumeLabel()->text(), QString("9.8%"));
         page.VolumeTrackBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(page.VolumeLabel()->text(), QString("19.5%"));
         page.OnOK();
-        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioVolume, 50);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->audioVolume, 50);
     }
 
     // A stored position beyond a list selects nothing; a sample rate is then
     // stored as none, a channel count is kept (never stored as zero).
     void storedPositionsBeyondTheListsSelectNothing() {
-        settings_.GetEncodingParams(kAmr)->AudioSampleRate = 5;
-        settings_.GetEncodingParams(kOgg)->AudioChannel = 6;
+        settings_.GetEncodingParams(kAmr)->audioSampleRateIndex = 5;
+        settings_.GetEncodingParams(kOgg)->audioChannels = 6;
         CAudioDlg page(settings_, kAmr);
         QCOMPARE(page.SampleRateList()->currentIndex(), -1);
         page.OnOK();
-        page.FormatId = kOgg;
+        page.format = kOgg;
         page.Refresh();
         page.OnOK();
-        QCOMPARE(settings_.GetEncodingParams(kAmr)->AudioSampleRate, -1);
-        QCOMPARE(settings_.GetEncodingParams(kOgg)->AudioChannel, 6);
+        QCOMPARE(settings_.GetEncodingParams(kAmr)->audioSampleRateIndex, -1);
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->audioChannels, 6);
     }
 
     void enableAudioSwitchesTheControls() {
-        settings_.GetEncodingParams(kOgg)->EnableAudio = false;
+        settings_.GetEncodingParams(kOgg)->audioEnabled = false;
         CAudioDlg page(settings_, kOgg);
         const QWidget* controls[] = {page.AudioTypeList(), page.ChannelModeList(),
                                      page.SampleRateList(), page.BitrateList(),

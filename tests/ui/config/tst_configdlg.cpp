@@ -53,17 +53,17 @@ class ConfigDialogTest : public QObject {
         CConfigDlg chosen(settings_, kFormatMp3);
         chosen.FormatList()->setCurrentIndex(format);
         QCOMPARE(chosen.Tabs()->IsTabEnabled(1) && chosen.Tabs()->IsTabEnabled(2), video);
-        QCOMPARE(chosen.AudioPage()->FormatId, format);
-        QCOMPARE(chosen.VideoPage()->FormatId, video ? format : kFormatMp3);
+        QCOMPARE(chosen.AudioPage()->format, format);
+        QCOMPARE(chosen.VideoPage()->format, video ? format : kFormatMp3);
         chosen.VideoPage()->BitrateList()->setCurrentIndex(0);
         chosen.accept();
-        QCOMPARE(settings_.GetEncodingParams(format)->VideoBitrate == 0, video);
+        QCOMPARE(settings_.GetEncodingParams(format)->videoBitrateIndex == 0, video);
     }
 
     // Values not confirmed by OK are dropped when the format changes, and
     // the Video page stays in view until the user picks the Audio tab.
     void switchingFormatsDropsValuesNotConfirmed() {
-        settings_.GetEncodingParams(kMov)->CropTop = 6;
+        settings_.GetEncodingParams(kMov)->cropTop = 6;
         CConfigDlg dialog(settings_, kFormatMp4);
         dialog.show();
         SkinTabCtrl* tabs = dialog.Tabs();
@@ -81,7 +81,7 @@ class ConfigDialogTest : public QObject {
         QVERIFY(dialog.AudioPage()->isVisible());
         dialog.AudioPage()->BitrateList()->setCurrentIndex(9);
         dialog.accept();
-        QCOMPARE(settings_.GetEncodingParams(kFormatMp3)->AudioBitrate, 9);
+        QCOMPARE(settings_.GetEncodingParams(kFormatMp3)->audioBitrateIndex, 9);
         QCOMPARE(*settings_.GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 
@@ -117,7 +117,7 @@ class ConfigDialogTest : public QObject {
     // it leaves the video pages alone.
     void resetShowsTheBuiltInDefaultsUntilOk() {
         EncodingParams& record = *settings_.GetEncodingParams(kFormatMp4);
-        record.CropTop = 9;
+        record.cropTop = 9;
         const EncodingParams changed = record;
         CConfigDlg dialog(settings_, kFormatMp4);
         dialog.ResetButton()->click();
@@ -127,7 +127,7 @@ class ConfigDialogTest : public QObject {
         QCOMPARE(record, BuiltInDefaults(kFormatMp4));
 
         record = changed;
-        settings_.GetEncodingParams(kFormatMp3)->AudioBitrate = 0;
+        settings_.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 0;
         CConfigDlg audio(settings_, kFormatMp4);
         audio.FormatList()->setCurrentIndex(kFormatMp3);
         audio.ResetButton()->click();

@@ -14,9 +14,9 @@ constexpr FormatId kMp4 = 15;
 
 // The record's fields in the order of the page's boxes.
 int EncodingParams::*const kFields[] = {
-    &EncodingParams::CropTop,     &EncodingParams::CropRight,    &EncodingParams::CropLeft,
-    &EncodingParams::CropBottom,  &EncodingParams::PaddingTop,   &EncodingParams::PaddingRight,
-    &EncodingParams::PaddingLeft, &EncodingParams::PaddingBottom};
+    &EncodingParams::cropTop,     &EncodingParams::cropRight,    &EncodingParams::cropLeft,
+    &EncodingParams::cropBottom,  &EncodingParams::paddingTop,   &EncodingParams::paddingRight,
+    &EncodingParams::paddingLeft, &EncodingParams::paddingBottom};
 
 } // namespace
 
@@ -51,11 +51,11 @@ class OthersPageTest : public QObject {
         page.Edit(Box::PadTop)->setText("99999999999");
         page.OnOK();
         const EncodingParams& record = *settings_.GetEncodingParams(kMp4);
-        QCOMPARE(record.CropLeft, -8);
-        QCOMPARE(record.CropTop, 16);
-        QCOMPARE(record.CropRight, 0);
-        QCOMPARE(record.CropBottom, 0);
-        QCOMPARE(record.PaddingTop, 0);
+        QCOMPARE(record.cropLeft, -8);
+        QCOMPARE(record.cropTop, 16);
+        QCOMPARE(record.cropRight, 0);
+        QCOMPARE(record.cropBottom, 0);
+        QCOMPARE(record.paddingTop, 0);
     }
 };
 

@@ -178,7 +178,7 @@ class ListCommandsTest : public QObject {
                  (std::vector<std::string>{Std(Missing("1.mp3")), Std(Missing("3.mp3"))}));
         QCOMPARE(dialog.Jobs()[0].state, JobState::NotSelected);
         for (FormatId id = 0; id < kFormatCount; ++id)
-            QCOMPARE(dialog.Settings().GetEncodingParams(id)->OutputDir, std::string("/srv/out"));
+            QCOMPARE(dialog.Settings().GetEncodingParams(id)->outputDir, std::string("/srv/out"));
         dialog.OnClose();
     }
 

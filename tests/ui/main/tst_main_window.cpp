@@ -164,7 +164,7 @@ class MainWindowTest : public QObject {
     // with the box empty leaves the record as it was.
     void directoryComesFromTheRecordAndAnEmptyBoxLeavesItUntouched() {
         MainDialogSetup setup = SetupIn(program_);
-        setup.settings.GetEncodingParams(0)->OutputDir = "/from/format/zero";
+        setup.settings.GetEncodingParams(0)->outputDir = "/from/format/zero";
         for (bool recordBefore : {false, true}) {
             if (recordBefore)
                 QVERIFY(SaveOutputDirectoryTo(RecordFile(), "/before/"));
