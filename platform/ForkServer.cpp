@@ -35,11 +35,11 @@ std::string WorkingFolder() {
     return getcwd(buffer, sizeof buffer) ? buffer : "";
 }
 
-// Spawns program with the socket as kSocketFd and /dev/null as its
+// Spawns program with the socket as kSocketFd, /dev/null as its
 // standard streams; the pid, or -1 with errno set.
 int SpawnServer(const std::string& program, int socket,
                 const std::vector<std::string>& extraEnvironment) {
-    std::vector<std::string> arguments{program};
+    std::vector<std::string> arguments{program, std::string(forkserver::kCommandLineRoom, ' ')};
     std::vector<std::string> environment = extraEnvironment;
     environment.push_back(std::string(forkserver::kServeVariable) + "=1");
     environment = EnvironmentWith(environment);

@@ -16,7 +16,7 @@ namespace velmont {
 // ends when this object goes. Used by one thread at a time.
 class ForkServer {
   public:
-    // Starts program without arguments as a server; nullptr and the error
+    // Starts program as a server; nullptr and the error
     // when it does not greet as one. A script is never started: only our
     // encoder's binary serves, and a script run like this might do anything.
     static std::unique_ptr<ForkServer> Start(const std::string& program,

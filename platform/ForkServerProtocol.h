@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -17,9 +18,13 @@ namespace velmont::forkserver {
 //           answers with its raw wait status.
 // An answer is a number or an error (an errno value).
 
-// Set in the server's environment: started without arguments, an encoder
-// that finds it serves on the socket at kSocketFd.
+// Set in the server's environment: an encoder that finds it serves on the
+// socket at kSocketFd. Its one argument is room (kCommandLineRoom blanks,
+// which a program that is no server refuses as an argument) that each job
+// fills with its own command line, so ps and /proc show what a fresh
+// start would.
 inline constexpr const char* kServeVariable = "VELMONT_FORK_SERVER";
+inline constexpr std::size_t kCommandLineRoom = 16384;
 inline constexpr int kSocketFd = 3;
 // The server's first message; anything else means it is no server.
 inline constexpr const char* kHello = "velmont-fork-server 1";

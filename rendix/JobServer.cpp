@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -19,6 +20,35 @@ namespace rendix {
 namespace fs = velmont::forkserver;
 
 namespace {
+
+// The server's command line, contiguous in memory as the kernel laid it
+// out; /proc/PID/cmdline shows what it holds.
+struct CommandLineRoom {
+    char* start = nullptr;
+    std::size_t size = 0;
+};
+
+CommandLineRoom RoomOf(char** argv) {
+    char* end = argv[0];
+    for (char** argument = argv; *argument; ++argument) {
+        if (*argument != end)
+            return {}; // not laid out as expected: leave it alone
+        end += std::strlen(*argument) + 1;
+    }
+    return {argv[0], static_cast<std::size_t>(end - argv[0])};
+}
+
+// The job's arguments in the room, cut where they do not fit.
+void ShowCommandLine(const CommandLineRoom& room, const std::vector<std::string>& arguments) {
+    if (!room.start)
+        return;
+    std::string text;
+    for (const std::string& argument : arguments)
+        text += argument + '\0';
+    text.resize(room.size, '\0');
+    text.back() = '\0';
+    std::memcpy(room.start, text.data(), text.size());
+}
 
 bool IsPacketSocket(int fd) {
     int type = 0;
@@ -38,8 +68,10 @@ bool TakeStreams(int outputFd) {
     return taken;
 }
 
-[[noreturn]] void RunJob(pid_t server, const std::vector<std::string>& arguments, int outputFd) {
+[[noreturn]] void RunJob(pid_t server, const CommandLineRoom& room,
+                         const std::vector<std::string>& arguments, int outputFd) {
     close(fs::kSocketFd);
+    ShowCommandLine(room, arguments);
     setpgid(0, 0);
     if (!TakeStreams(outputFd))
         _exit(127);
@@ -51,13 +83,14 @@ bool TakeStreams(int outputFd) {
     std::exit(RunRendix(std::vector<std::string>(arguments.begin() + 1, arguments.end())));
 }
 
-fs::Message ForkJob(const std::vector<std::string>& arguments, int outputFd) {
+fs::Message ForkJob(const CommandLineRoom& room, const std::vector<std::string>& arguments,
+                    int outputFd) {
     if (outputFd < 0 || arguments.empty())
         return fs::ErrorAnswer(EINVAL);
     const pid_t server = getpid();
     const pid_t pid = fork();
     if (pid == 0)
-        RunJob(server, arguments, outputFd);
+        RunJob(server, room, arguments, outputFd);
     if (pid < 0)
         return fs::ErrorAnswer(errno);
     // Also done here, so the group exists before the converter signals it.
@@ -77,12 +110,12 @@ fs::Message ReapJob(const std::vector<std::string>& fields) {
     return reaped == pid ? fs::NumberAnswer(raw) : fs::ErrorAnswer(errno);
 }
 
-fs::Message Answer(const std::string& bytes, int fd) {
+fs::Message Answer(const CommandLineRoom& room, const std::string& bytes, int fd) {
     fs::Message request;
     if (!fs::Decode(bytes, request))
         return fs::ErrorAnswer(EBADMSG);
     if (request.kind == fs::Kind::Launch)
-        return ForkJob(request.fields, fd);
+        return ForkJob(room, request.fields, fd);
     if (request.kind == fs::Kind::Reap)
         return ReapJob(request.fields);
     return fs::ErrorAnswer(EBADMSG);
@@ -90,12 +123,13 @@ fs::Message Answer(const std::string& bytes, int fd) {
 
 } // namespace
 
-bool ServeRequested() {
+bool ServeRequested(int argc) {
     const char* serve = std::getenv(fs::kServeVariable);
-    return serve && *serve;
+    return argc == 2 && serve && *serve;
 }
 
-int ServeJobs() {
+int ServeJobs(char** argv) {
+    const CommandLineRoom room = RoomOf(argv);
     unsetenv(fs::kServeVariable);
     // No handlers: a stop ends the server at once, and its jobs follow.
     std::signal(SIGCHLD, SIG_DFL);
@@ -109,7 +143,7 @@ int ServeJobs() {
         int fd = -1;
         if (fs::ReceivePacket(fs::kSocketFd, request, &fd) || request.empty())
             return 0;
-        const fs::Message answer = Answer(request, fd);
+        const fs::Message answer = Answer(room, request, fd);
         if (fd >= 0)
             close(fd);
         if (fs::SendPacket(fs::kSocketFd, fs::Encode(answer)))

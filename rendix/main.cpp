@@ -8,8 +8,8 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc == 1 && rendix::ServeRequested())
-        return rendix::ServeJobs();
+    if (rendix::ServeRequested(argc))
+        return rendix::ServeJobs(argv);
     rendix::InstallSignalHandlers();
     if (!rendix::WatchOwner()) {
         rendix::WriteOut("Error: the program that started Rendix has ended\n");
