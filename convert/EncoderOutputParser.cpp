@@ -1,8 +1,7 @@
 #include "convert/EncoderOutputParser.h"
 
-#include "convert/EncoderConsole.h"
-
 #include "model/FormatId.h"
+#include "protocol/EncoderConsole.h"
 
 #include <cctype>
 #include <climits>
@@ -13,10 +12,11 @@ namespace velmont {
 
 namespace {
 
-constexpr std::string_view kEndOfHeader = "Press [q] to stop encoding";
-constexpr std::string_view kStatusMarker = "size=";
-constexpr std::string_view kTimeMarker = "time=";
-constexpr std::string_view kDurationMarker = "Duration: ";
+using console::kDurationField;
+using console::kEndOfHeader;
+using console::kSizeField;
+using console::kTimeField;
+using console::kWrittenAs;
 constexpr std::string_view kBannerStart = "FFmpeg version SVN-r10087";
 constexpr std::string_view kBannerEnd = "Enjoy it";
 constexpr std::string_view kEncoderName = "FFmpeg";
@@ -119,13 +119,13 @@ void EncoderOutputParser::FeedHeader(std::string_view piece, double activeSecond
 void EncoderOutputParser::ReadDuration() {
     if (clip_)
         return;
-    const std::size_t at = statusText_.find(kDurationMarker);
+    const std::size_t at = statusText_.find(kDurationField);
     if (at == std::string::npos)
         return;
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
-    std::sscanf(statusText_.c_str() + at + kDurationMarker.size(), "%2d:%2d:%2d", &hours, &minutes,
+    std::sscanf(statusText_.c_str() + at + kDurationField.size(), "%2d:%2d:%2d", &hours, &minutes,
                 &seconds);
     const int total = hours * 3600 + minutes * 60 + seconds;
     if (total <= 0)
@@ -135,7 +135,7 @@ void EncoderOutputParser::ReadDuration() {
 }
 
 void EncoderOutputParser::HandleLine(const std::string& line, double activeSeconds) {
-    const std::size_t status = line.rfind(kStatusMarker);
+    const std::size_t status = line.rfind(kSizeField);
     if (status != std::string::npos) {
         lastStatusLine_ = line.substr(status);
         events_.OnProgress(ProgressOf(lastStatusLine_, activeSeconds));
@@ -143,8 +143,8 @@ void EncoderOutputParser::HandleLine(const std::string& line, double activeSecon
     }
     if (line.find_first_not_of(" \t") == std::string::npos)
         return;
-    if (line.starts_with(kWrittenAsMarker))
-        events_.OnOutputRenamed(line.substr(std::char_traits<char>::length(kWrittenAsMarker)));
+    if (line.starts_with(kWrittenAs))
+        events_.OnOutputRenamed(line.substr(kWrittenAs.size()));
     encoderMessages_ += line;
     encoderMessages_ += "\r\n";
     if (encoderMessages_.size() > kMaxEncoderMessages)
@@ -156,10 +156,10 @@ JobProgress EncoderOutputParser::ProgressOf(const std::string& statusLine,
                                             double activeSeconds) const {
     JobProgress progress;
     progress.statusLine = statusLine;
-    const std::size_t time = statusLine.find(kTimeMarker);
+    const std::size_t time = statusLine.find(kTimeField);
     if (time == std::string::npos)
         return progress;
-    const std::size_t valueAt = time + kTimeMarker.size();
+    const std::size_t valueAt = time + kTimeField.size();
     progress.seconds = std::max(0.0, std::strtod(statusLine.c_str() + valueAt, nullptr));
     const bool lengthKnown = duration_ != 0 && duration_ != kUnknownDuration;
     if (!lengthKnown) {

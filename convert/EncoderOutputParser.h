@@ -7,7 +7,8 @@
 
 namespace velmont {
 
-// Turns the encoder's console output into job events. The output arrives in
+// Turns the encoder's console output (its lines are defined in
+// protocol/EncoderConsole.h) into job events. The output arrives in
 // pieces cut wherever the pipe happened to be read, so every marker is
 // searched in what has been collected, not in one piece: a header, a
 // "Duration: " or a status line split across reads is read all the same.

@@ -1,5 +1,7 @@
 #include "rendix/Banner.h"
 
+#include "protocol/EncoderConsole.h"
+
 #include <cstdio>
 #include <sstream>
 
@@ -37,7 +39,7 @@ std::string BannerLine() {
 }
 
 std::string HeaderBody(const std::string& description, const std::string& warnings) {
-    std::string end = warnings + kEndOfHeader + "\n";
+    std::string end = warnings + std::string(velmont::console::kEndOfHeader) + "\n";
     std::string text = description + end;
     if (text.size() <= kAtomicWrite - 64)
         return text;
@@ -53,7 +55,7 @@ std::string HeaderBody(const std::string& description, const std::string& warnin
         }
         if (inMetadata && indent != std::string::npos && indent >= 4 &&
             line.find("Stream #") == std::string::npos &&
-            line.find("Duration:") == std::string::npos)
+            line.find(velmont::console::kDurationField) == std::string::npos)
             continue;
         inMetadata = false;
         kept += line.substr(0, 200) + "\n";

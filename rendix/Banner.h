@@ -11,6 +11,4 @@ std::string BannerLine();
 // short enough that one write(2) of it reaches a pipe reader whole.
 std::string HeaderBody(const std::string& description, const std::string& warnings);
 
-inline constexpr const char* kEndOfHeader = "Press [q] to stop encoding";
-
 } // namespace rendix

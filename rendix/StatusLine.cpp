@@ -1,5 +1,6 @@
 #include "rendix/StatusLine.h"
 
+#include "protocol/EncoderConsole.h"
 #include "rendix/Console.h"
 
 #include <cstdio>
@@ -7,17 +8,13 @@
 namespace rendix {
 
 std::string FormatStatus(const Status& s) {
-    char text[256];
-    double seconds = s.seconds > 0 ? s.seconds : 0;
-    double kbits = seconds > 0 ? s.bytes * 8.0 / 1000.0 / seconds : 0;
-    long long kB = static_cast<long long>((s.bytes + 1023) / 1024);
-    if (s.hasVideo)
-        std::snprintf(text, sizeof text, "frame=%5lld size=%8lldkB time=%.2f bitrate=%6.1fkbits/s",
-                      static_cast<long long>(s.frames), kB, seconds, kbits);
-    else
-        std::snprintf(text, sizeof text, "size=%8lldkB time=%.2f bitrate=%6.1fkbits/s", kB, seconds,
-                      kbits);
-    return text;
+    velmont::console::StatusFields fields;
+    fields.hasVideo = s.hasVideo;
+    fields.frames = s.frames;
+    fields.kilobytes = (s.bytes + 1023) / 1024;
+    fields.seconds = s.seconds > 0 ? s.seconds : 0;
+    fields.kilobitsPerSecond = fields.seconds > 0 ? s.bytes * 8.0 / 1000.0 / fields.seconds : 0;
+    return velmont::console::FormatStatusLine(fields);
 }
 
 std::string FormatSummary(std::int64_t videoBytes, std::int64_t audioBytes,

@@ -13,8 +13,8 @@ struct Status {
     double seconds = 0; // output position
 };
 
-// "frame=   50 size=      12kB time=2.00 bitrate=  49.2kbits/s" (no frame=
-// for audio-only outputs), without the carriage return.
+// The status line the converter reads (see protocol/EncoderConsole.h),
+// without the carriage return.
 std::string FormatStatus(const Status& status);
 
 // The closing line: sizes of what was written.

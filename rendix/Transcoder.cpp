@@ -1,6 +1,6 @@
 #include "rendix/Transcoder.h"
 
-#include "convert/EncoderConsole.h"
+#include "protocol/EncoderConsole.h"
 #include "rendix/AudioPipeline.h"
 #include "rendix/Banner.h"
 #include "rendix/Chapters.h"
@@ -361,7 +361,7 @@ int Transcoder::Run() {
     if (!output_.Commit(error))
         return Fail(error), 1;
     if (output_.WrittenPath() != o_.output)
-        WriteOut(std::string(velmont::kWrittenAsMarker) + output_.WrittenPath() + "\n");
+        WriteOut(std::string(velmont::console::kWrittenAs) + output_.WrittenPath() + "\n");
     WriteOut(FormatSummary(videoBytes, audioBytes, fileBytes) + "\n");
     return 0;
 }

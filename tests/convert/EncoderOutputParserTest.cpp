@@ -2,6 +2,7 @@
 #include "convert/EncoderProcess.h"
 #include "convert/ResultLine.h"
 #include "model/FormatId.h"
+#include "protocol/EncoderConsole.h"
 
 #include "RecordingJobEvents.h"
 
@@ -73,6 +74,16 @@ TEST(EncoderOutputParser, StatusLinesGivePercentOfTheLengthAndTheLastLineShows) 
         const Parsed parsed = Parse(output);
         EXPECT_EQ(parsed.events, cases[i].events);
         EXPECT_EQ(parsed.statusLine, cases[i].statusLine);
+    }
+}
+
+// The lines as Rendix formats them, with and without video.
+TEST(EncoderOutputParser, ReadsTheStatusLinesRendixFormats) {
+    for (const bool hasVideo : {false, true}) {
+        const std::string line = console::FormatStatusLine({hasVideo, 3750, 2400, 150.72, 130.4});
+        const Parsed parsed = Parse(kHeader + line + "\r");
+        EXPECT_EQ(parsed.events, (std::vector<std::string>{"duration 200", "progress 75"}));
+        EXPECT_EQ(parsed.statusLine, line.substr(line.find(console::kSizeField))); // from size= on
     }
 }
 

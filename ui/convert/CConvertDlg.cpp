@@ -333,11 +333,24 @@ int CConvertDlg::ShownRow() const {
     const int selected = list_->GetFirstSelectedItem();
     if (selected >= 0 && std::size_t(selected) < rowViews_.size())
         return selected;
+    return FirstRunningRow();
+}
+
+int CConvertDlg::FirstRunningRow() const {
     for (std::size_t row = 0; row < rowViews_.size(); ++row) {
         if (rowViews_[row]->Running())
             return int(row);
     }
     return -1;
+}
+
+// Moved only when another row becomes the first running one, so the user
+// may scroll elsewhere while it runs.
+void CConvertDlg::KeepFirstRunningRowInView() {
+    const int row = FirstRunningRow();
+    if (row >= 0 && row != firstRunningRow_)
+        list_->scrollTo(list_->model()->index(row, kNameColumn));
+    firstRunningRow_ = row;
 }
 
 void CConvertDlg::ShowRowLog() {
@@ -349,6 +362,7 @@ void CConvertDlg::ShowRowLog() {
 void CConvertDlg::OnRowLogChanged(int row) {
     if (row == shownRow_ || ShownRow() != shownRow_)
         ShowRowLog();
+    KeepFirstRunningRowInView();
     UpdateBatchStatus();
 }
 

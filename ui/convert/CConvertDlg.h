@@ -106,6 +106,9 @@ class CConvertDlg : public QDialog {
     // "Done in 0:04 — 1 converted, 1 failed" once every row has run.
     QString DoneText(double elapsed) const;
     int ShownRow() const;
+    int FirstRunningRow() const;
+    // Several rows run at once: the first running one stays in sight.
+    void KeepFirstRunningRowInView();
     void ShowShutDownFailed();
     void Close();
     IDesktop& Desktop() const;
@@ -119,6 +122,7 @@ class CConvertDlg : public QDialog {
     QCheckBox* stopAfterCurrent_ = nullptr;
     QLabel* batchStatus_ = nullptr;
     int shownRow_ = -1;
+    int firstRunningRow_ = -1;
     std::vector<int> rowOfJob_; // -1: the job has no row
     std::chrono::steady_clock::time_point batchStart_{};
     double doneAtBatchStart_ = 0;

@@ -118,9 +118,9 @@ struct Conversion {
         return true;
     }
 
-    // One job at a time, as the buttons' table describes.
-    void Start() {
-        session.Prepare({outputDir, 1, {}, {}});
+    // One job at a time unless told, as the buttons' table describes.
+    void Start(int simultaneous = 1) {
+        session.Prepare({outputDir, simultaneous, {}, {}});
         for (JobItem& job : jobs) {
             if (job.state == JobState::Waiting)
                 dialog->paths.push_back(job.inputPath);
@@ -133,6 +133,10 @@ struct Conversion {
     }
 
     CXListCtrl& List() const { return *dialog->List(); }
+    bool RowInView(int row) const {
+        const QRect cell = List().visualRect(List().model()->index(row, 0));
+        return List().viewport()->rect().contains(cell);
+    }
     std::string LogText() const { return dialog->Log()->Text(); }
     // The encoder of the running job has written something of its own.
     bool EncoderSpoke() const {
@@ -400,6 +404,22 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(Buttons(dialog), QString("D Pause, D Stop, E Open Folder"));
         QTest::qWait(200);
         QCOMPARE(conversion.desktop.powerOffRequests, 1);
+    }
+
+    // Two at once select no row when they start: once the rows above have
+    // ended, the list scrolls down to the first running one.
+    void theFirstRunningRowIsScrolledIntoView() {
+        Conversion conversion;
+        const int broken = 12; // more rows than the list shows
+        for (int i = 0; i < broken; ++i)
+            QVERIFY(conversion.AddBroken("broken" + std::to_string(i)));
+        QVERIFY(conversion.AddEndless("endless"));
+        QVERIFY(
+            conversion.AddJob(Conversion::Unprobed(), conversion.Source("endless.wav"), "again"));
+        conversion.Start(2);
+        QTRY_VERIFY_WITH_TIMEOUT(conversion.jobs[broken - 1].state == JobState::Failed, kLongWait);
+        QTRY_VERIFY(conversion.RowInView(broken));
+        QVERIFY(!conversion.RowInView(0));
     }
 
     void closingTheDialogMidRunLeavesNoEncoderBehind() {
