@@ -69,8 +69,9 @@ const std::vector<OptionSpec>& Options() {
          "subfolders below it.",
          "General"},
         {"jobs", 'j', "N",
-         "Files converted at once, or auto (the default): one per core, at most 8, and video or "
-         "two-pass files one at a time.",
+         "Files converted at once, or auto: one per core, at most 8, and video or two-pass "
+         "files one at a time. Default: the window's \"Simultaneous conversions\" (auto "
+         "unless changed).",
          "General"},
         {"overwrite", 0, "", "Replace outputs that already exist.", "General"},
         {"keep-both", 0, "", "Write beside existing outputs as \"name (2)\".", "General"},

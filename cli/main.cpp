@@ -89,8 +89,10 @@ Settings ReadSettings(const CommandLine& line) {
                                           *settings.encoding.GetEncodingParams(settings.format));
     settings.policy = PolicyOf(line);
     settings.outputFolder = OutputFolderOf(line, settings.encoding);
-    settings.simultaneous = kAutomatic;
+    // The window's saved choice, unless --jobs says otherwise.
+    settings.simultaneous = settings.encoding.Batch().simultaneousConversions;
     if (const std::string* jobs = line.Value("jobs")) {
+        settings.simultaneous = kAutomatic;
         if (*jobs != "auto") {
             try {
                 std::size_t used = 0;

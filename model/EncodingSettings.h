@@ -8,6 +8,14 @@
 
 namespace velmont {
 
+// How the user wants a batch run, kept with the records in param.ini.
+struct BatchChoices {
+    int simultaneousConversions = 0;  // 0 = automatic, else 1..kMaxSimultaneousConversions
+    bool keepFolderStructure = false; // outputs of folder-tree rows keep their place in it
+
+    bool operator==(const BatchChoices&) const = default;
+};
+
 // The parameter records of all formats as one value. The window and the
 // command-line program each own one and hand it to whatever reads or edits
 // the records; nothing keeps a process-wide copy. Not locked: its owner's
@@ -26,10 +34,14 @@ class EncodingSettings {
     // The output folder of every record.
     void SetOutputDirAll(const std::string& directory);
 
+    BatchChoices& Batch() { return batch_; }
+    const BatchChoices& Batch() const { return batch_; }
+
     bool operator==(const EncodingSettings&) const = default;
 
   private:
     std::array<EncodingParams, kFormatCount> records_;
+    BatchChoices batch_;
 };
 
 } // namespace velmont

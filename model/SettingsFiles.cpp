@@ -2,6 +2,8 @@
 
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
+#include "model/ParamElementNames.h"
+#include "model/RunFlags.h"
 #include "platform/AtomicWrite.h"
 #include "platform/ModuleDirectory.h"
 #include "platform/SmallFileRead.h"
@@ -28,67 +30,6 @@ using tinyxml2::XMLElement;
 constexpr std::array<const char*, kFormatCount> kFormatElementNames = {
     "aac", "aiff", "amr",   "au",  "flac", "m4a", "mp2", "mp3", nullptr, "wav",  "wma",  "3gpc",
     "3gp", "avi",  nullptr, "mp4", "mpg",  "mov", "flv", "swf", "nut",   "opus", "webm", "mkv"};
-
-// Some format elements are named with a leading digit (3gp, 3gpc), which
-// XML does not allow in a name, so the XML library rejects the whole file.
-// Before parsing, such names get this prefix; lookups add it as well.
-constexpr std::string_view kDigitNamePrefix = "velmont-digit-";
-
-std::string ParsableName(const char* name) {
-    if (std::isdigit(static_cast<unsigned char>(name[0])))
-        return std::string(kDigitNamePrefix) + name;
-    return name;
-}
-
-// Prefixes element names that start with a digit, in start and end tags
-// only: comments, CDATA, declarations and attribute values stay as they are.
-std::string WithParsableElementNames(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 64);
-    std::size_t i = 0;
-    const auto copyThrough = [&](std::string_view end) {
-        const std::size_t stop = text.find(end, i);
-        const std::size_t next = stop == std::string_view::npos ? text.size() : stop + end.size();
-        out.append(text.substr(i, next - i));
-        i = next;
-    };
-    while (i < text.size()) {
-        if (text[i] != '<') {
-            out += text[i++];
-            continue;
-        }
-        const std::string_view rest = text.substr(i);
-        if (rest.starts_with("<!--")) {
-            copyThrough("-->");
-        } else if (rest.starts_with("<![CDATA[")) {
-            copyThrough("]]>");
-        } else if (rest.starts_with("<?")) {
-            copyThrough("?>");
-        } else if (rest.starts_with("<!")) {
-            copyThrough(">");
-        } else {
-            out += text[i++];
-            if (i < text.size() && text[i] == '/')
-                out += text[i++];
-            if (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-                out += kDigitNamePrefix;
-            char quote = 0;
-            while (i < text.size()) {
-                const char c = text[i++];
-                out += c;
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-        }
-    }
-    return out;
-}
 
 void ReadInt(const XMLElement& element, const char* name, int& field) {
     if (const char* value = element.Attribute(name))
@@ -158,14 +99,15 @@ bool LoadRecordDocument(const std::string& path, XMLDocument& document) {
            document.FirstChildElement();
 }
 
-// Moves a record.ini the program cannot use out of the way, so the user
-// can still look at what it held.
-void KeepUnreadableAsBackup(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::symlink_status(path, error).type() ==
-        std::filesystem::file_type::not_found)
+void LoadBatchChoices(const XMLElement& root, BatchChoices& choices) {
+    const XMLElement* batch = root.FirstChildElement("batch");
+    if (!batch)
         return;
-    std::filesystem::rename(path, path + ".bak", error);
+    int simultaneous = choices.simultaneousConversions;
+    ReadInt(*batch, "SimultaneousConversions", simultaneous);
+    if (simultaneous >= 0 && simultaneous <= kMaxSimultaneousConversions)
+        choices.simultaneousConversions = simultaneous;
+    ReadBool(*batch, "KeepFolderStructure", choices.keepFolderStructure);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -187,6 +129,18 @@ bool SaveDocument(const XMLDocument& document, const std::string& path, std::str
 }
 
 } // namespace
+
+void KeepUnreadableAsBackup(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() ==
+        std::filesystem::file_type::not_found)
+        return;
+    std::filesystem::rename(path, path + ".bak", error);
+}
+
+ParamFilePaths ParamFilePaths::Installed() {
+    return {ParamFilePath(), UserParamFilePath()};
+}
 
 std::string ParamFilePath() {
     static const std::string path = GetModuleDirectory() + "param.ini";
@@ -245,8 +199,12 @@ bool ParseBoolFirstT(const char* text) {
 }
 
 void LoadParamFile(EncodingSettings& settings) {
-    LoadParamFileFrom(ParamFilePath(), settings);
-    LoadParamFileFrom(UserParamFilePath(), settings);
+    LoadParamFiles(ParamFilePaths::Installed(), settings);
+}
+
+void LoadParamFiles(const ParamFilePaths& paths, EncodingSettings& settings) {
+    LoadParamFileFrom(paths.admin, settings);
+    LoadParamFileFrom(paths.user, settings);
 }
 
 void LoadParamFileFrom(const std::string& path, EncodingSettings& settings) {
@@ -260,6 +218,7 @@ void LoadParamFileFrom(const std::string& path, EncodingSettings& settings) {
     const XMLElement* root = document.FirstChildElement();
     if (!root)
         return;
+    LoadBatchChoices(*root, settings.Batch());
     const XMLElement* param = root->FirstChildElement("param");
     if (!param)
         return;

@@ -13,6 +13,14 @@ std::string ParamFilePath();
 // The user's own param.ini in their configuration folder; read after the
 // administrator's, so its attributes win one by one.
 std::string UserParamFilePath();
+// The two param.ini files, read in this order.
+struct ParamFilePaths {
+    std::string admin; // beside the executable; never written
+    std::string user;  // in the user's configuration folder
+
+    static ParamFilePaths Installed();
+};
+
 // record.ini in the user's configuration folder, except for a portable
 // copy: a program folder the user can write that already holds record.ini
 // keeps using that one.
@@ -27,10 +35,12 @@ const char* FormatElementName(FormatId id);
 // attributes.
 bool IsVideoGroupElement(FormatId id);
 
-// Overrides the records with the values of the administrator's param.ini,
-// then of the user's. Silent on every failure: the records keep what they
-// had. Files that are not regular or exceed 1 MB are ignored.
+// Overrides the records and batch choices with the values of the
+// administrator's param.ini, then of the user's. Silent on every failure:
+// the settings keep what they had. Files that are not regular or exceed
+// 1 MB are ignored.
 void LoadParamFile(EncodingSettings& settings);
+void LoadParamFiles(const ParamFilePaths& paths, EncodingSettings& settings);
 void LoadParamFileFrom(const std::string& path, EncodingSettings& settings);
 
 // record.ini's output directory, or the empty string.
@@ -46,6 +56,10 @@ std::string LoadOutputDirectoryFrom(const std::string& path);
 bool SaveOutputDirectory(const std::string& directory, std::string* error = nullptr);
 bool SaveOutputDirectoryTo(const std::string& path, const std::string& directory,
                            std::string* error = nullptr);
+
+// Moves a settings file the program cannot read to NAME.bak, so the user
+// can still look at what it held; nothing when there is no file.
+void KeepUnreadableAsBackup(const std::string& path);
 
 // C's atoi, without its undefined behaviour on overflow.
 int ParseIntLikeAtoi(const char* text);

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>Stereo</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>Umwandeln</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>Über Velmont Medienkonverter</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont Medienkonverter</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>Copyright © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>Wie viele Dateien gleichzeitig umgewandelt werden. Automatisch: eine je Prozessorkern; Dateien, deren Encoder schon alle Kerne nutzt (Video, zwei Durchgänge), eine nach der anderen.</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>Ordnerstruktur beibehalten</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>Dateien aus den Unterordnern eines Ordners werden in dieselben Unterordner unterhalb des Ausgabeordners geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>Bitte zuerst die Umwandlung anhalten</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>Fertig in %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>Gesamt %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, noch %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>Umwandlungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>Fertig in %1 — %2 umgewandelt</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>Der Ausgabeordner konnte nicht geöffnet werden (ist ein Dateimanager installiert?):
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Rechts:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>Unten:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>Max:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>Video-Bitrate</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 Überschreiben, beide behalten (die neuen Dateien bekommen freie Namen) oder diese Dateien überspringen?</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>Der Ordner „%1“ enthält selbst keine Mediendateien.
+Die %2 Dateien in seinen Unterordnern hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Dateien werden hinzugefügt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>Ausgabe in</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>Die Einstellungen konnten nicht für den nächsten Start gespeichert werden.
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>Die Ausgabe jeder markierten Datei liegt schon im Ausgabeordner, daher wurden alle übersprungen.
+Klicken Sie erneut auf Umwandeln, um stattdessen Überschreiben oder Beide behalten zu wählen.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>Die Hilfe konnte nicht geöffnet werden: Ist ein Webbrowser installiert?
+Die Hilfe ist die Datei help.html neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Alle markieren</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Alle abwählen</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Liste leeren</translation>
     </message>
 </context>
 </TS>

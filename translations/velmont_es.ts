@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>Estéreo</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>Acerca de Velmont Conversor multimedia</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont Conversor multimedia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>Copyright © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de ajustes</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>Cuántos archivos se convierten a la vez. Automático: uno por núcleo, y de uno en uno los archivos cuyo codificador ya usa todos los núcleos (vídeo, dos pasadas).</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>Mantener la estructura de carpetas</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>Los archivos añadidos desde las subcarpetas de una carpeta se escriben en las mismas subcarpetas dentro de la carpeta de salida.</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>Detenga primero la conversión</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>Hecho en %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>Lote %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, quedan %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>Registro de conversión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>Terminado en %1 — %2 convertidos</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>No se pudo abrir la carpeta de salida (¿hay un gestor de archivos instalado?):
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>Relleno</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Arriba:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Derecha:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Izquierda:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>Abajo:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>Máx:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>Tasa de bits de vídeo</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 ¿Sobrescribirlos, conservar ambos (los nuevos archivos reciben un nombre libre) u omitir esos archivos?</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>La carpeta «%1» no contiene archivos multimedia.
+¿Añadir los %2 archivos de sus subcarpetas?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Añadiendo archivos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>Salida en</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>No se pudieron guardar los ajustes para el próximo inicio.
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>La salida de cada archivo marcado ya está en la carpeta de salida, así que se omitieron todos.
+Pulse Convertir otra vez para elegir Sobrescribir o Conservar ambos.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>No se pudo abrir la ayuda: ¿hay un navegador web instalado?
+La ayuda es el archivo help.html junto al programa.</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Marcar todos</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Desmarcar todos</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Vaciar la lista</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>Stéréo</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>À propos de Velmont Convertisseur multimédia</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont Convertisseur multimédia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>Copyright © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -156,6 +172,22 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pages de réglages</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>Nombre de fichiers convertis en même temps. Automatique : un par cœur, et un à la fois pour les fichiers dont l’encodeur utilise déjà tous les cœurs (vidéo, deux passes).</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>Conserver l’arborescence</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>Les fichiers ajoutés depuis les sous-dossiers d’un dossier sont écrits dans les mêmes sous-dossiers du dossier de sortie.</translation>
+    </message>
 </context>
 <context>
     <name>velmont::CConvertDlg</name>
@@ -201,7 +233,7 @@
     </message>
     <message>
         <source>Let the running files finish and start no new one; Restart goes on</source>
-        <translation>Finir les fichiers en cours sans en commencer d'autre ; Relancer continue</translation>
+        <translation>Finir les fichiers en cours sans en commencer d&apos;autre ; Relancer continue</translation>
     </message>
     <message>
         <source>There is no file to convert</source>
@@ -233,7 +265,7 @@
     </message>
     <message>
         <source>Failed to shut down</source>
-        <translation>Échec de l'arrêt</translation>
+        <translation>Échec de l&apos;arrêt</translation>
     </message>
     <message>
         <source>Information</source>
@@ -241,11 +273,7 @@
     </message>
     <message>
         <source>Please stop the conversion at first</source>
-        <translation>Arrêtez d'abord la conversion</translation>
-    </message>
-    <message>
-        <source>Done in %1</source>
-        <translation>Terminé en %1</translation>
+        <translation>Arrêtez d&apos;abord la conversion</translation>
     </message>
     <message>
         <source>Batch %1 %</source>
@@ -254,6 +282,24 @@
     <message>
         <source>, %1 left</source>
         <translation>, reste %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>Journal de conversion</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>Terminé en %1 — %2 convertis</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>Impossible d’ouvrir le dossier de sortie (un gestionnaire de fichiers est-il installé ?) :
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>Marges</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Droite :</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Gauche :</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>Bas :</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>Max :</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>Débit vidéo</translation>
     </message>
 </context>
 <context>
@@ -501,7 +567,7 @@
     <message>
         <source>The output folder could not be kept for the next start.
 </source>
-        <translation>Le dossier de sortie n'a pas pu être gardé pour le prochain démarrage.
+        <translation>Le dossier de sortie n&apos;a pas pu être gardé pour le prochain démarrage.
 </translation>
     </message>
     <message>
@@ -514,11 +580,11 @@
     </message>
     <message>
         <source>No File is selected !</source>
-        <translation>Aucun fichier n'est sélectionné !</translation>
+        <translation>Aucun fichier n&apos;est sélectionné !</translation>
     </message>
     <message>
         <source>Can not play the file but it does not influence the conversion</source>
-        <translation>Impossible de lire le fichier, mais cela n'empêche pas la conversion</translation>
+        <translation>Impossible de lire le fichier, mais cela n&apos;empêche pas la conversion</translation>
     </message>
     <message>
         <source>Please set the check status if you want to convert the file !</source>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 Les écraser, garder les deux (les nouveaux fichiers prennent un nom libre) ou ignorer ces fichiers ?</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>Le dossier « %1 » ne contient lui-même aucun fichier multimédia.
+Ajouter les %2 fichiers de ses sous-dossiers ?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Ajout des fichiers : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>Sortie vers</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>Les réglages n’ont pas pu être conservés pour le prochain démarrage.
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>La sortie de chaque fichier coché est déjà dans le dossier de sortie : tous ont été ignorés.
+Cliquez à nouveau sur Convertir pour choisir Écraser ou Garder les deux.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>Impossible d’ouvrir l’aide : un navigateur web est-il installé ?
+L’aide est le fichier help.html à côté du programme.</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Vider la liste</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>ステレオ</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>元のまま</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>変換</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>Velmont メディアコンバーターについて</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont メディアコンバーター</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>Copyright © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>設定ページ</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>同時に変換するファイルの数。自動: コアごとに 1 つ。エンコーダーがすでに全コアを使うファイル (動画、2 パス) は 1 つずつ。</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>フォルダー構成を保持する</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>フォルダーのサブフォルダーから追加したファイルは、出力フォルダーの下の同じサブフォルダーに書き出されます。</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>先に変換を停止してください</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>完了 %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>全体 %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>、残り %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>変換ログ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>完了 (%1) — %2 個変換</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>出力フォルダーを開けませんでした (ファイルマネージャーはインストールされていますか?):
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>余白</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>上:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>右:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>左:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>下:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>最大:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>動画ビットレート</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 上書きしますか、両方残しますか（新しいファイルは空いている名前になります）、それともスキップしますか？</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>フォルダー「%1」自体にはメディアファイルがありません。
+サブフォルダーにある %2 個のファイルを追加しますか?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>ファイルを追加中: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>出力先</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>設定を次回の起動用に保存できませんでした。
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>チェックしたすべてのファイルの出力がすでに出力フォルダーにあるため、すべてスキップしました。
+もう一度「変換」を押すと「上書き」または「両方残す」を選べます。</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>ヘルプを開けませんでした。Web ブラウザーはインストールされていますか?
+ヘルプはプログラムと同じ場所にある help.html です。</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>すべてチェック</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>すべてのチェックを外す</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>リストを空にする</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>Estéreo</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>Converter</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>Sobre o Velmont Conversor de Mídia</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont Conversor de Mídia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>Copyright © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de configuração</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>Quantos arquivos são convertidos ao mesmo tempo. Automático: um por núcleo, e um de cada vez os arquivos cujo codificador já usa todos os núcleos (vídeo, duas passagens).</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>Manter a estrutura de pastas</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>Os arquivos adicionados das subpastas de uma pasta são gravados nas mesmas subpastas dentro da pasta de saída.</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>Pare a conversão primeiro</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>Concluído em %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>Lote %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, faltam %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>Registro da conversão</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>Concluído em %1 — %2 convertidos</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>Não foi possível abrir a pasta de saída (há um gerenciador de arquivos instalado?):
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>Margens</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Topo:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Direita:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Esquerda:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>Base:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>Máx:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>Taxa de bits do vídeo</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 Sobrescrever, manter ambos (os novos arquivos recebem um nome livre) ou pular esses arquivos?</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>A pasta "%1" não contém arquivos de mídia.
+Adicionar os %2 arquivos de suas subpastas?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Adicionando arquivos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>Saída em</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>Não foi possível guardar as configurações para a próxima inicialização.
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>A saída de cada arquivo marcado já está na pasta de saída, então todos foram ignorados.
+Clique em Converter de novo para escolher Sobrescrever ou Manter ambos.</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>Não foi possível abrir a ajuda: há um navegador instalado?
+A ajuda é o arquivo help.html ao lado do programa.</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Marcar todos</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Desmarcar todos</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Limpar a lista</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>Стерео</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>Исходный</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>Конвертировать</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>О программе Velmont Медиаконвертер</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont Медиаконвертер</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>© Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Страницы настроек</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>Сколько файлов конвертируется одновременно. Авто: по одному на ядро, а файлы, кодировщик которых уже занимает все ядра (видео, два прохода), — по одному.</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>Сохранять структуру папок</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>Файлы, добавленные из подпапок папки, записываются в те же подпапки внутри папки вывода.</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>Сначала остановите конвертирование</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>Готово за %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>Всего %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, осталось %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>Журнал конвертирования</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>Готово за %1 — конвертировано: %2</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>Не удалось открыть папку вывода (установлен ли файловый менеджер?):
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>Поля</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Сверху:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Справа:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Слева:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>Снизу:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>До:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>Битрейт видео</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 Заменить их, оставить оба (новые файлы получат свободные имена) или пропустить эти файлы?</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>В самой папке «%1» нет медиафайлов.
+Добавить файлы из её подпапок (%2)?</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>Добавление файлов: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Тег</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>Вывод в</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>Не удалось сохранить настройки до следующего запуска.
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>Результат каждого отмеченного файла уже есть в папке вывода, поэтому все они пропущены.
+Нажмите «Конвертировать» ещё раз, чтобы выбрать «Заменить» или «Оставить оба».</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>Не удалось открыть справку: установлен ли веб-браузер?
+Справка — это файл help.html рядом с программой.</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>Отметить все</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>Снять все отметки</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Очистить список</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>Stereo</source>
         <translation>立体声</translation>
     </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>
@@ -75,12 +79,24 @@
 <context>
     <name>velmont::AboutBox</name>
     <message>
-        <source>Convert</source>
-        <translation>转换</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>About Velmont Media Converter</source>
+        <translation>关于 Velmont 媒体转换器</translation>
+    </message>
+    <message>
+        <source>Velmont Media Converter</source>
+        <translation>Velmont 媒体转换器</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmont Studio</source>
+        <translation>版权所有 © Velmont Studio</translation>
     </message>
 </context>
 <context>
@@ -155,6 +171,22 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>设置页面</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Automatic: one per core, and files whose encoder already uses every core (video, two passes) one at a time.</source>
+        <translation>同时转换的文件数。自动：每个处理器核心一个；编码器已占用所有核心的文件（视频、两遍编码）逐个转换。</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure</source>
+        <translation>保留文件夹结构</translation>
+    </message>
+    <message>
+        <source>Files added from a folder&apos;s subfolders are written to the same subfolders below the output folder.</source>
+        <translation>从文件夹的子文件夹添加的文件，将写入输出文件夹下相同的子文件夹。</translation>
     </message>
 </context>
 <context>
@@ -244,16 +276,30 @@
         <translation>请先停止转换</translation>
     </message>
     <message>
-        <source>Done in %1</source>
-        <translation>完成，用时 %1</translation>
-    </message>
-    <message>
         <source>Batch %1 %</source>
         <translation>批次 %1 %</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>，剩余 %1</translation>
+    </message>
+    <message>
+        <source>Conversion log</source>
+        <translation>转换日志</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Done in %1 — %2 converted</source>
+        <translation>完成，用时 %1 — 已转换 %2 个</translation>
+    </message>
+    <message>
+        <source>The output folder could not be opened (is a file manager installed?):
+</source>
+        <translation>无法打开输出文件夹（是否安装了文件管理器？）：
+</translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,22 @@
     <message>
         <source>Padding</source>
         <translation>填充</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>上:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>右:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>左:</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <translation>下:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +409,10 @@
     <message>
         <source>Max:</source>
         <translation>最大:</translation>
+    </message>
+    <message>
+        <source>Video bitrate</source>
+        <translation>视频比特率</translation>
     </message>
 </context>
 <context>
@@ -545,6 +611,66 @@
 Overwrite them, keep both (the new files get free names) or skip those files?</source>
         <translation>
 覆盖它们、保留两者（新文件使用未占用的名称），还是跳过这些文件？</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no media files itself.
+Add the %2 files in its subfolders?</source>
+        <translation>文件夹“%1”本身不含媒体文件。
+要添加其子文件夹中的 %2 个文件吗？</translation>
+    </message>
+    <message>
+        <source>Adding files: %1 of %2</source>
+        <translation>正在添加文件：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Output to</source>
+        <translation>输出到</translation>
+    </message>
+    <message>
+        <source>The settings could not be kept for the next start.
+</source>
+        <translation>无法保存设置以供下次启动使用。
+</translation>
+    </message>
+    <message>
+        <source>Every checked file&apos;s output is already in the output folder, so all were skipped.
+Press Convert again to choose Overwrite or Keep both instead.</source>
+        <translation>每个选中文件的输出都已在输出文件夹中，因此全部跳过。
+再次点击“转换”可改选“覆盖”或“保留两者”。</translation>
+    </message>
+    <message>
+        <source>The help could not be opened: is a web browser installed?
+The help is the file help.html beside the program.</source>
+        <translation>无法打开帮助：是否安装了网页浏览器？
+帮助是程序旁边的 help.html 文件。</translation>
+    </message>
+    <message>
+        <source>Check all</source>
+        <translation>全部勾选</translation>
+    </message>
+    <message>
+        <source>Uncheck all</source>
+        <translation>全部取消勾选</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>清空列表</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // a user or a script would: exit status, messages, the files written.
 #include "CliRun.h"
 #include "MediaTestSupport.h"
+#include "model/ParamFileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -284,6 +285,26 @@ TEST_F(CliTest, VersionPrintsAndTheManualDocumentsTheJsonEvents) {
     const std::string manual = RunCli({"--man"}).out;
     for (const char* field : {"started", "progress", "finished", "outcome", "secondsLeft"})
         EXPECT_NE(manual.find(field), std::string::npos) << field;
+}
+
+// The settings the window keeps apply here too; an option still wins.
+TEST_F(CliTest, TheWindowsSavedSettingsApplyAndOptionsWin) {
+    EncodingSettings settings;
+    settings.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 9; // 192k
+    ASSERT_TRUE(
+        SaveUserParamFile({"", work_.Path("config/velmont-converter/param.ini")}, settings));
+    const char* previous = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = previous ? previous : "";
+    setenv("XDG_CONFIG_HOME", work_.Path("config").c_str(), 1);
+    const std::string tone = Source("tone.wav");
+    const CliResult saved = RunCli({"-q", "-f", "mp3", "-o", Out(), tone});
+    const CliResult given =
+        RunCli({"-q", "-f", "mp3", "--audio-bitrate", "64k", "-o", work_.Path("given"), tone});
+    previous ? setenv("XDG_CONFIG_HOME", kept.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    ASSERT_EQ(saved.exitCode + given.exitCode, 0) << saved.err << given.err;
+    const std::string bitRate = "ffprobe -v error -show_entries stream=bit_rate -of csv=p=0 ";
+    EXPECT_EQ(Capture(bitRate + Out() + "/tone.mp3"), "192000\n");
+    EXPECT_EQ(Capture(bitRate + work_.Path("given/tone.mp3")), "64000\n");
 }
 
 TEST_F(CliTest, BadOptionsAreRefusedBeforeAnythingRuns) {

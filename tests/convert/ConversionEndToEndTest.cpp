@@ -182,7 +182,7 @@ TEST_F(ConversionEndToEndTest, AStopAfterTheOutputIsInPlaceLeavesItConverted) {
     job.existingOutput = ExistingOutput::Replace;
     ASSERT_TRUE(test::WriteWholeFile(output_.Path("clip.mp3"), "old file"));
     const std::string frozen = output_.Path("frozen");
-    setenv("LD_PRELOAD", VELMONT_TEST_BIN_DIR "/fault_shim.so", 1);
+    setenv("LD_PRELOAD", VELMONT_FAULT_PRELOAD, 1);
     setenv("FAULT_FREEZE_AFTER_RENAME", frozen.c_str(), 1);
     ConversionEngine engine(program_.Directory());
     auto run = std::async(std::launch::async, [&] { return Run(engine, job); });

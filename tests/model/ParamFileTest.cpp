@@ -1,6 +1,7 @@
 #include "SettingsFixture.h"
 
 #include "model/Catalogue.h"
+#include "model/ParamFileWriter.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -185,4 +186,37 @@ TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribu
     EXPECT_EQ(Record(kFormatMp3).audioChannels, 1);
     EXPECT_EQ(Record(kFormatMp3).audioCodecIndex, BuiltInDefaults(kFormatMp3).audioCodecIndex);
     EXPECT_EQ(Record(13).width, 64);
+}
+
+// The user's file holds what differs from the built-in and administrator's
+// values (a value reset to built-in over the administrator's among them)
+// and keeps whatever else it carried; the administrator's file is only read.
+TEST_F(ParamFile, SavingKeepsTheDifferencesAndEverythingElseOfTheUsersFile) {
+    const std::string admin =
+        Write("admin.ini", InParam("<mp3 AudioVolume=\"300\"/><3gp VideoBitrate=\"2\"/>"));
+    const std::string user =
+        Write("user.ini", "<root><pos X=\"1\"/><param><mp3 OutputDir=\"/mine\" AudioBitrate=\"1\"/>"
+                          "<other/></param></root>");
+    const ParamFilePaths paths{admin, user};
+    LoadParamFiles(paths, settings_);
+    settings_.GetEncodingParams(kFormatMp3)->audioBitrateIndex = 9;
+    settings_.ResetToBuiltIn(12);
+    settings_.Batch() = {3, true};
+    ASSERT_TRUE(SaveUserParamFile(paths, settings_));
+
+    EncodingSettings next;
+    LoadParamFiles(paths, next);
+    EXPECT_EQ(next, settings_);
+    const std::string text = Read(user);
+    for (const char* kept : {"<pos X=\"1\"/>", "<other/>", "OutputDir=\"/mine\"", "<3gp "})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(text.find("AudioVolume"), std::string::npos); // the administrator's value
+    EXPECT_EQ(Read(admin), InParam("<mp3 AudioVolume=\"300\"/><3gp VideoBitrate=\"2\"/>"));
+
+    Write("user.ini", "<root><param>"); // not XML: kept aside, then replaced
+    ASSERT_TRUE(SaveUserParamFile(paths, settings_));
+    EXPECT_EQ(Read(user + ".bak"), "<root><param>");
+    std::filesystem::remove(user);
+    std::filesystem::create_directory(user);
+    EXPECT_FALSE(SaveUserParamFile(paths, settings_));
 }

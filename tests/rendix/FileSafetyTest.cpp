@@ -263,7 +263,7 @@ TEST_F(RendixFileSafety, ReplacedFilesStayPrivateAndReadErrorsFail) {
     std::ofstream(dir_ / "old.mp3") << "keep me";
     const Snapshot before = Snap(dir_);
     const RendixRun failed = RunRendix({"-i", "song.mp3", "-y", "old.mp3"},
-                                       {"LD_PRELOAD=" VELMONT_TEST_BIN_DIR "/fault_shim.so",
+                                       {"LD_PRELOAD=" VELMONT_FAULT_PRELOAD,
                                         "FAULT_READ_FILE=/song.mp3", "FAULT_READ_FAIL_AFTER=20000"},
                                        dir_.string());
     ExpectOneError(failed, "Input/output error");

@@ -24,12 +24,12 @@ constexpr int kAdvancedVideoTab = 2;
 } // namespace
 
 CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, QWidget* parent)
-    : QDialog(parent), formatId_(formatId) {
+    : QDialog(parent), settings_(settings), formatId_(formatId) {
     setWindowTitle(tr("Configuration"));
     setFixedSize(460, 470);
 
     tabs_ = new SkinTabCtrl(this);
-    tabs_->TabBar()->setAccessibleName(QStringLiteral("Settings pages"));
+    tabs_->TabBar()->setAccessibleName(tr("Settings pages"));
     tabs_->setGeometry(12, 56, 433, 283);
     audio_ = new CAudioDlg(settings, formatId_, tabs_);
     video_ = new CVideoDlg(settings, formatId_, tabs_);
@@ -55,17 +55,18 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
     simultaneous_->addItem(tr("Automatic"), 0);
     for (int count = 1; count <= kMaxSimultaneousConversions; ++count)
         simultaneous_->addItem(QString::number(count), count);
-    simultaneous_->setCurrentIndex(simultaneous_->findData(SimultaneousConversions.load()));
-    simultaneous_->setToolTip(QStringLiteral(
-        "How many files are converted at once. Automatic: one per core, and files whose "
-        "encoder already uses every core (video, two passes) one at a time."));
+    simultaneous_->setCurrentIndex(
+        simultaneous_->findData(settings.Batch().simultaneousConversions));
+    simultaneous_->setToolTip(
+        tr("How many files are converted at once. Automatic: one per core, and files whose "
+           "encoder already uses every core (video, two passes) one at a time."));
 
-    keepStructure_ = new QCheckBox(QStringLiteral("Keep the folder structure"), this);
+    keepStructure_ = new QCheckBox(tr("Keep the folder structure"), this);
     keepStructure_->setGeometry(15, 384, 430, 26);
-    keepStructure_->setChecked(KeepFolderStructure.load());
-    keepStructure_->setToolTip(QStringLiteral(
-        "Files added from a folder's subfolders are written to the same subfolders below the "
-        "output folder."));
+    keepStructure_->setChecked(settings.Batch().keepFolderStructure);
+    keepStructure_->setToolTip(
+        tr("Files added from a folder's subfolders are written to the same subfolders below the "
+           "output folder."));
 
     reset_ = new QPushButton(tr("Reset"), this);
     reset_->setGeometry(15, 425, 80, 26);
@@ -132,8 +133,7 @@ void CConfigDlg::OnReset() {
 
 void CConfigDlg::accept() {
     ShutdownAfterConversion = shutdown_->isChecked();
-    SimultaneousConversions = simultaneous_->currentData().toInt();
-    KeepFolderStructure = keepStructure_->isChecked();
+    settings_.Batch() = {simultaneous_->currentData().toInt(), keepStructure_->isChecked()};
     audio_->OnOK();
     if (IsVideoFormat(formatId_)) {
         video_->OnOK();

@@ -18,7 +18,7 @@ class SkinTabCtrl;
 
 // The modal "Configuration" dialog: the encoding parameters of one output
 // format at a time on the pages "Audio", "Video" and "Advanced Video", and
-// the shut-down option. The caller constructs it with its settings and the
+// the shut-down option and how batches run. The caller constructs it with its settings and the
 // format to show and runs exec(); OK stores the pages into the format's
 // record, Cancel stores nothing.
 class CConfigDlg : public QDialog {
@@ -30,8 +30,9 @@ class CConfigDlg : public QDialog {
     // The format being edited; the format combo changes it.
     velmont::FormatId GetFormatId() const { return formatId_; }
 
-    // OK: stores the shut-down option, the audio page and, for a video
-    // format, the two video pages, then closes with Accepted.
+    // OK: stores the shut-down option, the batch choices, the audio page
+    // and, for a video format, the two video pages, then closes with
+    // Accepted.
     void accept() override;
 
     QComboBox* FormatList() const { return formats_; }
@@ -50,6 +51,7 @@ class CConfigDlg : public QDialog {
     void OnSelchangeFormat();
     void OnReset();
 
+    EncodingSettings& settings_;
     velmont::FormatId formatId_;
     SkinTabCtrl* tabs_ = nullptr;
     QComboBox* formats_ = nullptr;

@@ -15,10 +15,13 @@ namespace {
 // Each box is announced with its group ("Crop top"): four boxes share a label text.
 void MakeColumn(QWidget* page, const QString& group, int labelX, int editX,
                 std::array<QLineEdit*, 8>& edits, std::size_t first) {
-    static const char* const kTexts[] = {"Top:", "Right:", "Left:", "Bottom:"};
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("velmont::COthersDlg", "Top:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Right:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Left:"),
+                                         QT_TRANSLATE_NOOP("velmont::COthersDlg", "Bottom:")};
     for (int row = 0; row < 4; ++row) {
         const int y = 37 + 42 * row;
-        const QString text = QString::fromLatin1(kTexts[row]);
+        const QString text = COthersDlg::tr(kTexts[row]);
         QLabel* label = MakeLabel(page, text, labelX, y + 3, 55, 26);
         auto* edit = new QLineEdit(page);
         edit->setGeometry(editX, y, 70, 26);

@@ -38,7 +38,7 @@ CVideoDlg::CVideoDlg(EncodingSettings& settings, velmont::FormatId formatId, QWi
     NameAfterLabel(aspect_, MakeLabel(this, tr("Aspect Ratio:"), 0, 120, 100, 26, right));
     NameAfterLabel(quantizer_, MakeLabel(this, tr("Quantizer Scale:"), 0, 155, 100, 26, right));
     NameAfterLabel(bitrate_, MakeLabel(this, tr("Bitrate:"), 190, 85, 80, 26, right),
-                   QStringLiteral("Video bitrate"));
+                   tr("Video bitrate"));
     NameAfterLabel(pass_, MakeLabel(this, tr("Passes:"), 190, 120, 80, 26, right));
 
     vbr_ = new QCheckBox(tr("VBR"), this);

@@ -115,7 +115,7 @@ CConvertDlg::CConvertDlg(QWidget* parent) : QDialog(parent) {
     if (auto* corner = list_->findChild<QAbstractButton*>()) // the table's select-all
         corner->setAccessibleName(tr("Select all"));
     log_ = new LogEdit(this);
-    log_->setAccessibleName(QStringLiteral("Conversion log"));
+    log_->setAccessibleName(tr("Conversion log"));
     log_->setObjectName(QStringLiteral("log"));
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     pause_ = MakeButton("Pause", "pause", this);
@@ -409,10 +409,11 @@ QString CConvertDlg::DoneText(double elapsed) const {
 
 void CConvertDlg::OpenOutputFolder() {
     if (!Desktop().OpenPath(outputFolder))
-        Desktop().ShowMessage("The output folder could not be opened (is a file manager "
-                              "installed?):\n" +
-                                  outputFolder,
-                              "Information", MessageIcon::Information);
+        Desktop().ShowMessage(
+            tr("The output folder could not be opened (is a file manager installed?):\n")
+                    .toStdString() +
+                outputFolder,
+            tr("Information").toStdString(), MessageIcon::Information);
 }
 
 IDesktop& CConvertDlg::Desktop() const {

@@ -19,8 +19,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     const QPixmap picture(QString::fromLatin1(skin::kAppIcon));
     if (!picture.isNull())
         icon->setPixmap(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto* text = new QLabel(QStringLiteral("<b>Velmont Media Converter</b><br>Version 1.0<br>"
-                                           "Copyright \u00a9 Velmont Studio"),
+    auto* text = new QLabel(QStringLiteral("<b>%1</b><br>%2<br>%3")
+                                .arg(tr("Velmont Media Converter"), tr("Version %1").arg("1.0"),
+                                     tr("Copyright \u00a9 Velmont Studio")),
                             this);
     ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);

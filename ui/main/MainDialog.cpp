@@ -161,7 +161,8 @@ bool BlockedByModalDialog(const QWidget* window) {
 
 MainDialogSetup MainDialogSetup::Installed() {
     MainDialogSetup setup{GetModuleDirectory(), RecordFilePath(), {}};
-    LoadParamFile(setup.settings);
+    setup.paramFiles = ParamFilePaths::Installed();
+    LoadParamFiles(setup.paramFiles, setup.settings);
     return setup;
 }
 
@@ -197,6 +198,7 @@ void MainDialog::InitDialog() {
     setAcceptDrops(true);
 
     CreateButtons();
+    PaintTranslatedArt();
     InitDirectoryBox();
 
     list_ = new CXListCtrl(this);

@@ -8,7 +8,9 @@
 #include "model/FormatId.h"
 #include "model/JobItem.h"
 #include "model/MediaTree.h"
+#include "model/SettingsFiles.h"
 #include "ui/skin/DraggableDialog.h"
+#include "ui/skin/art/SkinArtPainter.h"
 #include "ui/widgets/Desktop.h"
 
 #include <QImage>
@@ -38,14 +40,16 @@ class UiThreadQueue;
 struct TagTexts;
 
 // Where the main window finds the encoder and the help page, where it
-// keeps the output directory between runs, and the encoding settings it
-// starts with.
+// keeps the output directory and the settings between runs, and the
+// encoding settings it starts with.
 struct MainDialogSetup {
     std::string programDirectory; // with a trailing separator
     std::string recordFile;       // record.ini
     EncodingSettings settings;    // built-in defaults unless loaded
     // How an added file is probed (on the prober's thread).
     BackgroundProber::Probe probe = ProbeMediaFile;
+    // The configuration dialog's OK saves the user's file; none when empty.
+    ParamFilePaths paramFiles{};
 
     // Beside the executable, with the settings files loaded.
     static MainDialogSetup Installed();
@@ -145,6 +149,9 @@ class MainDialog : public DraggableDialog {
     // list gives up rows so that every control stays on the screen.
     void FitToScreen(const QRect& available);
 
+    // The words painted into the buttons, in the window's language.
+    static skin::SkinLabels TranslatedLabels();
+
     // The window's encoding settings: the configuration dialog edits them,
     // Go resolves each job's values from them.
     EncodingSettings& Settings() { return settings_; }
@@ -189,10 +196,14 @@ class MainDialog : public DraggableDialog {
   private:
     void InitDialog();
     void CreateButtons();
+    void PaintTranslatedArt();
     void InitFileList();
     void InitDirectoryBox();
     void SetTabOrder();
     void LoadDirectory();
+    // Saves the settings to the user's param.ini, telling the user when
+    // that fails.
+    void KeepSettings();
     // The selected row, or -1 after telling the user that none is.
     int SelectedRowOrTell();
     void SwapRows(int row, int other);

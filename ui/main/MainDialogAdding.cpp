@@ -132,12 +132,13 @@ std::vector<MediaInput> MainDialog::OfferSubfolders(const std::string& folder) {
     std::vector<MediaInput> tree = MediaFilesInTree(folder);
     if (tree.empty())
         return {};
-    const std::string count = std::to_string(tree.size());
-    const std::string text = "The folder \"" + FileNameOfPath(folder) +
-                             "\" holds no media files itself.\nAdd the " + count +
-                             " files in its subfolders?";
-    const MessageResult answer =
-        desktop_.ShowMessage(text, "Information", MessageIcon::Question, MessageButtons::YesNo);
+    const std::string text = tr("The folder \"%1\" holds no media files itself.\nAdd the %2 "
+                                "files in its subfolders?")
+                                 .arg(QString::fromStdString(FileNameOfPath(folder)))
+                                 .arg(qulonglong(tree.size()))
+                                 .toStdString();
+    const MessageResult answer = desktop_.ShowMessage(text, tr("Information").toStdString(),
+                                                      MessageIcon::Question, MessageButtons::YesNo);
     return answer == MessageResult::Yes ? tree : std::vector<MediaInput>{};
 }
 
@@ -216,9 +217,8 @@ void MainDialog::ShowAddingProgress() {
         addingLabel_->hide();
         return;
     }
-    addingLabel_->setText(QStringLiteral("Adding files: %1 of %2")
-                              .arg(qulonglong(addingDone_))
-                              .arg(qulonglong(addingTotal_)));
+    addingLabel_->setText(
+        tr("Adding files: %1 of %2").arg(qulonglong(addingDone_)).arg(qulonglong(addingTotal_)));
     addingLabel_->show();
     addingLabel_->raise();
 }

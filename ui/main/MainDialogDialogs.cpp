@@ -2,6 +2,7 @@
 
 #include "ui/main/MainDialog.h"
 
+#include "model/ParamFileWriter.h"
 #include "ui/config/CConfigDlg.h"
 #include "ui/config/CTagDlg.h"
 #include "ui/main/AboutBox.h"
@@ -18,7 +19,19 @@ bool MainDialog::RunTagDialog(const QString& fileName, TagTexts& texts) {
 
 void MainDialog::RunConfigDialog(FormatId formatId) {
     CConfigDlg dialog(settings_, formatId, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        KeepSettings();
+}
+
+// A failed save loses nothing: the settings stay in force for this run and
+// the file keeps what it had.
+void MainDialog::KeepSettings() {
+    std::string error;
+    if (setup_.paramFiles.user.empty() || SaveUserParamFile(setup_.paramFiles, settings_, &error))
+        return;
+    desktop_.ShowMessage(tr("The settings could not be kept for the next start.\n").toStdString() +
+                             error,
+                         tr("Information").toStdString(), MessageIcon::Information);
 }
 
 void MainDialog::RunAboutBox() {

@@ -104,10 +104,10 @@ void MainDialog::OnGo() {
     }
     settings_.SetOutputDirAll(directory);
     for (JobItem& job : jobs_)
-        job.keepTreeFolder = KeepFolderStructure.load();
+        job.keepTreeFolder = settings_.Batch().keepFolderStructure;
     BatchSession session(jobs_, settings_);
     const Preparation prepared = session.Prepare({directory,
-                                                  SimultaneousConversions.load(),
+                                                  settings_.Batch().simultaneousConversions,
                                                   [this](const std::vector<std::string>& existing) {
                                                       return ExistingOutputPolicyFor(existing);
                                                   },
@@ -165,14 +165,15 @@ MessageResult MainDialog::AskAboutExistingOutputs(const std::vector<std::string>
 void MainDialog::TellEverythingSkipped() {
     // The answer is asked again next time, or the user could never change it.
     existingOutputPolicy_.reset();
-    ShowInformation("Every checked file's output is already in the output folder, so all were "
-                    "skipped.\nPress Convert again to choose Overwrite or Keep both instead.");
+    ShowInformation(
+        QT_TR_NOOP("Every checked file's output is already in the output folder, so all were "
+                   "skipped.\nPress Convert again to choose Overwrite or Keep both instead."));
 }
 
 void MainDialog::OnHelp() {
     if (!desktop_.ShowHelp(HelpFilePath()))
-        ShowInformation("The help could not be opened: is a web browser installed?\n"
-                        "The help is the file help.html beside the program.");
+        ShowInformation(QT_TR_NOOP("The help could not be opened: is a web browser installed?\n"
+                                   "The help is the file help.html beside the program."));
 }
 
 // A format picked on a row among several selected ones goes to all of them.

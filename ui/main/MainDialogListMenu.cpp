@@ -11,12 +11,12 @@ namespace velmont {
 QMenu* MainDialog::CreateListMenu() {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("listMenu"));
-    connect(menu->addAction(QStringLiteral("Check all")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Check all")), &QAction::triggered, this,
             [this] { CheckAll(true); });
-    connect(menu->addAction(QStringLiteral("Uncheck all")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Uncheck all")), &QAction::triggered, this,
             [this] { CheckAll(false); });
     menu->addSeparator();
-    QAction* clear = menu->addAction(QStringLiteral("Clear the list"));
+    QAction* clear = menu->addAction(tr("Clear the list"));
     clear->setEnabled(list_->GetItemCount() > 0 || IsAdding());
     connect(clear, &QAction::triggered, this, &MainDialog::ClearList);
     return menu;

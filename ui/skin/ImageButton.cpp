@@ -101,19 +101,26 @@ int ImageButton::SetBitmaps(const QString& hoverImage, std::uint32_t hoverKeyBgr
     if (result != BitmapOk)
         return result;
     // Sharp art on a 2x screen, where the artwork has a double-size copy.
-    const auto addDoubleSize = [](Image& image, const QString& path, std::uint32_t key) {
-        const QImage big(DoubleSizePath(path));
-        if (big.size() != image.pixels.size() * 2)
-            return;
-        if (auto made = MakeImage(big, key)) {
-            image.pixels2x = made->pixels;
-            image.pixels2x.setDevicePixelRatio(2.0);
-        }
-    };
-    addDoubleSize(hover_, hoverImage, hoverKeyBgr);
-    if (!normal_.IsNull())
-        addDoubleSize(normal_, normalImage, normalKeyBgr);
+    SetDoubleSizeBitmaps(QImage(DoubleSizePath(hoverImage)), hoverKeyBgr,
+                         normalImage.isEmpty() ? QImage() : QImage(DoubleSizePath(normalImage)),
+                         normalKeyBgr);
     return result;
+}
+
+void ImageButton::SetDoubleSizeBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,
+                                       const QImage& normalImage, std::uint32_t normalKeyBgr) {
+    AddDoubleSize(hover_, hoverImage, hoverKeyBgr);
+    if (!normal_.IsNull())
+        AddDoubleSize(normal_, normalImage, normalKeyBgr);
+}
+
+void ImageButton::AddDoubleSize(Image& image, const QImage& big, std::uint32_t keyBgr) {
+    if (big.isNull() || big.size() != image.pixels.size() * 2)
+        return;
+    if (auto made = MakeImage(big, keyBgr)) {
+        image.pixels2x = made->pixels;
+        image.pixels2x.setDevicePixelRatio(2.0);
+    }
 }
 
 int ImageButton::SetBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,

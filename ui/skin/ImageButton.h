@@ -34,6 +34,9 @@ class ImageButton : public QAbstractButton {
                    const QString& normalImage = {}, std::uint32_t normalKeyBgr = 0);
     int SetBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,
                    const QImage& normalImage = {}, std::uint32_t normalKeyBgr = 0);
+    // The double-size copies for 2x screens, after SetBitmaps (same keys).
+    void SetDoubleSizeBitmaps(const QImage& hoverImage, std::uint32_t hoverKeyBgr,
+                              const QImage& normalImage = {}, std::uint32_t normalKeyBgr = 0);
 
     void SetFlat(bool flat, bool repaint = true);
     bool IsFlat() const { return flat_; }
@@ -94,6 +97,7 @@ class ImageButton : public QAbstractButton {
     };
 
     static QImage Greyed(const QImage& pixels);
+    static void AddDoubleSize(Image& image, const QImage& big, std::uint32_t keyBgr);
     static std::optional<Image> MakeImage(const QImage& source, std::uint32_t keyBgr);
     void FreeImages();
     void BeginHover();

@@ -92,15 +92,14 @@ class ConfigDialogTest : public QObject {
             dialog.KeepStructureBox()->click();
             dialog.accept();
         }
-        QVERIFY(ShutdownAfterConversion && KeepFolderStructure);
+        QVERIFY(ShutdownAfterConversion && settings_.Batch().keepFolderStructure);
         {
             CConfigDlg dialog(settings_, kFormatMp3);
             QVERIFY(dialog.KeepStructureBox()->isChecked());
             dialog.KeepStructureBox()->click();
             dialog.reject();
         }
-        QVERIFY(KeepFolderStructure);
-        KeepFolderStructure = false;
+        QVERIFY(settings_.Batch().keepFolderStructure);
         {
             // Cancel saves nothing at all.
             CConfigDlg dialog(settings_, kFormatMp4);

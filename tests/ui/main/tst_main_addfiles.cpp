@@ -4,7 +4,6 @@
 #include "MainDialogFixture.h"
 
 #include "convert/CommandLineBuilder.h"
-#include "model/RunFlags.h"
 #include "ui/skin/ImageButton.h"
 
 #include <QApplication>
@@ -173,10 +172,9 @@ class AddFilesTest : public QObject {
         QCOMPARE(dialog.Jobs()[1].treeFolder, std::string("Artist/Album"));
         QCOMPARE(dialog.FileList()->GetItemToolTipText(1, MainDialog::kNameColumn),
                  top.filePath("Artist/Album/track2.mp3") + "\nFolder in the tree: Artist/Album");
-        KeepFolderStructure = true;
+        dialog.Settings().Batch().keepFolderStructure = true;
         dialog.DirectoryBox()->setText("/nowhere/out");
         dialog.OnGo();
-        KeepFolderStructure = false;
         QCOMPARE(OutputPath(dialog.Jobs()[1]), std::string("/nowhere/out/Artist/Album/track2.mp3"));
         QCOMPARE(OutputPath(dialog.Jobs()[0]), std::string("/nowhere/out/Artist/intro.mp3"));
     }

@@ -5,19 +5,48 @@
 
 #include "model/EncodingParams.h"
 #include "model/SettingsFiles.h"
+#include "ui/config/CAudioDlg.h"
+#include "ui/config/CConfigDlg.h"
 #include "ui/main/FormatDuration.h"
 #include "ui/skin/ImageButton.h"
 #include "ui/skin/SkinArt.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 
 #include <array>
 #include <utility>
 
 using namespace velmont;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Opens the configuration dialog the way the Settings button does (on mp3,
+// no row being selected), lets `change` work on it and presses OK.
+template <class Change> void ConfigureMp3(MainDialog& window, Change change) {
+    QTimer::singleShot(0, &window, [&window, change] {
+        auto* config = window.findChild<CConfigDlg*>();
+        if (!config)
+            return;
+        change(*config);
+        for (QPushButton* button : config->findChildren<QPushButton*>())
+            if (button->text() == "OK")
+                button->click();
+    });
+    window.OnConfig();
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -158,6 +187,49 @@ class MainWindowTest : public QObject {
         QCOMPARE(desktop_.messages.size(), std::size_t(1));
         QVERIFY(desktop_.messages[0].text.find("blocker") != std::string::npos);
         QFile::remove(QString::fromStdString(setup.programDirectory + "blocker"));
+    }
+
+    // OK keeps the settings in the user's file, where the next start reads
+    // them after the administrator's, which stays as it was; Reset gives
+    // the built-in values back; a save that fails is told and the settings
+    // stay in force.
+    void okKeepsTheSettingsForTheNextStart() {
+        const QDir folder(program_.path());
+        const QByteArray adminText = "<root><param><mp3 AudioVolume=\"300\"/></param></root>";
+        QVERIFY(WriteText(folder.filePath("param.ini"), adminText));
+        MainDialogSetup setup = SetupIn(program_);
+        setup.paramFiles = {Std(folder.filePath("param.ini")),
+                            Std(folder.filePath("config/velmont-converter/param.ini"))};
+        LoadParamFiles(setup.paramFiles, setup.settings);
+        const auto nextStart = [&setup] {
+            EncodingSettings settings;
+            LoadParamFiles(setup.paramFiles, settings);
+            return settings;
+        };
+        MainDialog window(desktop_, setup);
+        ConfigureMp3(window, [](CConfigDlg& config) {
+            config.AudioPage()->BitrateList()->setCurrentIndex(9);
+            config.SimultaneousBox()->setCurrentIndex(2);
+            config.KeepStructureBox()->click();
+        });
+        QCOMPARE(nextStart().GetEncodingParams(kFormatMp3)->audioBitrateIndex, 9);
+        QCOMPARE(nextStart().Batch(), (BatchChoices{2, true}));
+        QVERIFY(nextStart() == window.Settings());
+        QCOMPARE(ReadAll(folder.filePath("param.ini")), adminText);
+
+        ConfigureMp3(window, [](CConfigDlg& config) { config.ResetButton()->click(); });
+        QCOMPARE(*nextStart().GetEncodingParams(kFormatMp3), BuiltInDefaults(kFormatMp3));
+        QVERIFY(desktop_.messages.empty());
+
+        QVERIFY(WriteText(folder.filePath("blocker"), ""));
+        setup.paramFiles.user = Std(folder.filePath("blocker/param.ini"));
+        MainDialog blocked(desktop_, setup);
+        ConfigureMp3(blocked, [](CConfigDlg& config) {
+            config.AudioPage()->BitrateList()->setCurrentIndex(0);
+        });
+        QCOMPARE(desktop_.messages.size(), std::size_t(1));
+        QVERIFY(desktop_.messages[0].text.find("blocker") != std::string::npos);
+        QCOMPARE(blocked.Settings().GetEncodingParams(kFormatMp3)->audioBitrateIndex, 0);
     }
 
     // The box shows the record, or format zero's folder without one; closing

@@ -4,6 +4,7 @@
 #include "ui/skin/SkinArt.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,6 +43,14 @@ QFont Font(int pixelSize, int weight = QFont::Bold) {
     font.setWeight(QFont::Weight(weight));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+// The font at `pixelSize`, or smaller until `text` fits `width`.
+QFont FittedFont(int pixelSize, const QString& text, qreal width) {
+    QFont font = Font(pixelSize);
+    while (pixelSize > 8 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font = Font(--pixelSize);
     return font;
 }
 
@@ -351,7 +360,7 @@ Draw StackedButton(
         const QColor back = look == Look::Hover ? kBlue : kTint;
         const qreal icon = 20;
         glyph(p, QRectF((size.width() - icon) / 2, 6, icon, icon), ink, back);
-        p.setFont(Font(12));
+        p.setFont(FittedFont(12, label, size.width() - 4));
         p.setPen(look == Look::Hover ? QColor(Qt::white) : kNavy);
         p.drawText(QRectF(0, 28, size.width(), 18), Qt::AlignCenter, label);
     };
@@ -366,9 +375,10 @@ Draw InlineButton(const QString& label,
         const QColor ink = look == Look::Hover ? QColor(Qt::white) : kNavy;
         glyph(p, QRectF(16, (size.height() - 18) / 2, 18, 18),
               look == Look::Hover ? QColor(Qt::white) : kBlue);
-        p.setFont(Font(13));
+        const QRectF area(38, 0, size.width() - 46, size.height());
+        p.setFont(FittedFont(13, label, area.width()));
         p.setPen(ink);
-        p.drawText(QRectF(38, 0, size.width() - 46, size.height()), Qt::AlignCenter, label);
+        p.drawText(area, Qt::AlignCenter, label);
     };
 }
 
@@ -405,8 +415,8 @@ Draw CaptionButton(std::function<void(QPainter&, const QRectF&, const QColor&)> 
     };
 }
 
-Draw ConvertButton(Look look) {
-    return [look](QPainter& p, QSizeF size) {
+Draw ConvertButton(const QString& label, Look look) {
+    return [label, look](QPainter& p, QSizeF size) {
         const QRectF box(1.5, 1.5, size.width() - 3, size.height() - 5);
         // A soft drop shadow inside the image's own area.
         p.setPen(Qt::NoPen);
@@ -429,11 +439,11 @@ Draw ConvertButton(Look look) {
         p.setBrush(QColor(255, 255, 255, 50));
         p.drawEllipse(ring);
         PlayGlyph(p, ring.adjusted(4, 4, -2, -4), Qt::white);
-        p.setFont(Font(21));
+        const QRectF area(ring.right() + 6, box.top(), box.right() - ring.right() - 20,
+                          box.height());
+        p.setFont(FittedFont(21, label, area.width()));
         p.setPen(Qt::white);
-        p.drawText(
-            QRectF(ring.right() + 6, box.top(), box.right() - ring.right() - 20, box.height()),
-            Qt::AlignCenter, QStringLiteral("Convert"));
+        p.drawText(area, Qt::AlignCenter, label);
     };
 }
 
@@ -448,13 +458,13 @@ Draw FolderButton(Look look) {
     };
 }
 
-Draw OutputLabel() {
-    return [](QPainter& p, QSizeF size) {
+Draw OutputLabel(const QString& label) {
+    return [label](QPainter& p, QSizeF size) {
         FolderGlyph(p, QRectF(1, 3, 18, 14), kBlueLight, kBlue);
-        p.setFont(Font(12));
+        const QRectF area(24, 0, size.width() - 24, size.height());
+        p.setFont(FittedFont(12, label, area.width()));
         p.setPen(kNavy);
-        p.drawText(QRectF(24, 0, size.width() - 24, size.height()),
-                   Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Output to"));
+        p.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, label);
     };
 }
 
@@ -559,7 +569,7 @@ QImage PaintLinkCursor() {
 
 } // namespace
 
-std::vector<PaintedImage> PaintSkinArt(int scale) {
+std::vector<PaintedImage> PaintSkinArt(int scale, const SkinLabels& labels) {
     const QImage background = PaintBackground(scale);
     // Art for 2x screens carries "@2x" before the extension.
     const auto named = [scale](QString name) {
@@ -604,10 +614,10 @@ std::vector<PaintedImage> PaintSkinArt(int scale) {
         };
     };
 
-    both(kAdd, [&](Look l) { return StackedButton(QStringLiteral("Add"), badge(plus), l); });
-    both(kRemove, [&](Look l) { return StackedButton(QStringLiteral("Remove"), badge(minus), l); });
-    both(kSettings, [&](Look l) { return StackedButton(QStringLiteral("Settings"), gear, l); });
-    both(kTag, [&](Look l) { return StackedButton(QStringLiteral("Tag"), tag, l); });
+    both(kAdd, [&](Look l) { return StackedButton(labels.add, badge(plus), l); });
+    both(kRemove, [&](Look l) { return StackedButton(labels.remove, badge(minus), l); });
+    both(kSettings, [&](Look l) { return StackedButton(labels.settings, gear, l); });
+    both(kTag, [&](Look l) { return StackedButton(labels.tag, tag, l); });
     both(kMoveDown, [](Look l) {
         return IconButton(
             [](QPainter& p, const QRectF& b, const QColor& c) { ChevronGlyph(p, b, c, true); }, l);
@@ -617,15 +627,12 @@ std::vector<PaintedImage> PaintSkinArt(int scale) {
             [](QPainter& p, const QRectF& b, const QColor& c) { ChevronGlyph(p, b, c, false); }, l);
     });
     both(kPlay, [](Look l) { return IconButton(PlayGlyph, l); });
-    add(kOutputLabel, Look::Normal, OutputLabel());
+    add(kOutputLabel, Look::Normal, OutputLabel(labels.outputTo));
     both(kFolder, FolderButton);
-    both(kConvert, ConvertButton);
-    both(kHelp, [](Look l) {
-        return InlineButton(QStringLiteral("Help"), BookGlyph, l, kBlue, kBlueLight);
-    });
-    both(kExit, [](Look l) {
-        return InlineButton(QStringLiteral("Exit"), ExitGlyph, l, kRed, kRed.lighter(125));
-    });
+    both(kConvert, [&](Look l) { return ConvertButton(labels.convert, l); });
+    both(kHelp, [&](Look l) { return InlineButton(labels.help, BookGlyph, l, kBlue, kBlueLight); });
+    both(kExit,
+         [&](Look l) { return InlineButton(labels.exit, ExitGlyph, l, kRed, kRed.lighter(125)); });
     const QColor captionHover(255, 255, 255, 70);
     both(kAbout, [&](Look l) {
         return CaptionButton(
