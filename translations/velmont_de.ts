@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>Gestoppt!</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>Geschrieben als: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

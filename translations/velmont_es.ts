@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>¡Detenido!</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>Escrito como: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

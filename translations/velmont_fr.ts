@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>Arrêté !</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>Écrit sous : %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>停止しました！</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>書き込み先: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

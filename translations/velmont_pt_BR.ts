@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>Parado!</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>Gravado como: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

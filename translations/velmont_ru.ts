@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>Остановлено!</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>Записан как: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

@@ -429,6 +429,10 @@
         <source>Stopped!</source>
         <translation>已停止！</translation>
     </message>
+    <message>
+        <source>Written as: %1</source>
+        <translation>写入为：%1</translation>
+    </message>
 </context>
 <context>
     <name>velmont::MainDialog</name>

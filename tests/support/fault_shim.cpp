@@ -6,6 +6,10 @@
 //   FAULT_READ_FILE=NAME            reads of the file whose name ends in
 //   FAULT_READ_FAIL_AFTER=BYTES     NAME fail with EIO once BYTES were read,
 //                                   as on a bad disk or a dropped share
+//   FAULT_PLANT_AT=NAME             just before a rename onto a path ending
+//                                   in NAME, a file holding "planted" appears
+//                                   there, as if another program wrote it
+//                                   while the encoder ran
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -30,6 +34,23 @@ void FreezeIfAsked(int result) {
     ::raise(SIGSTOP);
 }
 
+bool EndsWith(const char* text, const char* end) {
+    const std::size_t length = std::strlen(text);
+    const std::size_t endLength = std::strlen(end);
+    return length >= endLength && std::memcmp(text + length - endLength, end, endLength) == 0;
+}
+
+void PlantIfAsked(const char* to) {
+    const char* name = std::getenv("FAULT_PLANT_AT");
+    if (!name || !EndsWith(to, name))
+        return;
+    const int fd = ::open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    (void)!::write(fd, "planted", 7);
+    ::close(fd);
+}
+
 bool IsFaultyFile(int fd) {
     const char* name = std::getenv("FAULT_READ_FILE");
     if (!name)
@@ -48,12 +69,14 @@ long long gBytesRead = 0;
 extern "C" {
 
 int rename(const char* from, const char* to) {
+    PlantIfAsked(to);
     const int result = Next<int (*)(const char*, const char*)>("rename")(from, to);
     FreezeIfAsked(result);
     return result;
 }
 
 int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
+    PlantIfAsked(to);
     const int result = Next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(
         fromDir, from, toDir, to, flags);
     FreezeIfAsked(result);

@@ -24,6 +24,10 @@ void ForwardingJobEvents::OnEncoderMessage(const std::string& line) {
     queue_.Post([&target = target_, line] { target.OnEncoderMessage(line); });
 }
 
+void ForwardingJobEvents::OnOutputRenamed(const std::string& path) {
+    queue_.Post([&target = target_, path] { target.OnOutputRenamed(path); });
+}
+
 void ForwardingJobEvents::OnPaused() {
     queue_.Post([&target = target_] { target.OnPaused(); });
 }

@@ -20,6 +20,7 @@ class ForwardingJobEvents : public IJobEvents {
     void OnDurationKnown(int seconds) override;
     void OnProgress(const JobProgress& progress) override;
     void OnEncoderMessage(const std::string& line) override;
+    void OnOutputRenamed(const std::string& path) override;
     void OnPaused() override;
     void OnResumed() override;
     void OnStopped() override;

@@ -15,6 +15,17 @@ namespace {
 
 constexpr const char* kWaitMessage =
     QT_TRANSLATE_NOOP("velmont::JobRowView", "Please wait for the conversion");
+constexpr const char* kWrittenAs = QT_TRANSLATE_NOOP("velmont::JobRowView", "Written as: %1");
+
+std::string WrittenAsText(const std::string& name) {
+    return QCoreApplication::translate("velmont::JobRowView", kWrittenAs)
+        .arg(QString::fromStdString(name))
+        .toStdString();
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
 
 // "2.3x, 0:42 left": short enough for the Log column.
 std::string SpeedText(const JobProgress& progress) {
@@ -42,6 +53,8 @@ void JobRowView::OnStarted() {
     text_ = QCoreApplication::translate("velmont::JobRowView", kWaitMessage).toStdString();
     statusLine_.clear();
     lastProgressLine_.clear();
+    writtenAs_.clear();
+    writtenAsLine_.clear();
     secondsDone_ = 0;
     endedByItself_ = false;
     failed_ = false;
@@ -80,6 +93,16 @@ void JobRowView::OnEncoderMessage(const std::string&) {
     LogChanged();
 }
 
+void JobRowView::OnOutputRenamed(const std::string& path) {
+    // Another file took the planned name meanwhile: the user looks for this one.
+    writtenAs_ = path;
+    writtenAsLine_ = "\r\n" + WrittenAsText(path);
+    const QString source = list_.GetItemToolTipText(row_, kNameColumn);
+    list_.SetItemToolTipText(row_, kNameColumn,
+                             source + "\n" + QString::fromStdString(WrittenAsText(path)));
+    LogChanged();
+}
+
 void JobRowView::OnPaused() {
     statusLine_.clear();
     SetBold(false);
@@ -111,8 +134,7 @@ void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
         statusLine_ = lastProgressLine_;
         SetBold(false);
         list_.UpdateProgress(row_, kProgressColumn, 100);
-        // The cell holds one line: how the run ended, not its header.
-        SetLogCell(lastProgressLine_.empty() ? LastLineOf(statusText) : lastProgressLine_);
+        SetLogCell(EndOfRun(statusText));
         LogChanged();
         break;
     case JobOutcome::Failed:
@@ -133,6 +155,14 @@ void JobRowView::OnFinished(JobOutcome outcome, const std::string& statusText) {
         running_ = false;
         break;
     }
+}
+
+std::string JobRowView::EndOfRun(const std::string& statusText) const {
+    // The cell holds one line: how the run ended, not its header; a name
+    // other than the planned one matters more than the last status line.
+    if (!writtenAs_.empty())
+        return WrittenAsText(FileNameOf(writtenAs_));
+    return lastProgressLine_.empty() ? LastLineOf(statusText) : lastProgressLine_;
 }
 
 void JobRowView::SetBold(bool bold) {

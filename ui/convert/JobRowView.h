@@ -12,7 +12,8 @@ class CXListCtrl;
 // Shows one job's run in its row of the conversion dialog's list, on the
 // user-interface thread: bold name while it runs, the progress bar, the Log
 // cell (speed and time left while it runs, "Suspended!", "Stopped!", then
-// the last status line, or the error line white on red when the run failed),
+// the last status line, or the error line white on red when the run failed;
+// "Written as: NAME" when the output took a free name at the last moment),
 // and keeps the run's log: its collected text and the current status line.
 class JobRowView : public IJobEvents {
   public:
@@ -30,12 +31,13 @@ class JobRowView : public IJobEvents {
     void OnDurationKnown(int seconds) override;
     void OnProgress(const JobProgress& progress) override;
     void OnEncoderMessage(const std::string& line) override;
+    void OnOutputRenamed(const std::string& path) override;
     void OnPaused() override;
     void OnResumed() override;
     void OnStopped() override;
     void OnFinished(JobOutcome outcome, const std::string& statusText) override;
 
-    std::string Log() const { return text_ + statusLine_; }
+    std::string Log() const { return text_ + statusLine_ + writtenAsLine_; }
     // Started and not yet ended (a paused run too).
     bool Running() const { return running_; }
     // The run ended by itself: converted, or failed.
@@ -48,6 +50,8 @@ class JobRowView : public IJobEvents {
   private:
     void SetBold(bool bold);
     void SetLogCell(const std::string& text);
+    // How a converted run ended, in one line for the Log cell.
+    std::string EndOfRun(const std::string& statusText) const;
     void LogChanged() { logChanged_(row_); }
 
     CXListCtrl& list_;
@@ -62,6 +66,8 @@ class JobRowView : public IJobEvents {
     std::string text_;
     std::string statusLine_;
     std::string lastProgressLine_;
+    std::string writtenAs_;     // the output's path when it is not the planned one
+    std::string writtenAsLine_; // "\r\nWritten as: PATH", or empty
 };
 
 } // namespace velmont

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -308,6 +309,39 @@ class ConvertDialogTest : public QObject {
 
         dialog.CancelButton()->click();
         QTRY_VERIFY(!dialog.isVisible());
+    }
+
+    void anOutputWhoseNameIsTakenMeanwhileShowsTheNameItGot() {
+        Conversion conversion;
+        QVERIFY(conversion.AddTone("song"));
+        // The same source again: its output is planned as "song (2).mp3",
+        // and another program writes that name just before it is put in place.
+        QVERIFY(
+            conversion.AddJob(JobItem(conversion.jobs[0]), conversion.Source("song.wav"), "song"));
+        qputenv("LD_PRELOAD", VELMONT_FAULT_PRELOAD);
+        qputenv("FAULT_PLANT_AT", "/song (2).mp3");
+        const auto unplant = qScopeGuard([] {
+            qunsetenv("LD_PRELOAD");
+            qunsetenv("FAULT_PLANT_AT");
+        });
+        conversion.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(!conversion.dialog->BatchActive(), kLongWait);
+
+        QCOMPARE(conversion.jobs[1].state, JobState::Converted);
+        const QString written = QString::fromStdString(conversion.outputDir) + "/song (3).mp3";
+        CXListCtrl& list = conversion.List();
+        QCOMPARE(list.GetItemText(1, 2), QString("Written as: song (3).mp3"));
+        QCOMPARE(list.GetItemToolTipText(1, 0),
+                 QString::fromStdString(conversion.Source("song.wav")) +
+                     "\nWritten as: " + written);
+        list.SetCurSel(1, true);
+        QTRY_VERIFY(
+            QString::fromStdString(conversion.LogText()).endsWith("Written as: " + written));
+        QVERIFY(list.GetItemText(0, 2).startsWith("size="));
+        QVERIFY(HasContent(written.toStdString()));
+        QFile planted(QString::fromStdString(conversion.Output("song (2)")));
+        QVERIFY(planted.open(QIODevice::ReadOnly));
+        QCOMPARE(planted.readAll(), QByteArray("planted"));
     }
 
     void aFailingJobIsShownWhiteOnRedAndTheBatchGoesOn() {
