@@ -33,6 +33,14 @@ using namespace std::chrono_literals;
 
 const std::string kRendix = VELMONT_BIN_DIR "/Rendix";
 
+// The encoder's temporary files ("*.tmp") in a folder.
+int TempFilesIn(const std::string& folder) {
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        count += entry.path().extension() == ".tmp";
+    return count;
+}
+
 // Source media, each made on first use and kept for the suite.
 class SourceMedia {
   public:
@@ -92,11 +100,17 @@ class ConversionEndToEndTest : public ::testing::Test {
         return engine.RunJob(job, events_);
     }
 
-    // Runs the job and probes what it wrote.
+    // Runs the job and probes what it wrote. By the time the job is
+    // reported ended its output is in place and no temporary file is left.
     JobItem ConvertAndProbe(const JobItem& job) {
         ConversionEngine engine(program_.Directory());
-        EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
         const std::string output = output_.Path(job.outputName + GetFormatExtension(job.formatId));
+        bool inPlaceWhenFinished = false;
+        events_.whenFinished = [&] {
+            inPlaceWhenFinished = fs::exists(output) && TempFilesIn(output_.Path("")) == 0;
+        };
+        EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
+        EXPECT_TRUE(inPlaceWhenFinished);
         JobItem result;
         EXPECT_TRUE(ProbeMediaFile(output, result)) << output << "\n" << events_.Header();
         EXPECT_EQ(events_.LastProgress().percent, 100);
