@@ -72,8 +72,9 @@ JobOutcome EncoderProcess::Run(const std::vector<std::string>& arguments, IJobEv
         std::error_code error;
         // Marked as ours: it ends with us, and no other window takes it for
         // a lost one.
-        const ChildProcess::StartResult started = child.Start(
-            arguments, error, {std::string(kEncoderOwnerVariable) + "=" + OwnIdentity().ToText()});
+        const ChildProcess::StartResult started = launcher_.Start(
+            child, arguments, {std::string(kEncoderOwnerVariable) + "=" + OwnIdentity().ToText()},
+            error);
         if (started != ChildProcess::StartResult::Started) {
             ReportSystemError(parser,
                               started == ChildProcess::StartResult::PipeFailed
@@ -155,6 +156,8 @@ JobOutcome EncoderProcess::OutcomeOfEnd(ChildProcess& child, EncoderOutputParser
     const ExitStatus& status = child.Status();
     const bool succeeded = parser.EncodingStarted() && status.Succeeded();
     parser.NoteEnded(succeeded);
+    if (!status.known)
+        parser.AddMessage(ProgramName(program) + " ended without an exit status\r\n");
     if (status.signalled)
         parser.AddMessage(ProgramName(program) + " was killed by signal " +
                           std::to_string(status.signal) + "\r\n");

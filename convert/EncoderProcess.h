@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/EncoderLauncher.h"
 #include "convert/EncoderOutputParser.h"
 #include "convert/JobEvents.h"
 #include "model/FormatId.h"
@@ -75,6 +76,7 @@ class EncoderProcess {
     double ActiveSeconds() const;
     void Request(ControlState state);
 
+    EncoderLauncher launcher_;
     std::atomic<ControlState> controlState_{ControlState::Idle};
     WakeSignal wake_;
     int duration_ = kUnknownDuration;

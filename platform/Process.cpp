@@ -1,5 +1,8 @@
 #include "platform/Process.h"
 
+#include "platform/ForkServer.h"
+#include "platform/SpawnSetup.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -10,8 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace velmont {
 
@@ -41,23 +42,6 @@ ExitStatus DecodeStatus(int raw) {
     return status;
 }
 
-class SpawnSetup {
-  public:
-    SpawnSetup() {
-        posix_spawn_file_actions_init(&actions);
-        posix_spawnattr_init(&attributes);
-    }
-    ~SpawnSetup() {
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-};
-
 } // namespace
 
 ChildProcess::~ChildProcess() {
@@ -68,39 +52,35 @@ ChildProcess::~ChildProcess() {
     ClosePipe();
 }
 
-ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& commandArguments,
-                                              std::error_code& error,
-                                              const std::vector<std::string>& extraEnvironment) {
-    error.clear();
+ChildProcess::StartResult ChildProcess::OpenPipe(int& readFd, int& writeFd,
+                                                 std::error_code& error) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
         error = LastError();
         return StartResult::PipeFailed;
     }
-    int readFd = AboveStandardStreams(fds[0]);
-    int writeFd = AboveStandardStreams(fds[1]);
-    if (readFd < 0 || writeFd < 0 || fcntl(readFd, F_SETFL, O_NONBLOCK) != 0) {
-        error = LastError();
-        if (readFd >= 0)
-            close(readFd);
-        if (writeFd >= 0)
-            close(writeFd);
+    readFd = AboveStandardStreams(fds[0]);
+    writeFd = AboveStandardStreams(fds[1]);
+    if (readFd >= 0 && writeFd >= 0 && fcntl(readFd, F_SETFL, O_NONBLOCK) == 0)
+        return StartResult::Started;
+    error = LastError();
+    if (readFd >= 0)
+        close(readFd);
+    if (writeFd >= 0)
+        close(writeFd);
+    return StartResult::PipeFailed;
+}
+
+ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& commandArguments,
+                                              std::error_code& error,
+                                              const std::vector<std::string>& extraEnvironment) {
+    error.clear();
+    int readFd = -1;
+    int writeFd = -1;
+    if (OpenPipe(readFd, writeFd, error) != StartResult::Started)
         return StartResult::PipeFailed;
-    }
-
     std::vector<std::string> arguments = commandArguments;
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> extra = extraEnvironment;
-    std::vector<char*> environment;
-    for (std::string& entry : extra)
-        environment.push_back(entry.data());
-    for (char** entry = environ; *entry; ++entry)
-        environment.push_back(*entry);
-    environment.push_back(nullptr);
-
+    std::vector<std::string> environment = EnvironmentWith(extraEnvironment);
     int spawnError = EINVAL;
     pid_t pid = -1;
     if (!arguments.empty()) {
@@ -108,22 +88,8 @@ ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& co
         posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_adddup2(&setup.actions, writeFd, STDOUT_FILENO);
         posix_spawn_file_actions_adddup2(&setup.actions, writeFd, STDERR_FILENO);
-
-        sigset_t noSignals;
-        sigemptyset(&noSignals);
-        sigset_t defaults;
-        sigemptyset(&defaults);
-        for (int signal : {SIGPIPE, SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGCHLD, SIGTSTP, SIGTTIN,
-                           SIGTTOU, SIGUSR1, SIGUSR2})
-            sigaddset(&defaults, signal);
-        posix_spawnattr_setflags(&setup.attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                                        POSIX_SPAWN_SETSIGDEF);
-        posix_spawnattr_setpgroup(&setup.attributes, 0);
-        posix_spawnattr_setsigmask(&setup.attributes, &noSignals);
-        posix_spawnattr_setsigdefault(&setup.attributes, &defaults);
-
-        spawnError = posix_spawnp(&pid, argv[0], &setup.actions, &setup.attributes, argv.data(),
-                                  environment.data());
+        spawnError = posix_spawnp(&pid, arguments[0].c_str(), &setup.actions, &setup.attributes,
+                                  PointersTo(arguments).data(), PointersTo(environment).data());
     }
     // Only the child writes; our copy of the write end would hide its end.
     close(writeFd);
@@ -132,15 +98,49 @@ ChildProcess::StartResult ChildProcess::Start(const std::vector<std::string>& co
         error = std::error_code(spawnError, std::system_category());
         return StartResult::SpawnFailed;
     }
+    server_ = nullptr;
+    Adopt(pid, readFd);
+    return StartResult::Started;
+}
+
+ChildProcess::StartResult ChildProcess::Start(ForkServer& server,
+                                              const std::vector<std::string>& arguments,
+                                              std::error_code& error) {
+    error.clear();
+    int readFd = -1;
+    int writeFd = -1;
+    if (OpenPipe(readFd, writeFd, error) != StartResult::Started)
+        return StartResult::PipeFailed;
+    int pid = -1;
+    error = arguments.empty() ? std::make_error_code(std::errc::invalid_argument)
+                              : server.Launch(arguments, writeFd, pid);
+    close(writeFd);
+    if (error) {
+        close(readFd);
+        return StartResult::SpawnFailed;
+    }
+    server_ = &server;
+    Adopt(pid, readFd);
+    if (pidFd_ < 0) {
+        // Without a pidfd the end of another's child cannot be watched.
+        error = LastError();
+        Terminate();
+        ClosePipe();
+        return StartResult::SpawnFailed;
+    }
+    return StartResult::Started;
+}
+
+void ChildProcess::Adopt(int pid, int readFd) {
     pid_ = pid;
     reaped_ = false;
     readFd_ = readFd;
     pipeClosed_ = false;
     status_ = {};
+    pidFd_ = -1;
 #ifdef SYS_pidfd_open
     pidFd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
 #endif
-    return StartResult::Started;
 }
 
 ChildProcess::Activity ChildProcess::WaitForActivity(int wakeFd, int timeoutMs) {
@@ -209,6 +209,12 @@ ChildProcess::WaitResult ChildProcess::TryWait(std::error_code& error) {
     }
     if (reaped_)
         return WaitResult::Ended;
+    if (server_) {
+        if (!HasEnded())
+            return WaitResult::Running;
+        Reap();
+        return WaitResult::Ended;
+    }
     int raw = 0;
     pid_t result;
     do {
@@ -229,7 +235,8 @@ ChildProcess::WaitResult ChildProcess::TryWait(std::error_code& error) {
 }
 
 std::error_code ChildProcess::SignalGroup(int signal) const {
-    if (pid_ <= 0 || reaped_)
+    // A server that has ended no longer holds the child's pid for us.
+    if (pid_ <= 0 || reaped_ || (server_ && !server_->Alive()))
         return std::make_error_code(std::errc::no_such_process);
     // The group id is the child's pid; it cannot be reused while the
     // unreaped child still holds it.
@@ -261,9 +268,7 @@ std::error_code ChildProcess::Stop(std::chrono::milliseconds grace) {
     while (std::chrono::steady_clock::now() < deadline) {
         // Looked at, not reaped: the group id must stay ours until the rest
         // of the group is gone too.
-        siginfo_t info{};
-        if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
-            info.si_pid == pid_)
+        if (HasEnded())
             break;
         pollfd end{pidFd_, POLLIN, 0};
         if (pidFd_ < 0 || poll(&end, 1, 10) < 0)
@@ -276,7 +281,24 @@ std::error_code ChildProcess::Stop(std::chrono::milliseconds grace) {
     return {};
 }
 
+bool ChildProcess::HasEnded() const {
+    if (server_) {
+        pollfd end{pidFd_, POLLIN, 0};
+        return poll(&end, 1, 0) != 0;
+    }
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+           info.si_pid == pid_;
+}
+
 void ChildProcess::Reap() {
+    if (server_) {
+        int raw = 0;
+        const bool answered = !server_->Reap(pid_, raw);
+        reaped_ = true;
+        status_ = answered ? DecodeStatus(raw) : ExitStatus{};
+        return;
+    }
     int raw = 0;
     pid_t result;
     do {

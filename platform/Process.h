@@ -8,6 +8,8 @@
 
 namespace velmont {
 
+class ForkServer;
+
 // How a child process ended.
 struct ExitStatus {
     bool known = false;  // false when the child was never reaped by us
@@ -48,6 +50,11 @@ class ChildProcess {
     StartResult Start(const std::vector<std::string>& arguments, std::error_code& error,
                       const std::vector<std::string>& extraEnvironment = {});
 
+    // The same, forked by server (which outlives this object) instead of
+    // spawned: the child is the server's, and the server reaps it for us.
+    StartResult Start(ForkServer& server, const std::vector<std::string>& arguments,
+                      std::error_code& error);
+
     int Pid() const { return pid_; }
     // Started and not yet reaped.
     bool Running() const { return pid_ > 0 && !reaped_; }
@@ -84,7 +91,12 @@ class ChildProcess {
     std::error_code ClosePipe();
 
   private:
+    // The pipe's ends: the parent's, non-blocking, and the child's.
+    static StartResult OpenPipe(int& readFd, int& writeFd, std::error_code& error);
+    void Adopt(int pid, int readFd);
     std::error_code SignalGroup(int signal) const;
+    // Looks without reaping.
+    bool HasEnded() const;
     void Reap();
 
     int pid_ = -1;
@@ -96,6 +108,8 @@ class ChildProcess {
     // Every writer has closed the pipe; it no longer wakes a wait.
     bool pipeClosed_ = false;
     ExitStatus status_;
+    // The server that forked the child; null when we spawned it.
+    ForkServer* server_ = nullptr;
 };
 
 } // namespace velmont

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 namespace rendix {
 
 // Started by the converter (which names itself in VELMONT_ENCODER_OWNER as
@@ -7,5 +9,8 @@ namespace rendix {
 // so a crashed converter leaves no encoder writing behind. false: the owner
 // had already gone before the watch was set.
 bool WatchOwner();
+// The same for a job forked by a server: it follows the server, which is
+// its parent.
+bool WatchParent(pid_t parent);
 
 } // namespace rendix

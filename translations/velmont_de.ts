@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation>, %1 fehlgeschlagen</translation>
+        <translation>, %1 Fehler</translation>
     </message>
     <message>
         <source>Failed to shut down</source>

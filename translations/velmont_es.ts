@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Formato de salida:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>shut down your PC after conversion</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation>, %1 con errores</translation>
+        <translation>, fallidos: %1</translation>
     </message>
     <message>
         <source>Failed to shut down</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Done in %1 — %2 converted</source>
-        <translation>Terminado en %1 — %2 convertidos</translation>
+        <translation>Listo en %1 — %2 convertidos</translation>
     </message>
     <message>
         <source>The output folder could not be opened (is a file manager installed?):

@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Format de sortie :</translation>
+        <translation>Format :</translation>
     </message>
     <message>
         <source>shut down your PC after conversion</source>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>フォルダーを開く</translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Formato de saída:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>shut down your PC after conversion</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Done in %1 — %2 converted</source>
-        <translation>Concluído em %1 — %2 convertidos</translation>
+        <translation>Pronto em %1 — %2 convertidos</translation>
     </message>
     <message>
         <source>The output folder could not be opened (is a file manager installed?):
@@ -619,7 +619,7 @@ Sobrescrever, manter ambos (os novos arquivos recebem um nome livre) ou pular es
     <message>
         <source>The folder &quot;%1&quot; holds no media files itself.
 Add the %2 files in its subfolders?</source>
-        <translation>A pasta "%1" não contém arquivos de mídia.
+        <translation>A pasta &quot;%1&quot; não contém arquivos de mídia.
 Adicionar os %2 arquivos de suas subpastas?</translation>
     </message>
     <message>

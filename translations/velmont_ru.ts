@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation>, с ошибкой: %1</translation>
+        <translation>, ошибок: %1</translation>
     </message>
     <message>
         <source>Failed to shut down</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Done in %1 — %2 converted</source>
-        <translation>Готово за %1 — конвертировано: %2</translation>
+        <translation>Готово за %1 — успешно: %2</translation>
     </message>
     <message>
         <source>The output folder could not be opened (is a file manager installed?):

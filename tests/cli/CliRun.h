@@ -1,6 +1,8 @@
 #pragma once
 
 // Runs the built velmont-cli as a child process of the test.
+#include "PrivatePrograms.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -13,7 +15,12 @@ extern char** environ;
 
 namespace velmont::test {
 
-inline const std::string kCli = VELMONT_BIN_DIR "/velmont-cli";
+// A copy of velmont-cli and its encoder for this test process.
+inline const std::string& CliPath() {
+    static const PrivatePrograms programs{"velmont-cli", "Rendix"};
+    static const std::string path = programs.Path("velmont-cli");
+    return path;
+}
 
 struct CliResult {
     int exitCode = -1;
@@ -33,7 +40,8 @@ inline std::string ReadAll(int fd) {
 // standard error goes to a file read at the end.
 class CliProcess {
   public:
-    explicit CliProcess(const std::vector<std::string>& arguments) {
+    explicit CliProcess(const std::vector<std::string>& arguments,
+                        const std::string& program = CliPath()) {
         int out[2];
         if (::pipe(out) != 0)
             return;
@@ -45,13 +53,13 @@ class CliProcess {
         posix_spawn_file_actions_adddup2(&actions, out[1], 1);
         posix_spawn_file_actions_adddup2(&actions, errFd_, 2);
         posix_spawn_file_actions_addclose(&actions, out[0]);
-        std::vector<std::string> all{kCli};
+        std::vector<std::string> all{program};
         all.insert(all.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (std::string& argument : all)
             argv.push_back(argument.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&pid_, kCli.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);

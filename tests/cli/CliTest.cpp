@@ -44,10 +44,20 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     return names;
 }
 
+// A process's command line; empty once it has ended (reading the entry of
+// a process that ends meanwhile fails).
+std::string CommandLineOf(const fs::path& process) {
+    try {
+        return ReadWholeFile(process.string() + "/cmdline");
+    } catch (const std::ios_base::failure&) {
+        return {};
+    }
+}
+
 // Whether any process still names the folder on its command line.
 bool ProcessUses(const std::string& folder) {
     for (const auto& entry : fs::directory_iterator("/proc")) {
-        const std::string cmdline = ReadWholeFile(entry.path().string() + "/cmdline");
+        const std::string cmdline = CommandLineOf(entry.path());
         if (cmdline.find(folder) != std::string::npos &&
             cmdline.find("Rendix") != std::string::npos)
             return true;
@@ -190,6 +200,31 @@ TEST_F(CliTest, LosslessKeepsTheSourceAndAnyValueTheEncoderTakesPasses) {
                   .exitCode,
               0);
     EXPECT_EQ(probe(Out() + "/surround.ogg").substr(0, 15), "vorbis,48000,6,");
+}
+
+// The settings as the program loads them at start: an administrator's
+// param.ini beside the program first, then the user's, whose attributes win
+// one by one (the rate), the administrator's others staying (mono).
+TEST_F(CliTest, TheUsersParamIniWinsOverTheAdministratorsAttributeByAttribute) {
+    const PrivatePrograms programs{"velmont-cli", "Rendix"};
+    ASSERT_TRUE(programs.Valid());
+    const auto params = [](const std::string& attributes) {
+        return "<root><param><mp3 " + attributes + "/></param></root>";
+    };
+    ASSERT_TRUE(WriteWholeFile(programs.Path("param.ini"),
+                               params("AudioSampleRate=\"0\" AudioChannel=\"1\"")));
+    ASSERT_NE(std::getenv("XDG_CONFIG_HOME"), nullptr);
+    const std::string user = std::string(std::getenv("XDG_CONFIG_HOME")) + "/velmont-converter";
+    fs::create_directories(user);
+    ASSERT_TRUE(WriteWholeFile(user + "/param.ini", params("AudioSampleRate=\"5\"")));
+    const CliResult run = CliProcess({"-q", "-f", "mp3", "-o", Out(), Source("tone.wav")},
+                                     programs.Path("velmont-cli"))
+                              .Finish();
+    fs::remove(user + "/param.ini");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Capture("ffprobe -v error -show_entries stream=sample_rate,channels -of csv=p=0 '" +
+                      Out() + "/tone.mp3'"),
+              "48000,1\n");
 }
 
 // Whether every line is a JSON object read as strict UTF-8.

@@ -13,6 +13,13 @@ fi
 WORK=$(mktemp -d)
 trap 'kill "${FAKE_PID:-}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 cd "$WORK"
+# Programs and settings of the test's own: nothing left beside the build's
+# programs or in the user's settings is read. Copies, not links: a
+# stray-encoder sweep matches the executable file.
+mkdir program config
+cp "$BIN/velmont-cli" "$BIN/Rendix" program/
+BIN=$WORK/program
+export XDG_CONFIG_HOME=$WORK/config
 
 ffmpeg -nostdin -v error -f lavfi -i sine=duration=1 one.wav
 cp one.wav two.wav

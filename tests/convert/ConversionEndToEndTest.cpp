@@ -16,7 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <memory>
 #include <string>
@@ -30,6 +32,14 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 const std::string kRendix = VELMONT_BIN_DIR "/Rendix";
+
+// The encoder's temporary files ("*.tmp") in a folder.
+int TempFilesIn(const std::string& folder) {
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        count += entry.path().extension() == ".tmp";
+    return count;
+}
 
 // Source media, each made on first use and kept for the suite.
 class SourceMedia {
@@ -90,11 +100,17 @@ class ConversionEndToEndTest : public ::testing::Test {
         return engine.RunJob(job, events_);
     }
 
-    // Runs the job and probes what it wrote.
+    // Runs the job and probes what it wrote. By the time the job is
+    // reported ended its output is in place and no temporary file is left.
     JobItem ConvertAndProbe(const JobItem& job) {
         ConversionEngine engine(program_.Directory());
-        EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
         const std::string output = output_.Path(job.outputName + GetFormatExtension(job.formatId));
+        bool inPlaceWhenFinished = false;
+        events_.whenFinished = [&] {
+            inPlaceWhenFinished = fs::exists(output) && TempFilesIn(output_.Path("")) == 0;
+        };
+        EXPECT_EQ(Run(engine, job), JobOutcome::Converted) << events_.Header();
+        EXPECT_TRUE(inPlaceWhenFinished);
         JobItem result;
         EXPECT_TRUE(ProbeMediaFile(output, result)) << output << "\n" << events_.Header();
         EXPECT_EQ(events_.LastProgress().percent, 100);
@@ -192,6 +208,55 @@ TEST_F(ConversionEndToEndTest, AStopAfterTheOutputIsInPlaceLeavesItConverted) {
     EXPECT_EQ(run.get(), JobOutcome::Converted) << events_.Header();
     JobItem output;
     EXPECT_TRUE(ProbeMediaFile(output_.Path("clip.mp3"), output));
+}
+
+// The parent of a running process, 0 when there is none.
+int ParentOf(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const std::size_t close = line.rfind(')');
+    return close == std::string::npos ? 0 : std::atoi(line.c_str() + close + 4);
+}
+
+TEST_F(ConversionEndToEndTest, AJobForkedByTheServerPausesAndResumesAndTheServersEndFailsOnlyIt) {
+    const std::string source = output_.Path("live.flac");
+    ASSERT_TRUE(
+        test::MakeMedia("-f lavfi -i anullsrc=r=1000:cl=mono -t 36000 -c:a flac '" + source + "'"));
+    JobItem job = ResolvedJob(source, kFormatMp3, output_.Path("out"));
+    job.duration = kUnknownDuration;
+    ConversionEngine engine(program_.Directory());
+    auto run = std::async(std::launch::async, [&] { return Run(engine, job); });
+    ASSERT_TRUE(Eventually([&] { return events_.LastProgress().percent >= 0; }, 20s));
+    std::vector<int> encoders = FindProcessesByExecutable(program_.Path("Rendix"));
+    ASSERT_EQ(encoders.size(), 2u); // the server and the job it forked
+    if (ParentOf(encoders[0]) != getpid())
+        std::swap(encoders[0], encoders[1]);
+    const int server = encoders[0];
+    ASSERT_EQ(ParentOf(encoders[1]), server);
+
+    engine.PauseJob();
+    ASSERT_TRUE(Eventually([&] { return events_.Has("paused"); }));
+    engine.ResumeJob();
+    const std::size_t seen = events_.Events().size();
+    EXPECT_TRUE(Eventually([&] { return events_.Events().size() > seen + 2; }));
+    EXPECT_TRUE(events_.Has("resumed"));
+
+    kill(server, SIGKILL);
+    ASSERT_EQ(run.wait_for(20s), std::future_status::ready);
+    EXPECT_EQ(run.get(), JobOutcome::Failed);
+    EXPECT_NE(events_.Header().find("Rendix ended without an exit status"), std::string::npos)
+        << events_.Header();
+    EXPECT_TRUE(Eventually([&] { return ProcessEnded(encoders[1]); }));
+    EXPECT_TRUE(fs::is_empty(output_.Path("out")));
+
+    // The next job starts a server of its own.
+    events_.Clear();
+    EXPECT_EQ(Run(engine, ResolvedJob(media_->Clip(), kFormatMp3, output_.Path("out"))),
+              JobOutcome::Converted);
+    encoders = FindProcessesByExecutable(program_.Path("Rendix"));
+    ASSERT_EQ(encoders.size(), 1u);
+    EXPECT_NE(encoders[0], server);
 }
 
 // The dialog side of a batch: one recorder per row.

@@ -1,4 +1,5 @@
 #include "convert/ConversionWorker.h"
+#include "convert/BatchSession.h"
 #include "model/RunFlags.h"
 
 #include "../platform/ProcessStateProbe.h"
@@ -326,5 +327,31 @@ TEST_F(WorkerTest, AutomaticRunsAJobThatMustRunAloneByItself) {
     };
     EXPECT_LT(at("end:a"), at("job:1"));
     EXPECT_LT(at("end:V"), at("job:2"));
+    EXPECT_EQ(script.States(), "CCC");
+}
+
+// As the front ends prepare it: with Automatic, an audio job starts beside
+// another one, a video job (its encoder uses every core) waits for them.
+TEST_F(WorkerTest, AutomaticSessionStartsAVideoJobAloneAndAudioJobsTogether) {
+    for (const char* name : {"a", "b", "V"}) {
+        JobItem job;
+        job.inputPath = job.outputName = name;
+        job.hasAudio = true;
+        job.hasVideo = job.inputPath == "V";
+        job.formatId = job.hasVideo ? kFormatMp4 : kFormatMp3;
+        script.jobs.Append(job);
+    }
+    const EncodingSettings settings;
+    BatchSession session(script.jobs, settings);
+    ASSERT_EQ(session.Prepare({"/nonexistent/velmont-out", 0, {}, {}}), Preparation::Ready);
+    if (session.Simultaneous() < 2)
+        GTEST_SKIP() << "one core: every job runs by itself";
+    script.Hold("a");
+    session.Start([this] { return std::make_unique<FakeRunner>(script); }, script);
+    ASSERT_TRUE(script.SawEventually("run:b")); // beside the held a
+    std::this_thread::sleep_for(100ms);         // V had its chance
+    EXPECT_FALSE(script.Saw("job:2"));
+    script.Hold("a", false);
+    ASSERT_TRUE(FinishedTimes(1));
     EXPECT_EQ(script.States(), "CCC");
 }

@@ -152,6 +152,28 @@ TEST_F(RunnerTest, PauseResumeAndStopReachTheEncoderAtOnceEvenWhileItWrites) {
               "pid=" + std::to_string(pid) + "\n" + kHeaderText + "\r\nStopped!\r\n");
 }
 
+// Speed and time left count the time the encoder ran: the second it spent
+// paused neither slows the one nor stretches the other.
+TEST_F(RunnerTest, SpeedAndTimeLeftLeaveThePausedSecondOut) {
+    encoder.SetDuration(kUnknownDuration);
+    const auto start = std::chrono::steady_clock::now();
+    StartRun(
+        {"out:Input #0\\n  Duration: 00:01:40.00\\nPress [q] to stop encoding\\n", "stream:50:30"});
+    ASSERT_TRUE(Eventually([&] { return !events->StatusLine().empty(); }));
+    encoder.RequestPause();
+    ASSERT_TRUE(Eventually([&] { return events->Has("paused"); }));
+    std::this_thread::sleep_for(1s);
+    encoder.RequestResume();
+    ASSERT_EQ(Finish(), JobOutcome::Converted);
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+
+    // The running time each figure implies, against the whole run's.
+    const JobProgress last = events->LastProgress();
+    ASSERT_GT(last.speed, 0);
+    EXPECT_LT(last.seconds / last.speed, wall.count() - 0.5);
+    EXPECT_LT(last.secondsLeft * last.seconds / (100 - last.seconds), wall.count() - 0.5);
+}
+
 TEST_F(RunnerTest, StopOfASuspendedHeaderKillsTheWholeGroup) {
     StartRun({"pid", "spawn", "out:Input #0\\n", "sleep:60000"});
     const int grandchild = PrintedNumber("grandchild");

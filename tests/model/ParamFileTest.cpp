@@ -170,24 +170,6 @@ TEST_F(ParamFile, ValuesAreReadLikeAtoiFirstTAndAsTheyStand) {
     EXPECT_EQ(VideoCodecName(Record(15).videoCodecIndex), "");
 }
 
-// An attribute the user's file leaves out keeps the administrator's value.
-TEST_F(ParamFile, UsersFileIsReadAfterTheAdministratorsAndWinsAttributeByAttribute) {
-    LoadParam(InParam("<mp3 AudioBitrate=\"2\" AudioChannel=\"1\"/><avi Width=\"64\"/>"));
-    std::filesystem::create_directories(PathOf("config/velmont-converter"));
-    Write("config/velmont-converter/param.ini", InParam("<mp3 AudioBitrate=\"5\"/>"));
-    const char* previous = std::getenv("XDG_CONFIG_HOME");
-    const std::string saved = previous ? previous : "";
-    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
-    EXPECT_EQ(UserParamFilePath(), PathOf("config/velmont-converter/param.ini"));
-    LoadParamFile(settings_);
-    previous ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
-
-    EXPECT_EQ(Record(kFormatMp3).audioBitrateIndex, 5);
-    EXPECT_EQ(Record(kFormatMp3).audioChannels, 1);
-    EXPECT_EQ(Record(kFormatMp3).audioCodecIndex, BuiltInDefaults(kFormatMp3).audioCodecIndex);
-    EXPECT_EQ(Record(13).width, 64);
-}
-
 // The user's file holds what differs from the built-in and administrator's
 // values (a value reset to built-in over the administrator's among them)
 // and keeps whatever else it carried; the administrator's file is only read.

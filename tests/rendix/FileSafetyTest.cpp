@@ -3,6 +3,8 @@
 // whole or not at all.
 #include "RendixFixture.h"
 
+#include "platform/ForkServer.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -323,40 +325,99 @@ TEST_F(RendixFileSafety, KilledOrStoppedRunsLeaveTheOldFileWhole) {
     EXPECT_EQ(after, expected);
 }
 
+namespace {
+
+// An hour of silence: an encode still running when its owner dies.
+void MakeLongSilence(const fs::path& path) {
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -f lavfi -i anullsrc=r=8000:cl=mono -t 3600 "
+                           "-c:a pcm_u8 '" +
+                           path.string() + "'")
+                              .c_str()),
+              0);
+}
+
+// Forks an owner that starts the encoder through start (which returns the
+// pids of the processes it started, the encoder last) and stays; a
+// subreaper, this process adopts them when the owner is killed.
+std::vector<pid_t> StartOwner(pid_t& owner, const std::function<std::vector<pid_t>()>& start) {
+    EXPECT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    int pidPipe[2];
+    EXPECT_EQ(::pipe(pidPipe), 0);
+    owner = ::fork();
+    if (owner == 0) {
+        const std::vector<pid_t> started = start();
+        (void)!::write(pidPipe[1], started.data(), started.size() * sizeof(pid_t));
+        for (;;)
+            ::pause();
+    }
+    std::vector<pid_t> pids(4, -1);
+    const ssize_t got = ::read(pidPipe[0], pids.data(), pids.size() * sizeof(pid_t));
+    pids.resize(got > 0 ? static_cast<std::size_t>(got) / sizeof(pid_t) : 0);
+    ::close(pidPipe[0]);
+    ::close(pidPipe[1]);
+    return pids;
+}
+
+// Pauses the encoder (the last of pids) as the converter does, kills the
+// owner and expects everything it started to end, its temporary file gone.
+void ExpectPausedEncoderEndsWithItsOwner(const fs::path& dir, pid_t owner,
+                                         const std::vector<pid_t>& pids) {
+    ASSERT_FALSE(pids.empty());
+    ASSERT_GT(pids.back(), 0);
+    const auto isTemp = [](const auto& entry) { return entry.first.starts_with(".long.mp3."); };
+    ASSERT_TRUE(Eventually([&] { return std::ranges::any_of(Snap(dir), isTemp); }));
+    ::kill(pids.back(), SIGTSTP);
+    ::usleep(100000);
+    ::kill(owner, SIGKILL);
+    ::waitpid(owner, nullptr, 0);
+    for (const pid_t pid : pids) {
+        EXPECT_TRUE(Eventually([&] { return ::waitpid(pid, nullptr, WNOHANG) == pid; }, 5s));
+        ::kill(pid, SIGKILL); // should it have stayed
+        ::waitpid(pid, nullptr, 0);
+    }
+    EXPECT_FALSE(std::ranges::any_of(Snap(dir), isTemp));
+    EXPECT_FALSE(fs::exists(dir / "long.mp3"));
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+}
+
+std::string OwnerVariable() {
+    return "VELMONT_ENCODER_OWNER=" + std::to_string(::getpid()) + ":0";
+}
+
+} // namespace
+
 // Paused (as the converter pauses it) when the converter that started it
 // dies, the encoder ends and removes its temporary file, even where nobody
 // would wake a stopped process: here a subreaper in its session adopts it.
 TEST_F(RendixFileSafety, APausedEncoderWhoseOwnerDiesEndsAndCleansUp) {
-    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -f lavfi -i anullsrc=r=8000:cl=mono -t 3600 "
-                           "-c:a pcm_u8 '" +
-                           (dir_ / "long.wav").string() + "'")
-                              .c_str()),
-              0);
-    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-    int pidPipe[2];
-    ASSERT_EQ(::pipe(pidPipe), 0);
-    const pid_t owner = ::fork();
-    if (owner == 0) {
-        const std::string me = "VELMONT_ENCODER_OWNER=" + std::to_string(::getpid()) + ":0";
+    MakeLongSilence(dir_ / "long.wav");
+    pid_t owner = -1;
+    const std::vector<pid_t> pids = StartOwner(owner, [&] {
         int fd = -1;
-        const pid_t encoder = StartRendix({"-i", "long.wav", "long.mp3"}, {me}, &fd, dir_.string());
-        (void)!::write(pidPipe[1], &encoder, sizeof encoder);
-        for (;;)
-            ::pause();
-    }
-    pid_t encoder = -1;
-    ASSERT_EQ(::read(pidPipe[0], &encoder, sizeof encoder), ssize_t(sizeof encoder));
-    const auto isTemp = [](const auto& entry) { return entry.first.starts_with(".long.mp3."); };
-    ASSERT_TRUE(Eventually([&] { return std::ranges::any_of(Snap(dir_), isTemp); }));
-    ::kill(encoder, SIGTSTP);
-    ::usleep(100000);
-    ::kill(owner, SIGKILL);
-    ::waitpid(owner, nullptr, 0);
-    int status = 0;
-    EXPECT_TRUE(Eventually([&] { return ::waitpid(encoder, &status, WNOHANG) == encoder; }, 5s));
-    EXPECT_FALSE(std::ranges::any_of(Snap(dir_), isTemp));
-    EXPECT_FALSE(fs::exists(dir_ / "long.mp3"));
-    ::kill(encoder, SIGKILL); // should it have stayed
-    ::waitpid(encoder, nullptr, 0);
-    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+        return std::vector<pid_t>{
+            StartRendix({"-i", "long.wav", "long.mp3"}, {OwnerVariable()}, &fd, dir_.string())};
+    });
+    ExpectPausedEncoderEndsWithItsOwner(dir_, owner, pids);
+}
+
+// The same for a job forked by a server: the owner's end takes the server,
+// and the server's end its job.
+TEST_F(RendixFileSafety, APausedJobOfAServerWhoseOwnerDiesEndsAndCleansUp) {
+    MakeLongSilence(dir_ / "long.wav");
+    pid_t owner = -1;
+    const std::vector<pid_t> pids = StartOwner(owner, [&] {
+        std::error_code error;
+        static std::unique_ptr<velmont::ForkServer> server =
+            velmont::ForkServer::Start(VELMONT_BIN_DIR "/Rendix", {OwnerVariable()}, error);
+        int output[2] = {-1, -1};
+        int job = -1;
+        if (!server || ::pipe(output) != 0 ||
+            server->Launch(
+                {"Rendix", "-i", (dir_ / "long.wav").string(), (dir_ / "long.mp3").string()},
+                output[1], job))
+            return std::vector<pid_t>{};
+        return std::vector<pid_t>{server->Pid(), job};
+    });
+    ASSERT_EQ(pids.size(), 2u);
+    ExpectPausedEncoderEndsWithItsOwner(dir_, owner, pids);
 }

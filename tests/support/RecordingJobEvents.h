@@ -2,6 +2,7 @@
 
 #include "convert/JobEvents.h"
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ class RecordingJobEvents : public IJobEvents {
     void OnResumed() override { Add("resumed"); }
     void OnStopped() override { Add("stopped"); }
     void OnFinished(JobOutcome outcome, const std::string& statusText) override {
+        if (whenFinished)
+            whenFinished();
         static const char* const kNames[] = {"Converted", "Failed", "Stopped", "NotStarted",
                                              "ReadFailed"};
         std::lock_guard lock(mutex_);
@@ -38,6 +41,9 @@ class RecordingJobEvents : public IJobEvents {
         finished_ = true;
         events_.push_back(std::string("finished ") + kNames[static_cast<int>(outcome)]);
     }
+
+    // Called as OnFinished arrives: what the job's end has left by then.
+    std::function<void()> whenFinished;
 
     void Clear() {
         std::lock_guard lock(mutex_);

@@ -394,6 +394,8 @@ class ConvertDialogTest : public QObject {
         QVERIFY(conversion.AddEndless("second"));
         QVERIFY(conversion.AddTone("third"));
         ShutdownAfterConversion = true;
+        const QString released = "released Converting 3 files";
+        const qsizetype releasedBefore = bus_.Log().count(released);
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
         CXListCtrl& list = conversion.List();
@@ -411,6 +413,8 @@ class ConvertDialogTest : public QObject {
         QCOMPARE(Buttons(dialog), QString("D Pause, E Restart, E Open Folder"));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.BatchActive(), kLongWait);
         QCOMPARE(State(dialog.StopButton()), QString("E Restart"));
+        // A stopped batch lets the computer sleep while the dialog stays open.
+        QTRY_COMPARE(bus_.Log().count(released), releasedBefore + 1);
         QCOMPARE(conversion.jobs[1].state, JobState::Waiting);
         QCOMPARE(conversion.jobs[2].state, JobState::Waiting);
         QCOMPARE(list.GetItemText(1, 2), QString("Stopped!"));

@@ -4,6 +4,7 @@
 // check mode (VELMONT_CONVERT_AND_QUIT) converts them and closes the
 // window the ordinary way, so what it leaves shows what the list held.
 
+#include "PrivatePrograms.h"
 #include "UiTestSupport.h"
 
 #include "model/SettingsFiles.h"
@@ -22,9 +23,12 @@ class StartupTest : public QObject {
 
   private slots:
     void filesOnTheCommandLineBecomeRows() {
-        const QString program = QStringLiteral(VELMONT_BIN_DIR "/velmont-converter");
-        if (!QFileInfo::exists(program))
+        if (!QFileInfo::exists(VELMONT_BIN_DIR "/velmont-converter"))
             QSKIP("velmont-converter has not been built");
+        // Nothing left beside the build's programs is read.
+        const test::PrivatePrograms programs{"velmont-converter", "Rendix"};
+        QVERIFY(programs.Valid());
+        const QString program = QString::fromStdString(programs.Path("velmont-converter"));
         QTemporaryDir work;
         const QDir folder(work.path());
         QVERIFY(MakeAudio(folder.filePath("a.mp3")));
