@@ -172,7 +172,10 @@ bool OutputFile::Commit(std::string& error) {
         return false;
     }
     if (!PutInPlace()) {
-        error = errno == EEXIST ? "File '" + target_ + "' already exists (use -y to overwrite)"
+        // Free when the run began: whoever wrote it since keeps it.
+        error = errno == EEXIST ? "File '" + target_ +
+                                      "' already exists (it appeared during the conversion "
+                                      "and was kept)"
                                 : "cannot put the output in place as '" + target_ +
                                       "': " + std::strerror(errno);
         return false;

@@ -384,6 +384,25 @@ TEST_F(CliTest, AFailingInputIsNamedAndTheOthersConvert) {
     EXPECT_EQ(FilesIn(Out()), (std::vector<std::string>{"clip.ogg", "tone.ogg"}));
 }
 
+// Another program writes the target just before the encoder puts its output
+// there: under the default policy that file stays byte for byte, its job
+// fails saying so, the others convert and no temporary file is left.
+TEST_F(CliTest, AFileThatAppearsAtTheTargetMeanwhileIsKeptAndItsJobFails) {
+    setenv("LD_PRELOAD", VELMONT_FAULT_PRELOAD, 1);
+    setenv("FAULT_PLANT_AT", "/tone.mp3", 1);
+    const CliResult run =
+        RunCli({"-f", "mp3", "-o", Out(), Source("tone.wav"), Source("clip.avi")});
+    unsetenv("LD_PRELOAD");
+    unsetenv("FAULT_PLANT_AT");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("velmont-cli: " + Source("tone.wav") + " failed: Error: File '" + Out() +
+                           "/tone.mp3' already exists"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(ReadWholeFile(Out() + "/tone.mp3") == "planted") << "the planted file was replaced";
+    EXPECT_EQ(FilesIn(Out()), (std::vector<std::string>{"clip.mp3", "tone.mp3"}));
+}
+
 TEST_F(CliTest, CtrlCStopsTheBatchAndLeavesNothingBehind) {
     const std::string longClip = work_.Path("long.avi");
     ASSERT_TRUE(
