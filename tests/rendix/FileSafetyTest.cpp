@@ -327,9 +327,10 @@ TEST_F(RendixFileSafety, KilledOrStoppedRunsLeaveTheOldFileWhole) {
 
 namespace {
 
-// An hour of silence: an encode still running when its owner dies.
-void MakeLongSilence(const fs::path& path) {
-    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -f lavfi -i anullsrc=r=8000:cl=mono -t 3600 "
+// An hour of noise: an encode still running when its owner dies (encoders
+// skip silence quickly; upsampled to 48 kHz stereo it takes long anywhere).
+void MakeLongNoise(const fs::path& path) {
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -f lavfi -i anoisesrc=r=8000:a=0.3 -t 3600 "
                            "-c:a pcm_u8 '" +
                            path.string() + "'")
                               .c_str()),
@@ -390,12 +391,13 @@ std::string OwnerVariable() {
 // dies, the encoder ends and removes its temporary file, even where nobody
 // would wake a stopped process: here a subreaper in its session adopts it.
 TEST_F(RendixFileSafety, APausedEncoderWhoseOwnerDiesEndsAndCleansUp) {
-    MakeLongSilence(dir_ / "long.wav");
+    MakeLongNoise(dir_ / "long.wav");
     pid_t owner = -1;
     const std::vector<pid_t> pids = StartOwner(owner, [&] {
         int fd = -1;
         return std::vector<pid_t>{
-            StartRendix({"-i", "long.wav", "long.mp3"}, {OwnerVariable()}, &fd, dir_.string())};
+            StartRendix({"-i", "long.wav", "-ar", "48000", "-ac", "2", "long.mp3"},
+                        {OwnerVariable()}, &fd, dir_.string())};
     });
     ExpectPausedEncoderEndsWithItsOwner(dir_, owner, pids);
 }
@@ -403,7 +405,7 @@ TEST_F(RendixFileSafety, APausedEncoderWhoseOwnerDiesEndsAndCleansUp) {
 // The same for a job forked by a server: the owner's end takes the server,
 // and the server's end its job.
 TEST_F(RendixFileSafety, APausedJobOfAServerWhoseOwnerDiesEndsAndCleansUp) {
-    MakeLongSilence(dir_ / "long.wav");
+    MakeLongNoise(dir_ / "long.wav");
     pid_t owner = -1;
     const std::vector<pid_t> pids = StartOwner(owner, [&] {
         std::error_code error;
@@ -412,9 +414,9 @@ TEST_F(RendixFileSafety, APausedJobOfAServerWhoseOwnerDiesEndsAndCleansUp) {
         int output[2] = {-1, -1};
         int job = -1;
         if (!server || ::pipe(output) != 0 ||
-            server->Launch(
-                {"Rendix", "-i", (dir_ / "long.wav").string(), (dir_ / "long.mp3").string()},
-                output[1], job))
+            server->Launch({"Rendix", "-i", (dir_ / "long.wav").string(), "-ar", "48000", "-ac",
+                            "2", (dir_ / "long.mp3").string()},
+                           output[1], job))
             return std::vector<pid_t>{};
         return std::vector<pid_t>{server->Pid(), job};
     });
