@@ -82,7 +82,8 @@ void BatchSession::Start(RunnerFactory makeRunner, IConversionDialog& dialog) {
     if (worker_)
         return;
     worker_ = std::make_unique<ConversionWorker>(jobs_, std::move(makeRunner), dialog,
-                                                 simultaneous_, automatic_, !request_.probedLater);
+                                                 simultaneous_, automatic_, !request_.probedLater,
+                                                 settings_.Batch().shutDownAfterConversion);
     worker_->Start();
 }
 

@@ -1,7 +1,6 @@
 #include "convert/ConversionWorker.h"
 
 #include "convert/BatchPlan.h"
-#include "model/RunFlags.h"
 #include "platform/SleepInhibitor.h"
 
 #include <algorithm>
@@ -44,10 +43,10 @@ class ConversionWorker::RunEvents : public IJobEvents {
 
 ConversionWorker::ConversionWorker(JobList& jobs, RunnerFactory makeRunner,
                                    IConversionDialog& dialog, int simultaneous, bool automatic,
-                                   bool jobsReady)
+                                   bool jobsReady, bool shutDownAfter)
     : jobs_(jobs), makeRunner_(std::move(makeRunner)), dialog_(dialog),
       simultaneous_(std::max(simultaneous, 1)), automatic_(automatic),
-      ready_(jobs.Count(), jobsReady) {}
+      shutDownAfter_(shutDownAfter), ready_(jobs.Count(), jobsReady) {}
 
 ConversionWorker::~ConversionWorker() {
     std::vector<std::thread> threads;
@@ -359,7 +358,7 @@ void ConversionWorker::FinishConversion(unsigned generation) {
         else if (state_ == BatchState::Running)
             state_ = BatchState::Unfinished;
         state = state_;
-        shutDown = !pending && ShutdownAfterConversion.load();
+        shutDown = !pending && shutDownAfter_;
     }
     pausedChanged_.notify_all();
     dialog_.FinishConversion(state);

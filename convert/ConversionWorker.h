@@ -33,7 +33,7 @@ class IConversionDialog {
     // handled: a verb used meanwhile has changed it since.
     virtual void FinishConversion(BatchState state) = 0;
     // Asks the system to power off; false when refused. Called only when
-    // ShutdownAfterConversion is set and no job is left waiting.
+    // the batch was asked to and no job is left waiting.
     virtual bool ShutDownComputer() = 0;
     // Tells the user "Failed to shut down".
     virtual void ShowShutDownFailed() = 0;
@@ -59,9 +59,11 @@ class ConversionWorker {
     // The job list and the dialog outlive this object. simultaneous < 1
     // counts as 1; `automatic` lets jobs that already use every core
     // (RunsAlone) run by themselves. Without `jobsReady` each job waits for
-    // MarkReady, and the jobs after it wait in list order.
+    // MarkReady, and the jobs after it wait in list order. With
+    // `shutDownAfter` the computer is powered off once every job is done.
     ConversionWorker(JobList& jobs, RunnerFactory makeRunner, IConversionDialog& dialog,
-                     int simultaneous = 1, bool automatic = false, bool jobsReady = true);
+                     int simultaneous = 1, bool automatic = false, bool jobsReady = true,
+                     bool shutDownAfter = false);
     // Stops the batch and waits for it; no thread and no run outlive this.
     ~ConversionWorker();
     ConversionWorker(const ConversionWorker&) = delete;
@@ -127,6 +129,7 @@ class ConversionWorker {
     IConversionDialog& dialog_;
     const int simultaneous_;
     const bool automatic_;
+    const bool shutDownAfter_;
 
     mutable std::mutex mutex_;
     std::condition_variable batchEnded_;

@@ -12,6 +12,8 @@ namespace velmont {
 struct BatchChoices {
     int simultaneousConversions = 0;  // 0 = automatic, else 1..kMaxSimultaneousConversions
     bool keepFolderStructure = false; // outputs of folder-tree rows keep their place in it
+    // Never stored: the user asks for it anew in each session.
+    bool shutDownAfterConversion = false;
 
     bool operator==(const BatchChoices&) const = default;
 };

@@ -151,8 +151,6 @@ class FakeRunner : public IJobRunner {
 
 class WorkerTest : public ::testing::Test {
   protected:
-    void TearDown() override { ShutdownAfterConversion = false; }
-
     // Waiting jobs, one per letter.
     std::unique_ptr<ConversionWorker> Worker(const std::string& letters, int simultaneous = 1,
                                              bool automatic = false, bool ready = true) {
@@ -164,8 +162,9 @@ class WorkerTest : public ::testing::Test {
         }
         return std::make_unique<ConversionWorker>(
             script.jobs, [this] { return std::make_unique<FakeRunner>(script); }, script,
-            simultaneous, automatic, ready);
+            simultaneous, automatic, ready, shutDownAfter);
     }
+    bool shutDownAfter = false;
     bool FinishedTimes(int times) {
         return Eventually([&] { return script.finished.load() >= times; });
     }
@@ -178,7 +177,7 @@ class WorkerTest : public ::testing::Test {
 // encoder cannot start stays waiting, so Stop stays enabled and the
 // computer is not shut down.
 TEST_F(WorkerTest, RunsWaitingJobsInOrderAndKeepsOneThatCouldNotStartWaiting) {
-    ShutdownAfterConversion = true;
+    shutDownAfter = true;
     script.results["b"] = JobOutcome::NotStarted;
     script.results["c"] = JobOutcome::Failed;
     auto worker = Worker("xyabc");

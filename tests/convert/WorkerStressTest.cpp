@@ -142,12 +142,10 @@ class WorkerStressTest : public ::testing::Test {
                "Press [q] to stop encoding\\n\n"
                "stream:10:15\nout:\\n\noutput",
                1);
-        ShutdownAfterConversion = true;
         // Resolving a job takes its output folder from its format's record.
         settings_.SetOutputDirAll((root_ / "out").string());
     }
     void TearDown() override {
-        ShutdownAfterConversion = false;
         unsetenv("FAKE_ENCODER_STEPS");
         fs::remove_all(root_);
     }
@@ -220,7 +218,7 @@ TEST_F(WorkerStressTest, RandomPressesNeverHangLeakOrOverlapAndStatesMatchRows) 
             Watchdog watchdog(std::chrono::duration_cast<std::chrono::seconds>(kRoundLimit), round);
             ConversionWorker worker(
                 jobs, [&] { return std::make_unique<WatchedEngine>(program, watch); }, dialog,
-                kAtOnce, false, !probedLater);
+                kAtOnce, false, !probedLater, true);
             worker.Start();
             // Ends before the worker goes, as the command line's probes do.
             std::jthread filler =

@@ -46,7 +46,7 @@ CConfigDlg::CConfigDlg(EncodingSettings& settings, velmont::FormatId formatId, Q
     NameAfterLabel(formats_, MakeLabel(this, tr("Output Format:"), 15, 18, 100, 26));
     shutdown_ = new QCheckBox(tr("shut down your PC after conversion"), this);
     shutdown_->setGeometry(205, 15, 300, 26);
-    shutdown_->setChecked(ShutdownAfterConversion.load());
+    shutdown_->setChecked(settings.Batch().shutDownAfterConversion);
     FillFormatList();
 
     simultaneous_ = MakeDropDownList(this, 190, 352, 110, 200);
@@ -132,8 +132,8 @@ void CConfigDlg::OnReset() {
 }
 
 void CConfigDlg::accept() {
-    ShutdownAfterConversion = shutdown_->isChecked();
-    settings_.Batch() = {simultaneous_->currentData().toInt(), keepStructure_->isChecked()};
+    settings_.Batch() = {simultaneous_->currentData().toInt(), keepStructure_->isChecked(),
+                         shutdown_->isChecked()};
     audio_->OnOK();
     if (IsVideoFormat(formatId_)) {
         video_->OnOK();

@@ -24,10 +24,7 @@ class ConfigDialogTest : public QObject {
     EncodingSettings settings_;
 
   private slots:
-    void init() {
-        settings_ = {};
-        ShutdownAfterConversion = false;
-    }
+    void init() { settings_ = {}; }
 
     // Video comes with the format: m4a and opus are audio, nut, webm and mkv
     // video; the pages sit where the skin was drawn.
@@ -92,7 +89,7 @@ class ConfigDialogTest : public QObject {
             dialog.KeepStructureBox()->click();
             dialog.accept();
         }
-        QVERIFY(ShutdownAfterConversion && settings_.Batch().keepFolderStructure);
+        QVERIFY(settings_.Batch().shutDownAfterConversion && settings_.Batch().keepFolderStructure);
         {
             CConfigDlg dialog(settings_, kFormatMp3);
             QVERIFY(dialog.KeepStructureBox()->isChecked());
@@ -108,7 +105,7 @@ class ConfigDialogTest : public QObject {
             dialog.OthersPage()->Edit(Box::CropTop)->setText("4");
             dialog.reject();
         }
-        QVERIFY(ShutdownAfterConversion);
+        QVERIFY(settings_.Batch().shutDownAfterConversion);
         QCOMPARE(*settings_.GetEncodingParams(kFormatMp4), BuiltInDefaults(kFormatMp4));
     }
 

@@ -187,14 +187,12 @@ class ConvertDialogTest : public QObject {
         if (!QFileInfo::exists(kRendix) && !name.startsWith("dialogShows"))
             QSKIP("Rendix has not been built");
     }
-    void cleanup() { ShutdownAfterConversion = false; }
 
     void dialogShowsOneRowPerPathWithItsControlsInPlace() {
         FakeDesktop desktop;
         CConvertDlg dialog;
         dialog.SetDesktop(&desktop);
         dialog.paths = {"/music/one.wav", "/films/two parts.mp4"};
-        ShutdownAfterConversion = true;
         dialog.show();
 
         QCOMPARE(dialog.windowTitle(), QString("Convert"));
@@ -274,7 +272,7 @@ class ConvertDialogTest : public QObject {
         Conversion conversion;
         for (const char* name : {"one", "two", "three"})
             QVERIFY(conversion.AddTone(name));
-        ShutdownAfterConversion = true;
+        conversion.settings.Batch().shutDownAfterConversion = true;
         conversion.Start();
         CConvertDlg& dialog = *conversion.dialog;
 
@@ -350,7 +348,7 @@ class ConvertDialogTest : public QObject {
         QVERIFY(conversion.AddBroken("broken"));
         QVERIFY(conversion.AddTone("after"));
         conversion.desktop.powerOffAnswer = false;
-        ShutdownAfterConversion = true;
+        conversion.settings.Batch().shutDownAfterConversion = true;
         conversion.Start();
         QWidget elsewhere; // the user works in another window meanwhile
         elsewhere.show();
@@ -393,7 +391,7 @@ class ConvertDialogTest : public QObject {
         QVERIFY(conversion.AddTone("first"));
         QVERIFY(conversion.AddEndless("second"));
         QVERIFY(conversion.AddTone("third"));
-        ShutdownAfterConversion = true;
+        conversion.settings.Batch().shutDownAfterConversion = true;
         const QString released = "released Converting 3 files";
         const qsizetype releasedBefore = bus_.Log().count(released);
         conversion.Start();
