@@ -20,8 +20,9 @@ std::vector<std::string> SplitPatterns(const std::string& joined) {
 
 std::vector<std::string> AllMediaPatterns() {
     std::vector<std::string> patterns;
-    for (const std::string& extension : MediaFileExtensions())
-        patterns.push_back("*" + extension);
+    for (const auto* list : {&MediaFileExtensions(), &MoreMediaExtensions()})
+        for (const std::string& extension : *list)
+            patterns.push_back("*" + extension);
     return patterns;
 }
 
@@ -61,7 +62,7 @@ const std::vector<FileFilter>& MediaFileFilters() {
             {"Windows Media files(*.wma;*.wmv;*.wm;*.asf;*.asx)", "*.wma;*.wmv;*.wm;*.asf;*.asx"},
             {QT_TRANSLATE_NOOP("MediaFileFilters", "All Files(*.*)"), "*.*"},
         };
-        // "All Media Files" is the list folder inputs are filtered by.
+        // "All Media Files" offers every file a folder drop takes.
         std::vector<FileFilter> list{
             {Translated(QT_TRANSLATE_NOOP("MediaFileFilters", "All Media Files")),
              AllMediaPatterns()}};

@@ -4,6 +4,7 @@
 #include "MainDialogFixture.h"
 
 #include "convert/CommandLineBuilder.h"
+#include "model/MediaFolder.h"
 #include "ui/skin/ImageButton.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QSemaphore>
 #include <QUrl>
+#include <algorithm>
 
 using namespace velmont;
 
@@ -76,6 +78,10 @@ class AddFilesTest : public QObject {
         // adds nothing and says nothing, failed it says so.
         dialog.Button(MainDialog::kAddId)->click();
         QCOMPARE(desktop_.openFileRequests.at(0).back().patterns, std::vector<std::string>{"*.*"});
+        // Every file a folder drop takes can be picked here as well.
+        const std::vector<std::string>& allMedia = desktop_.openFileRequests.at(0).front().patterns;
+        for (const std::string& extension : MoreMediaExtensions())
+            QVERIFY(std::ranges::count(allMedia, "*" + extension) == 1);
         desktop_.openFilesAnswer.outcome = DialogOutcome::Failed;
         dialog.OnAdd();
         QVERIFY(dialog.Jobs().Empty() && dialog.FileList()->GetItemCount() == 0);
