@@ -4,6 +4,7 @@
 #include "rendix/PassLogDir.h"
 
 #include <csignal>
+#include <poll.h>
 #include <unistd.h>
 
 namespace rendix {
@@ -52,15 +53,20 @@ bool StopRequested() {
 }
 
 void WaitWhilePaused() {
-    // The flags are looked at with the signals blocked, and sigsuspend
-    // unblocks them atomically, so no signal slips between look and sleep.
+    // The flags are looked at with the signals blocked, and ppoll unblocks
+    // them atomically, so no signal meant for this thread slips between look
+    // and sleep. The codec's threads take signals too, and a handler run on
+    // one of them wakes nobody here: the sleep is short, and the flags are
+    // looked at again after it.
+    constexpr timespec kLookAgain{0, 50'000'000};
     sigset_t blocked, previous;
     sigemptyset(&blocked);
     for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT})
         sigaddset(&blocked, signal);
     pthread_sigmask(SIG_BLOCK, &blocked, &previous);
-    while (gPause && !gStop)
-        sigsuspend(&previous);
+    while (gPause && !gStop) {
+        ppoll(nullptr, 0, &kLookAgain, &previous);
+    }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }
 
