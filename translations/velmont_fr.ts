@@ -15,6 +15,10 @@
         <source>Original</source>
         <translation>Original</translation>
     </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>

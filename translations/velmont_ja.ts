@@ -15,6 +15,10 @@
         <source>Original</source>
         <translation>元のまま</translation>
     </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>

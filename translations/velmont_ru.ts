@@ -15,6 +15,10 @@
         <source>Original</source>
         <translation>Исходный</translation>
     </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>Каналов: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>

@@ -15,6 +15,10 @@
         <source>Original</source>
         <translation>原始</translation>
     </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 声道</translation>
+    </message>
 </context>
 <context>
     <name>MediaFileFilters</name>

@@ -61,6 +61,10 @@ int ChannelCountAt(int position) {
     return position == 2 ? kChannelsOriginal : position + 1;
 }
 
+QString ChannelCountText(int channels) {
+    return QCoreApplication::translate("AudioChoices", "%1 channels").arg(channels);
+}
+
 QString VolumeText(int position) {
     return QString::asprintf("%.1f%%", position * 0.390625);
 }

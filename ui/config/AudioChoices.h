@@ -22,6 +22,8 @@ AudioChoices AudioChoicesForCodec(int codecId);
 // cannot show it; and the count of a position.
 int ChannelModePosition(int channels);
 int ChannelCountAt(int position);
+// How a count the list has no entry for (more than two) is shown.
+QString ChannelCountText(int channels);
 
 // The text beside the volume track bar: 256 reads "100.0%".
 QString VolumeText(int position);

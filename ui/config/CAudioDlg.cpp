@@ -96,8 +96,19 @@ void CAudioDlg::FillChannelModes() {
         source_->audioChannels = 1; // the AMR encoders take mono only
         SelectPosition(channelMode_, 0);
     } else {
-        SelectPosition(channelMode_, ChannelModePosition(source_->audioChannels));
+        SelectPosition(channelMode_, ChannelModePositionAddingOther(source_->audioChannels));
     }
+}
+
+int CAudioDlg::ChannelModePositionAddingOther(int channels) {
+    const int position = ChannelModePosition(channels);
+    if (position >= 0 || channels <= 2)
+        return position;
+    // A count from a settings file that the list has no name for is shown as
+    // itself: the page must not hide what the jobs will get.
+    const QSignalBlocker quiet(channelMode_);
+    channelMode_->addItem(ChannelCountText(channels), channels);
+    return channelMode_->count() - 1;
 }
 
 void CAudioDlg::FillSampleRates() {
@@ -168,7 +179,9 @@ void CAudioDlg::OnOK() {
     record->audioCodecIndex = CurrentCodec();
     // A channel count that the list could not show stays as it was: storing
     // 0 would hand the encoder "-ac 0".
-    if (channelMode_->currentIndex() >= 0)
+    if (const QVariant other = channelMode_->currentData(); other.isValid())
+        record->audioChannels = other.toInt();
+    else if (channelMode_->currentIndex() >= 0)
         record->audioChannels = ChannelCountAt(channelMode_->currentIndex());
     record->audioSampleRateIndex = sampleRate_->currentIndex();
     record->audioBitrateIndex = bitrate_->currentIndex();

@@ -34,6 +34,7 @@ class CAudioDlg : public ConfigPage {
     void LoadFrom(EncodingParams* source);
     void FillAudioTypes();
     void FillChannelModes();
+    int ChannelModePositionAddingOther(int channels);
     void FillSampleRates();
     void FillBitrates();
     void SetUpVolume();

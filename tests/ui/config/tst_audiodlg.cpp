@@ -104,19 +104,26 @@ class AudioPageTest : public QObject {
         QCOMPARE(settings_.GetEncodingParams(kOgg)->audioVolume, 50);
     }
 
-    // A stored position beyond a list selects nothing; a sample rate is then
-    // stored as none, a channel count is kept (never stored as zero).
-    void storedPositionsBeyondTheListsSelectNothing() {
+    // A stored position beyond a list selects nothing and is then stored as
+    // none; a channel count the list has no name for is shown as itself and
+    // kept until the user picks another.
+    void storedValuesBeyondTheListsSelectNothingOrShowThemselves() {
         settings_.GetEncodingParams(kAmr)->audioSampleRateIndex = 5;
         settings_.GetEncodingParams(kOgg)->audioChannels = 6;
         CAudioDlg page(settings_, kAmr);
         QCOMPARE(page.SampleRateList()->currentIndex(), -1);
         page.OnOK();
+        QCOMPARE(settings_.GetEncodingParams(kAmr)->audioSampleRateIndex, -1);
         page.format = kOgg;
         page.Refresh();
+        QCOMPARE(page.ChannelModeList()->currentText(), QString("6 channels"));
         page.OnOK();
-        QCOMPARE(settings_.GetEncodingParams(kAmr)->audioSampleRateIndex, -1);
         QCOMPARE(settings_.GetEncodingParams(kOgg)->audioChannels, 6);
+        page.ChannelModeList()->setCurrentIndex(1);
+        page.OnOK();
+        QCOMPARE(settings_.GetEncodingParams(kOgg)->audioChannels, 2);
+        page.Refresh();
+        QCOMPARE(page.ChannelModeList()->count(), 3);
     }
 
     void enableAudioSwitchesTheControls() {
