@@ -27,9 +27,10 @@ struct PlannedOutput {
 // Two jobs never write the same file and no job writes over a source of the
 // batch: such an output gets the first name "name (2)", "name (3)", ... the
 // batch leaves free, whatever is on disk, so a rerun names its outputs as
-// the first run did (shortened to fit the longest file name a folder takes). The policy then applies to those names; KeepBoth moves
-// an existing one to a name free on disk too. Used by the window and the
-// command-line program alike; pure logic plus stat().
+// the first run did (shortened to fit the longest file name a folder
+// takes). The policy then applies to those names; KeepBoth moves an existing
+// one to a name free on disk too. Used by the window and the command-line
+// program alike; pure logic plus stat().
 class OutputPlan {
   public:
     // Waiting jobs need their output folder, name and format resolved.
