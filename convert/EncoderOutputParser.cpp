@@ -15,6 +15,7 @@ namespace {
 using console::kDurationField;
 using console::kEndOfHeader;
 using console::kSizeField;
+using console::kSummaryStart;
 using console::kTimeField;
 using console::kWrittenAs;
 constexpr std::string_view kBannerStart = "FFmpeg version SVN-r10087";
@@ -55,6 +56,7 @@ void EncoderOutputParser::Begin(int duration, bool clip) {
     clip_ = clip;
     headerMode_ = true;
     encodingStarted_ = false;
+    outputInPlace_ = false;
     skipRestOfLine_ = false;
     statusText_.clear();
     pendingLine_.clear();
@@ -145,6 +147,8 @@ void EncoderOutputParser::HandleLine(const std::string& line, double activeSecon
         return;
     if (line.starts_with(kWrittenAs))
         events_.OnOutputRenamed(line.substr(kWrittenAs.size()));
+    if (line.starts_with(kWrittenAs) || line.starts_with(kSummaryStart))
+        outputInPlace_ = true;
     encoderMessages_ += line;
     encoderMessages_ += "\r\n";
     if (encoderMessages_.size() > kMaxEncoderMessages)

@@ -45,6 +45,9 @@ class EncoderOutputParser {
     void NoteEnded(bool succeeded);
 
     bool EncodingStarted() const { return encodingStarted_; }
+    // The encoder said its output is in place (its summary, or the name it
+    // was written as, came).
+    bool OutputInPlace() const { return outputInPlace_; }
     int Duration() const { return duration_; }
     // The collected text (what the job's Log keeps).
     const std::string& StatusText() const { return statusText_; }
@@ -60,6 +63,7 @@ class EncoderOutputParser {
     bool clip_ = false;
     bool headerMode_ = true;
     bool encodingStarted_ = false;
+    bool outputInPlace_ = false;
     bool skipRestOfLine_ = false;
     std::string statusText_;
     std::string pendingLine_;

@@ -93,6 +93,10 @@ JobOutcome EncoderProcess::Run(const std::vector<std::string>& arguments, IJobEv
         case LoopEnd::Stopped:
             outcome = JobOutcome::Stopped;
             break;
+        case LoopEnd::OutputInPlace:
+            parser.Flush(ActiveSeconds());
+            outcome = JobOutcome::Converted;
+            break;
         case LoopEnd::ReadFailed:
             outcome = JobOutcome::ReadFailed;
             break;
@@ -197,9 +201,14 @@ EncoderProcess::ActOnControlState(ChildProcess& child, EncoderOutputParser& pars
         } else if (child.Status().Succeeded()) {
             // It had finished its output when the stop came: converted.
             return LoopEnd::ChildEnded;
-        } else {
-            parser.NoteStopped();
         }
+        // Its output may have been put in place just before the stop came,
+        // with the encoder's end then cut short: the file is whole all the
+        // same, and the job converted.
+        DrainOutput(child, parser);
+        if (parser.OutputInPlace())
+            return LoopEnd::OutputInPlace;
+        parser.NoteStopped();
         events.OnStopped();
         return LoopEnd::Stopped;
     case ControlState::PauseRequested: {

@@ -62,7 +62,7 @@ class EncoderProcess {
     int Duration() const { return duration_; }
 
   private:
-    enum class LoopEnd { ChildEnded, Stopped, ReadFailed };
+    enum class LoopEnd { ChildEnded, Stopped, OutputInPlace, ReadFailed };
 
     LoopEnd RunLoop(ChildProcess& child, EncoderOutputParser& parser, IJobEvents& events);
     void TakeRequestsMadeBeforeRun();

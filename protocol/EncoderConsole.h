@@ -19,6 +19,9 @@ inline constexpr std::string_view kDurationField = "Duration: ";
 // "Written as: <path>\n" after a successful run whose output was put beside
 // an existing file under a free name instead of at the path it was given.
 inline constexpr std::string_view kWrittenAs = "Written as: ";
+// The summary "video:12kB audio:34kB muxing overhead 1.234%" is the last
+// line of a run, printed only once its output is in place.
+inline constexpr std::string_view kSummaryStart = "video:";
 
 // A status line, ended by '\r' (its last one by "\r\n"):
 //   "frame=   50 size=      12kB time=2.00 bitrate=  49.2kbits/s"

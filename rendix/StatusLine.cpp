@@ -22,10 +22,10 @@ std::string FormatSummary(std::int64_t videoBytes, std::int64_t audioBytes,
     char text[256];
     std::int64_t payload = videoBytes + audioBytes;
     double overhead = payload > 0 ? (fileBytes - payload) * 100.0 / payload : 0;
-    std::snprintf(text, sizeof text, "video:%lldkB audio:%lldkB muxing overhead %.3f%%",
+    std::snprintf(text, sizeof text, "%lldkB audio:%lldkB muxing overhead %.3f%%",
                   static_cast<long long>((videoBytes + 1023) / 1024),
                   static_cast<long long>((audioBytes + 1023) / 1024), overhead);
-    return text;
+    return std::string(velmont::console::kSummaryStart) + text;
 }
 
 void StatusPrinter::Update(const Status& status) {

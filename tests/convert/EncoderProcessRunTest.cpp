@@ -174,6 +174,25 @@ TEST_F(RunnerTest, SpeedAndTimeLeftLeaveThePausedSecondOut) {
     EXPECT_LT(last.secondsLeft * last.seconds / (100 - last.seconds), wall.count() - 0.5);
 }
 
+// A stop that comes once the encoder has put its output in place and said
+// so (its summary line) cannot undo the file: even when the encoder dies of
+// the stop, the job is converted. Before that line a stop is a stop.
+TEST_F(RunnerTest, AStopAfterTheOutputIsInPlaceLeavesTheJobConverted) {
+    const std::string summary = "video:0kB audio:10kB muxing overhead 1.000%";
+    StartRun({kHeaderStep, "out:size=  10kB time=10.00 bitrate= 8.0kbits/s\\r\\n" + summary + "\\n",
+              "sleep:60000"});
+    ASSERT_TRUE(Eventually([&] { return events->Has("message " + summary); }));
+    encoder.RequestStop();
+    EXPECT_EQ(Finish(), JobOutcome::Converted) << encoder.StatusText();
+    EXPECT_FALSE(events->Has("stopped"));
+    EXPECT_EQ(events->LastProgress().percent, 100);
+
+    StartRun({kHeaderStep, "out:size=  10kB time=9.00 bitrate= 8.0kbits/s\\r", "sleep:60000"});
+    ASSERT_TRUE(Eventually([&] { return !events->StatusLine().empty(); }));
+    encoder.RequestStop();
+    EXPECT_EQ(Finish(), JobOutcome::Stopped);
+}
+
 TEST_F(RunnerTest, StopOfASuspendedHeaderKillsTheWholeGroup) {
     StartRun({"pid", "spawn", "out:Input #0\\n", "sleep:60000"});
     const int grandchild = PrintedNumber("grandchild");
