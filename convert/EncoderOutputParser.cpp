@@ -145,9 +145,10 @@ void EncoderOutputParser::HandleLine(const std::string& line, double activeSecon
     }
     if (line.find_first_not_of(" \t") == std::string::npos)
         return;
-    if (line.starts_with(kWrittenAs))
+    const bool renamed = line.starts_with(kWrittenAs);
+    if (renamed)
         events_.OnOutputRenamed(line.substr(kWrittenAs.size()));
-    if (line.starts_with(kWrittenAs) || line.starts_with(kSummaryStart))
+    if (renamed || line.starts_with(kSummaryStart))
         outputInPlace_ = true;
     encoderMessages_ += line;
     encoderMessages_ += "\r\n";

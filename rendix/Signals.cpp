@@ -64,9 +64,8 @@ void WaitWhilePaused() {
     for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT})
         sigaddset(&blocked, signal);
     pthread_sigmask(SIG_BLOCK, &blocked, &previous);
-    while (gPause && !gStop) {
+    while (gPause && !gStop)
         ppoll(nullptr, 0, &kLookAgain, &previous);
-    }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }
 

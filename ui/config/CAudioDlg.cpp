@@ -177,8 +177,8 @@ void CAudioDlg::OnOK() {
     if (!record)
         return;
     record->audioCodecIndex = CurrentCodec();
-    // A channel count that the list could not show stays as it was: storing
-    // 0 would hand the encoder "-ac 0".
+    // A count shown as itself is kept; one the list could not show at all
+    // (a negative one) stays as it was rather than become a position.
     if (const QVariant other = channelMode_->currentData(); other.isValid())
         record->audioChannels = other.toInt();
     else if (channelMode_->currentIndex() >= 0)
