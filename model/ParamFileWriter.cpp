@@ -1,5 +1,6 @@
 #include "model/ParamFileWriter.h"
 
+#include "model/ParamAttributes.h"
 #include "model/ParamElementNames.h"
 #include "platform/AtomicWrite.h"
 #include "platform/SmallFileRead.h"
@@ -20,44 +21,6 @@ namespace {
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
-// The attributes a format element carries; OutputDir is record.ini's
-// business and no dialog edits it here.
-struct ParamAttribute {
-    const char* name;
-    int EncodingParams::*number;
-    bool EncodingParams::*flag;
-    bool videoGroupOnly;
-};
-
-constexpr ParamAttribute kAttributes[] = {
-    {"AudioCodec", &EncodingParams::audioCodecIndex, nullptr, false},
-    {"AudioChannel", &EncodingParams::audioChannels, nullptr, false},
-    {"AudioSampleRate", &EncodingParams::audioSampleRateIndex, nullptr, false},
-    {"AudioBitrate", &EncodingParams::audioBitrateIndex, nullptr, false},
-    {"AudioVolume", &EncodingParams::audioVolume, nullptr, false},
-    {"EnableAudio", nullptr, &EncodingParams::audioEnabled, false},
-    {"VideoCodec", &EncodingParams::videoCodecIndex, nullptr, true},
-    {"Width", &EncodingParams::width, nullptr, true},
-    {"Height", &EncodingParams::height, nullptr, true},
-    {"Quantizer_Scale", &EncodingParams::quantizerScale, nullptr, true},
-    {"FrameRate", &EncodingParams::frameRateIndex, nullptr, true},
-    {"VideoBitrate", &EncodingParams::videoBitrateIndex, nullptr, true},
-    {"Pass", &EncodingParams::passes, nullptr, true},
-    {"VideoMinBitrate", &EncodingParams::videoMinBitrateIndex, nullptr, true},
-    {"VideoMaxBitrate", &EncodingParams::videoMaxBitrateIndex, nullptr, true},
-    {"EnableVBR", nullptr, &EncodingParams::vbrEnabled, true},
-    {"EnableVideo", nullptr, &EncodingParams::videoEnabled, true},
-    {"CropLeft", &EncodingParams::cropLeft, nullptr, true},
-    {"CropTop", &EncodingParams::cropTop, nullptr, true},
-    {"CropRight", &EncodingParams::cropRight, nullptr, true},
-    {"CropBottom", &EncodingParams::cropBottom, nullptr, true},
-    {"PaddingLeft", &EncodingParams::paddingLeft, nullptr, true},
-    {"PaddingTop", &EncodingParams::paddingTop, nullptr, true},
-    {"PaddingRight", &EncodingParams::paddingRight, nullptr, true},
-    {"PaddingBottom", &EncodingParams::paddingBottom, nullptr, true},
-    {"AspectRatio", &EncodingParams::aspectRatio, nullptr, true},
-};
-
 // An attribute's wanted text, or nothing when the base gives the value.
 using Wanted = std::pair<const char*, std::optional<std::string>>;
 
@@ -76,7 +39,7 @@ std::optional<std::string> TextIfChanged(bool value, bool base) {
 std::vector<Wanted> FormatAttributes(FormatId id, const EncodingParams& record,
                                      const EncodingParams& base) {
     std::vector<Wanted> wanted;
-    for (const ParamAttribute& attribute : kAttributes) {
+    for (const ParamAttribute& attribute : kParamAttributes) {
         if (attribute.videoGroupOnly && !IsVideoGroupElement(id))
             continue;
         wanted.emplace_back(attribute.name,

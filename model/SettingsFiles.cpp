@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/EncodingParams.h"
+#include "model/ParamAttributes.h"
 #include "model/ParamElementNames.h"
 #include "model/RunFlags.h"
 #include "platform/AtomicWrite.h"
@@ -51,35 +52,14 @@ bool LoadFormatElement(const XMLElement& param, FormatId id, EncodingParams& rec
 
     if (const char* directory = element->Attribute("OutputDir"))
         record.outputDir = directory;
-    ReadInt(*element, "AudioCodec", record.audioCodecIndex);
-    ReadInt(*element, "AudioChannel", record.audioChannels);
-    ReadInt(*element, "AudioSampleRate", record.audioSampleRateIndex);
-    ReadInt(*element, "AudioBitrate", record.audioBitrateIndex);
-    ReadInt(*element, "AudioVolume", record.audioVolume);
-    ReadBool(*element, "EnableAudio", record.audioEnabled);
-
-    if (!IsVideoGroupElement(id))
-        return true;
-    ReadInt(*element, "VideoCodec", record.videoCodecIndex);
-    ReadInt(*element, "Width", record.width);
-    ReadInt(*element, "Height", record.height);
-    ReadInt(*element, "Quantizer_Scale", record.quantizerScale);
-    ReadInt(*element, "FrameRate", record.frameRateIndex);
-    ReadInt(*element, "VideoBitrate", record.videoBitrateIndex);
-    ReadInt(*element, "Pass", record.passes);
-    ReadInt(*element, "VideoMinBitrate", record.videoMinBitrateIndex);
-    ReadInt(*element, "VideoMaxBitrate", record.videoMaxBitrateIndex);
-    ReadBool(*element, "EnableVBR", record.vbrEnabled);
-    ReadBool(*element, "EnableVideo", record.videoEnabled);
-    ReadInt(*element, "CropLeft", record.cropLeft);
-    ReadInt(*element, "CropTop", record.cropTop);
-    ReadInt(*element, "CropRight", record.cropRight);
-    ReadInt(*element, "CropBottom", record.cropBottom);
-    ReadInt(*element, "PaddingLeft", record.paddingLeft);
-    ReadInt(*element, "PaddingTop", record.paddingTop);
-    ReadInt(*element, "PaddingRight", record.paddingRight);
-    ReadInt(*element, "PaddingBottom", record.paddingBottom);
-    ReadInt(*element, "AspectRatio", record.aspectRatio);
+    for (const ParamAttribute& attribute : kParamAttributes) {
+        if (attribute.videoGroupOnly && !IsVideoGroupElement(id))
+            continue;
+        if (attribute.number)
+            ReadInt(*element, attribute.name, record.*attribute.number);
+        else
+            ReadBool(*element, attribute.name, record.*attribute.flag);
+    }
     return true;
 }
 
